@@ -1,0 +1,16 @@
+#include "LineReader.h"
+
+QStringList LineReader::lines(const QString& text) {
+    QStringList out;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') continue;
+        out.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < n) out.append(text.mid(start));
+    return out;
+}

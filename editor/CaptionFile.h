@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringList>
+
+class ProgramFolder;
+
+// fun_name1.txt: 42 comma-delimited items that replace the main window's
+// captions in a fixed order. A missing or short file leaves the built-in
+// captions of the items it does not reach.
+class CaptionFile {
+public:
+    static constexpr int Count = 42;
+
+    // Item numbers as the caption file counts them (1-based).
+    enum Item {
+        WindowTitle = 1,
+        FirstGroupButton = 2,
+        ElementFrame = 7,
+        FirstEditMode = 8,
+        OperandBox = 16,
+        LadderFrame = 17,
+        ShowCoordinates = 18,
+        InstructionFrame = 19,
+        CommandFrame = 20,
+        ConvertButton = 21,
+        FileFrameButton = 22,
+        TracerButton = 23,
+        DefinitionFrame = 24,
+        BitmapListCaption = 25,
+        DefinitionClose = 26,
+        DefinitionSave = 27,
+        FileFrame = 28,
+        FileSave = 29,
+        FileLoad = 30,
+        FirstGridButton = 31,
+        FirstKeypadButton = 34,
+        FirstGroupFrame = 38,
+    };
+
+    static QStringList builtIn();
+    // The 42 captions: the file's items over the built-in ones.
+    static QStringList load(const ProgramFolder& folder);
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+class ElementCatalogue;
+class ProgramFolder;
+
+// The catalogue and settings files under def\ of the program folder. A file
+// that is missing or unreadable leaves what it would have filled as it was.
+class DefinitionFiles {
+public:
+    explicit DefinitionFiles(const ProgramFolder& folder) : folder_(folder) {}
+
+    static QString templatePath(int slot);
+
+    // Every template from def\mapK.def (each line with CR LF in front); every
+    // slot shows "space.bmp" until the palette bitmaps are read.
+    void loadTemplates(ElementCatalogue& catalogue) const;
+    // Line k of def\mapbk.def names slot k's bitmap (shown and looked up).
+    // Returns the number of slots it named.
+    int loadPaletteBitmaps(ElementCatalogue& catalogue) const;
+    // Item k of def\NAME.TXT names slot k.
+    void loadNames(ElementCatalogue& catalogue) const;
+    // The lines of def\label.def.
+    QStringList loadLabels() const;
+    // The numeric value of the first line of def\mpage.def.
+    std::optional<int> readPageCount() const;
+    // " 5" and CR LF, the way the page slider always stored it.
+    bool writePageCount(int pages, QString* error) const;
+
+private:
+    std::optional<QString> read(const QString& relative) const;
+
+    const ProgramFolder& folder_;
+};

@@ -1,0 +1,83 @@
+#include "MapEditor.h"
+
+#include "CaptionFile.h"
+#include "ProductChoice.h"
+#include "ProgramFolder.h"
+#include "Prompter.h"
+
+MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
+    : folder_(folder), prompter_(prompter), files_(folder), pictures_(folder),
+      view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()) {}
+
+void MapEditor::start() {
+    pictures_.setAlternativeIcons(false);
+    captions_ = CaptionFile::load(folder_);
+    emit captionsChanged();
+    view_.initialise();
+    map_.setCurrentPage(0);
+
+    files_.loadTemplates(catalogue_);
+    files_.loadPaletteBitmaps(catalogue_);
+    loadPalettePictures();
+
+    labels_ = files_.loadLabels();
+    hardwareTable_.clear();
+    for (const QString& label : labels_) hardwareTable_ += QStringLiteral("\r\n") + label;
+
+    files_.loadNames(catalogue_);
+    emit paletteChanged();
+
+    if (const auto pages = files_.readPageCount(); pages && *pages <= LadderMap::Pages) {
+        map_.setPagesInUse(*pages);
+        map_.setCurrentPage(*pages);
+        emit pagesInUseChanged(*pages);
+    }
+
+    view_.showPage(1);
+    prompter_.beep();
+    view_.showPage(0);
+    chooseProduct(0);
+}
+
+void MapEditor::loadPalettePictures() {
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
+        pictures_.loadSlotPicture(slot, catalogue_.slotBitmap(slot));
+}
+
+void MapEditor::setAlternativeIcons(bool alternative) {
+    pictures_.setAlternativeIcons(alternative);
+    files_.loadPaletteBitmaps(catalogue_);
+    loadPalettePictures();
+    emit paletteChanged();
+    view_.showPage(map_.currentPage());
+}
+
+void MapEditor::setPagesInUse(int pages) {
+    map_.setPagesInUse(pages);
+    emit pagesInUseChanged(map_.pagesInUse());
+    QString error;
+    if (files_.writePageCount(map_.pagesInUse(), &error) || pageCountWarned_) return;
+    pageCountWarned_ = true;
+    prompter_.inform(QStringLiteral("VantMAP"),
+                     QStringLiteral("The page count cannot be saved (%1).\n"
+                                    "Obel uses %2 pages for now; the next start may not.")
+                         .arg(error)
+                         .arg(map_.pagesInUse()));
+}
+
+void MapEditor::chooseProduct(int index) {
+    if (index < 0 || index >= ProductChoice::Count) return;
+    product_ = index;
+    emit productChanged(index);
+}
+
+void MapEditor::setEditMode(int mode) {
+    if (mode < 0 || mode >= EditModes) return;
+    editMode_ = mode;
+    emit editModeChanged(mode);
+}
+
+void MapEditor::setOnline(bool online) {
+    online_ = online;
+    emit onlineChanged(online);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class ElementCatalogue;
+class LadderMap;
+class Pictures;
+
+// Colours as 0xAARRGGBB, the form the toolkit's painters take.
+using Colour = quint32;
+
+// What one cell view of the grid shows.
+struct CellView {
+    QString picture; // the picture file shown
+    QString bitmapName;
+    QString viewTemplate;
+    QString labelText;
+    QString hoverHint;
+    Colour labelColour = 0;
+    bool labelOpaque = true; // an opaque label hides the column guide behind it
+    bool pictureInFront = false; // elements sit in front of the column guide
+};
+
+// The print window's copy of the page on screen.
+struct PrintPage {
+    std::array<CellView, 143> cells;
+    std::array<QString, 13> rowNumbers;
+    QString heading1;
+    QString heading2;
+};
+
+// The grid view of the main window as state: the cell views of the page on
+// screen, the page buttons, the row numbers, the pointer feedback and the
+// 10 ms timer's blinking, title pulse and clock text. The window renders it.
+class PageView : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int Cells = 143;
+    static constexpr int Rows = 13;
+    static constexpr int PageButtons = 22;
+    static constexpr int NoCell = 999;
+    static constexpr Colour Violet = 0xffffc0ff;  // page on screen
+    static constexpr Colour Orange = 0xffffc080;  // other pages
+    static constexpr Colour RowMark = 0xffffc0c0; // row last jumped to
+    static constexpr Colour White = 0xffffffff;
+    static constexpr Colour Red = 0xffff0000;  // label of an element
+    static constexpr Colour Blue = 0xff0000ff; // label of an empty cell
+
+    PageView(LadderMap& map, const ElementCatalogue& catalogue, const Pictures& pictures);
+
+    // Start-up: every cell shows the blank picture with an opaque red label.
+    void initialise();
+    // Shows page i; a page beyond the pages in use is ignored.
+    void showPage(int page);
+    // Drawing order of cell k's picture against its column guide.
+    void layer(int cell);
+
+    const QString& goToRowText() const { return goToRowText_; }
+    // Every change of the go-to row field: shows the row's page and marks it.
+    void setGoToRowText(const QString& text);
+
+    void pointerOverCell(int cell, int x, int y);
+    void pointerOverLabel(int cell, int x, int y);
+    void tick(const QDateTime& now);
+    static QString clockText(const QDateTime& now);
+
+    const CellView& cell(int k) const { return cells_[k]; }
+    CellView& cell(int k) { return cells_[k]; }
+    const PrintPage& printPage() const { return print_; }
+    Colour pageButtonColour(int page) const { return pageButtons_[page]; }
+    const QString& rowNumber(int row) const { return rowNumbers_[row]; }
+    Colour rowNumberBackground(int row) const { return rowBackgrounds_[row]; }
+    const QString& coordinates() const { return coordinates_; }
+    const QString& instructionPreview() const { return preview_; }
+    void setInstructionPreview(const QString& text) { preview_ = text; }
+    void setProjectName(const QString& name) { projectName_ = name; }
+
+    int markedCell() const { return markedCell_; }
+    void setMarkedCell(int cell) { markedCell_ = cell; }
+    bool markedBorder() const { return markedBorder_; }
+    void setMarkedBorder(bool on) { markedBorder_ = on; }
+    bool paletteBlink() const { return paletteBlink_; }
+    Colour titleColour() const;
+    int titleStep() const { return titleStep_; }
+    const QString& clock() const { return clock_; }
+
+signals:
+    void changed();
+    void ticked();
+
+private:
+    void drawCell(int page, int k);
+    int rowLabelOf(double row) const;
+    void setCoordinates(int x, int y);
+    static QString signedNumber(int value);
+
+    LadderMap& map_;
+    const ElementCatalogue& catalogue_;
+    const Pictures& pictures_;
+
+    std::array<CellView, Cells> cells_;
+    PrintPage print_;
+    std::array<Colour, PageButtons> pageButtons_;
+    std::array<QString, Rows> rowNumbers_;
+    std::array<Colour, Rows> rowBackgrounds_;
+    QString goToRowText_;
+    QString coordinates_;
+    QString preview_;
+    QString projectName_;
+
+    int markedCell_ = NoCell;
+    bool markedBorder_ = false;
+    bool paletteBlink_ = false;
+    int blinkCountdown_ = 100;
+    int titleStep_ = 0;
+    bool titleRising_ = true;
+    QString clock_;
+};

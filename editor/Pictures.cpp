@@ -1,0 +1,29 @@
+#include "Pictures.h"
+
+#include "ProgramFolder.h"
+
+#include <QFileInfo>
+
+Pictures::Pictures(const ProgramFolder& folder) : folder_(folder) {}
+
+void Pictures::setAlternativeIcons(bool alternative) {
+    bitmapFolder_ = alternative ? QStringLiteral("BMP_T") : QStringLiteral("BMP");
+}
+
+QString Pictures::elementFile(const QString& bitmapName) const {
+    if (bitmapName.isEmpty()) return {};
+    const QString key = bitmapFolder_ + u'\\' + bitmapName;
+    auto it = found_.constFind(key);
+    if (it != found_.cend()) return *it;
+    QString path = folder_.path(key);
+    if (!QFileInfo(path).isFile()) path.clear();
+    found_.insert(key, path);
+    return path;
+}
+
+QString Pictures::blankFile() const { return folder_.path(QStringLiteral("bmp\\space.bmp")); }
+
+void Pictures::loadSlotPicture(int slot, const QString& bitmapName) {
+    const QString file = elementFile(bitmapName);
+    if (!file.isEmpty()) slotPicture_[slot] = file;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <array>
+
+class ProgramFolder;
+
+// Where element pictures come from: the bitmap folder in use ("BMP" or the
+// alternative icon set "BMP_T"), the blank cell picture, and the picture each
+// palette slot shows. Windows load the files; this only decides which.
+class Pictures {
+public:
+    static constexpr int Slots = 255;
+
+    explicit Pictures(const ProgramFolder& folder);
+
+    const QString& bitmapFolder() const { return bitmapFolder_; }
+    void setAlternativeIcons(bool alternative);
+
+    // The file of an element bitmap in the bitmap folder, "" when there is none.
+    QString elementFile(const QString& bitmapName) const;
+    // bmp\space.bmp, the picture of an empty grid cell.
+    QString blankFile() const;
+
+    const QString& slotPicture(int slot) const { return slotPicture_[slot]; }
+    // A bitmap that cannot be found leaves the slot's previous picture.
+    void loadSlotPicture(int slot, const QString& bitmapName);
+
+    // Forgets what was found on disk, for a refresh after files changed.
+    void forget() { found_.clear(); }
+
+private:
+    const ProgramFolder& folder_;
+    QString bitmapFolder_ = QStringLiteral("BMP");
+    std::array<QString, Slots> slotPicture_;
+    mutable QHash<QString, QString> found_; // "folder\name" -> file or ""
+};

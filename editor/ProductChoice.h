@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The three controller products differ in their map folder, their palette
+// groups and the tracer cells that exist on them.
+struct Product {
+    QString caption;
+    QString mapFolder;
+    int shownGroup; // 0-based palette group shown on choosing the product
+    // Enabled state of palette groups 0 to 4; nullopt leaves a group as it is.
+    std::array<std::optional<bool>, 5> groupsEnabled;
+    // Enabled state of tracer cells 18 to 23, 48 to 53, 55 and 58.
+    std::optional<bool> tracerCellsEnabled;
+};
+
+class ProductChoice {
+public:
+    static constexpr int Count = 3;
+    static const Product& product(int index);
+    static const std::array<int, 14>& productTracerCells();
+};

@@ -1,0 +1,244 @@
+#include "Form1.h"
+
+#include "CaptionFile.h"
+#include "GridView.h"
+#include "MapEditor.h"
+#include "PalettePanel.h"
+#include "ProductChoice.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+QString colourSheet(Colour colour) {
+    return QStringLiteral("background-color: %1").arg(QColor::fromRgb(colour).name());
+}
+} // namespace
+
+Form1::Form1(MapEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor), grid_(new GridView(editor.view(), pictures_)),
+      palette_(new PalettePanel(editor, pictures_)) {
+    setObjectName(QStringLiteral("Form1"));
+    shownColours_.fill(0);
+
+    ladderFrame_ = new QGroupBox;
+    ladderFrame_->setObjectName(QStringLiteral("LadderFrame"));
+    auto* ladder = new QVBoxLayout(ladderFrame_);
+    ladder->addWidget(grid_);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildElementFrame());
+    right->addWidget(palette_, 1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(ladderFrame_);
+    middle->addLayout(right);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildTopRow());
+    layout->addLayout(middle);
+    layout->addWidget(buildPageRow());
+    layout->addWidget(buildFeedbackRow());
+
+    PageView& view = editor_.view();
+    connect(&view, &PageView::changed, this, &Form1::renderPage);
+    connect(&view, &PageView::ticked, this, &Form1::renderTick);
+    connect(&editor_, &MapEditor::captionsChanged, this, &Form1::applyCaptions);
+    connect(&editor_, &MapEditor::paletteChanged, palette_, &PalettePanel::refresh);
+    connect(&editor_, &MapEditor::pagesInUseChanged, this, &Form1::renderPagesInUse);
+    connect(&editor_, &MapEditor::productChanged, this, [this](int product) {
+        products_[product]->setChecked(true);
+        palette_->applyProduct(product);
+    });
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(10);
+    connect(timer_, &QTimer::timeout, this,
+            [this] { editor_.view().tick(QDateTime::currentDateTime()); });
+}
+
+QWidget* Form1::buildTopRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    title_ = new QLabel;
+    title_->setObjectName(QStringLiteral("TitleLabel"));
+    title_->setAutoFillBackground(true);
+    title_->setMargin(4);
+    layout->addWidget(title_, 1);
+
+    auto* productGroup = new QButtonGroup(row);
+    for (int i = 0; i < ProductChoice::Count; ++i) {
+        products_[i] = new QRadioButton(ProductChoice::product(i).caption);
+        products_[i]->setObjectName(QStringLiteral("Product(%1)").arg(i));
+        productGroup->addButton(products_[i], i);
+        layout->addWidget(products_[i]);
+    }
+    connect(productGroup, &QButtonGroup::idClicked, &editor_, &MapEditor::chooseProduct);
+
+    alternativeIcons_ = new QCheckBox(QStringLiteral("C-E"));
+    alternativeIcons_->setObjectName(QStringLiteral("BitmapFolder"));
+    connect(alternativeIcons_, &QCheckBox::toggled, &editor_, &MapEditor::setAlternativeIcons);
+    layout->addWidget(alternativeIcons_);
+
+    onLine_ = new QRadioButton(QStringLiteral("on line"));
+    onLine_->setObjectName(QStringLiteral("OnLine"));
+    offLine_ = new QRadioButton(QStringLiteral("off line"));
+    offLine_->setObjectName(QStringLiteral("OffLine"));
+    offLine_->setChecked(true);
+    auto* linkGroup = new QButtonGroup(row);
+    linkGroup->addButton(onLine_);
+    linkGroup->addButton(offLine_);
+    connect(onLine_, &QRadioButton::toggled, &editor_, &MapEditor::setOnline);
+    layout->addWidget(onLine_);
+    layout->addWidget(offLine_);
+    return row;
+}
+
+QWidget* Form1::buildElementFrame() {
+    elementFrame_ = new QGroupBox;
+    elementFrame_->setObjectName(QStringLiteral("ElementFrame"));
+    auto* layout = new QGridLayout(elementFrame_);
+    elementBox_ = new QLabel;
+    elementBox_->setObjectName(QStringLiteral("ElementBox"));
+    elementBox_->setFixedSize(GridView::PitchX + 4, GridView::PictureHeight + 4);
+    elementBox_->setFrameShape(QFrame::Box);
+    layout->addWidget(elementBox_, 0, 0, 4, 1);
+    auto* modes = new QButtonGroup(elementFrame_);
+    for (int m = 0; m < MapEditor::EditModes; ++m) {
+        editModes_[m] = new QRadioButton;
+        editModes_[m]->setObjectName(QStringLiteral("EditMode(%1)").arg(m));
+        modes->addButton(editModes_[m], m);
+        layout->addWidget(editModes_[m], m % 4, 1 + m / 4);
+    }
+    editModes_[editor_.editMode()]->setChecked(true);
+    connect(modes, &QButtonGroup::idClicked, &editor_, &MapEditor::setEditMode);
+    return elementFrame_;
+}
+
+QWidget* Form1::buildPageRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (int i = 0; i < PageView::PageButtons; ++i) {
+        auto* button = new QPushButton(QString::number(i + 1));
+        button->setObjectName(QStringLiteral("PageButton(%1)").arg(i));
+        button->setFixedSize(32, 24);
+        connect(button, &QPushButton::clicked, this, [this, i] { editor_.view().showPage(i); });
+        layout->addWidget(button);
+        pageButtons_[i] = button;
+    }
+    layout->addStretch();
+    return row;
+}
+
+QWidget* Form1::buildFeedbackRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    slider_ = new QSlider(Qt::Horizontal);
+    slider_->setObjectName(QStringLiteral("PageSlider"));
+    slider_->setRange(1, PageView::PageButtons);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setToolTip(tr("Pages in use"));
+    slider_->setValue(editor_.map().pagesInUse());
+    connect(slider_, &QSlider::valueChanged, &editor_, &MapEditor::setPagesInUse);
+    layout->addWidget(slider_, 2);
+
+    goToRow_ = new QLineEdit;
+    goToRow_->setObjectName(QStringLiteral("Text13"));
+    goToRow_->setPlaceholderText(tr("Row"));
+    goToRow_->setFixedWidth(60);
+    connect(goToRow_, &QLineEdit::textChanged, &editor_.view(), &PageView::setGoToRowText);
+    layout->addWidget(goToRow_);
+
+    coordinates_ = new QLineEdit;
+    coordinates_->setObjectName(QStringLiteral("Coordinates"));
+    coordinates_->setReadOnly(true);
+    coordinates_->setFixedWidth(170);
+    layout->addWidget(coordinates_);
+
+    instructionFrame_ = new QGroupBox;
+    instructionFrame_->setObjectName(QStringLiteral("InstructionFrame"));
+    auto* frame = new QVBoxLayout(instructionFrame_);
+    preview_ = new QPlainTextEdit;
+    preview_->setObjectName(QStringLiteral("InstructionPreview"));
+    preview_->setFixedHeight(48);
+    connect(preview_, &QPlainTextEdit::textChanged, this,
+            [this] { editor_.view().setInstructionPreview(preview_->toPlainText()); });
+    frame->addWidget(preview_);
+    layout->addWidget(instructionFrame_, 3);
+    return row;
+}
+
+QList<QWidget*> Form1::captionedWidgets() const {
+    QList<QWidget*> widgets{title_, elementFrame_, ladderFrame_, instructionFrame_};
+    for (QRadioButton* mode : editModes_) widgets << mode;
+    return widgets + palette_->captionedWidgets();
+}
+
+void Form1::Font_chg() {
+    QFont arial = font();
+    arial.setFamily(QStringLiteral("Arial"));
+    setFont(arial);
+    for (QWidget* widget : captionedWidgets()) widget->setFont(arial);
+}
+
+void Form1::applyCaptions() {
+    const QStringList& captions = editor_.captions();
+    const auto caption = [&](int item) { return captions[item - 1]; };
+    setWindowTitle(caption(CaptionFile::WindowTitle));
+    title_->setText(caption(CaptionFile::WindowTitle));
+    elementFrame_->setTitle(caption(CaptionFile::ElementFrame));
+    for (int m = 0; m < MapEditor::EditModes; ++m)
+        editModes_[m]->setText(caption(CaptionFile::FirstEditMode + m));
+    ladderFrame_->setTitle(caption(CaptionFile::LadderFrame));
+    instructionFrame_->setTitle(caption(CaptionFile::InstructionFrame));
+    palette_->setCaptions(captions);
+}
+
+void Form1::renderPage() {
+    const PageView& view = editor_.view();
+    grid_->update();
+    for (int i = 0; i < PageView::PageButtons; ++i) {
+        const Colour colour = view.pageButtonColour(i);
+        if (shownColours_[i] == colour) continue;
+        shownColours_[i] = colour;
+        pageButtons_[i]->setStyleSheet(colourSheet(colour));
+    }
+    coordinates_->setText(view.coordinates());
+    if (preview_->toPlainText() != view.instructionPreview())
+        preview_->setPlainText(view.instructionPreview());
+}
+
+void Form1::renderTick() {
+    const PageView& view = editor_.view();
+    QPalette palette = title_->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(view.titleColour()));
+    title_->setPalette(palette);
+    if (view.markedCell() != PageView::NoCell) grid_->update(grid_->pictureRect(view.markedCell()));
+}
+
+void Form1::renderPagesInUse(int pages) {
+    const QSignalBlocker quiet(slider_);
+    slider_->setValue(pages);
+}
+
+void Form1::start() {
+    Font_chg();
+    editor_.start();
+    timer_->start();
+}

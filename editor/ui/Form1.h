@@ -1,0 +1,71 @@
+#pragma once
+
+#include "PageView.h"
+#include "PictureCache.h"
+
+#include <QWidget>
+
+#include <array>
+
+class GridView;
+class MapEditor;
+class PalettePanel;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTimer;
+
+// The main window, the map editor: the grid, the page buttons and slider, the
+// palette, the element box with the edit modes, the product, bitmap folder
+// and link options, and the pointer feedback fields. It renders MapEditor's
+// state and turns the user's actions into calls on it.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(MapEditor& editor, QWidget* parent = nullptr);
+
+    // Runs the editor's start-up and shows its result.
+    void start();
+    // Sets the window's font on the window and every captioned control.
+    void Font_chg();
+
+    GridView* grid() const { return grid_; }
+
+private:
+    QWidget* buildTopRow();
+    QWidget* buildElementFrame();
+    QWidget* buildPageRow();
+    QWidget* buildFeedbackRow();
+    void applyCaptions();
+    void renderPage();
+    void renderTick();
+    void renderPagesInUse(int pages);
+    QList<QWidget*> captionedWidgets() const;
+
+    MapEditor& editor_;
+    PictureCache pictures_;
+    GridView* grid_;
+    PalettePanel* palette_;
+    QLabel* title_ = nullptr;
+    QGroupBox* ladderFrame_ = nullptr;
+    QGroupBox* elementFrame_ = nullptr;
+    QLabel* elementBox_ = nullptr;
+    std::array<QRadioButton*, 8> editModes_{};
+    std::array<QRadioButton*, 3> products_{};
+    QCheckBox* alternativeIcons_ = nullptr;
+    QRadioButton* onLine_ = nullptr;
+    QRadioButton* offLine_ = nullptr;
+    std::array<QPushButton*, 22> pageButtons_{};
+    std::array<Colour, 22> shownColours_{};
+    QSlider* slider_ = nullptr;
+    QLineEdit* goToRow_ = nullptr;
+    QLineEdit* coordinates_ = nullptr;
+    QGroupBox* instructionFrame_ = nullptr;
+    QPlainTextEdit* preview_ = nullptr;
+    QTimer* timer_ = nullptr;
+};

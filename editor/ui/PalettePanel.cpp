@@ -1,0 +1,82 @@
+#include "PalettePanel.h"
+
+#include "CaptionFile.h"
+#include "MapEditor.h"
+#include "PictureCache.h"
+#include "ProductChoice.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+
+PalettePanel::PalettePanel(MapEditor& editor, PictureCache& pictures, QWidget* parent)
+    : QWidget(parent), editor_(editor), pictures_(pictures), stack_(new QStackedWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QHBoxLayout;
+    for (int g = 0; g < Groups; ++g) {
+        auto* button = new QPushButton(QString::number(g + 1), this);
+        button->setObjectName(QStringLiteral("GroupButton(%1)").arg(g));
+        button->setFixedWidth(40);
+        connect(button, &QPushButton::clicked, this, [this, g] { showGroup(g); });
+        buttons->addWidget(button);
+        groupButtons_[g] = button;
+
+        auto* frame = new QGroupBox(stack_);
+        frame->setObjectName(QStringLiteral("PaletteFrame(%1)").arg(g));
+        auto* grid = new QGridLayout(frame);
+        grid->setSpacing(1);
+        grid->setContentsMargins(2, 2, 2, 2);
+        for (int i = 0; i < SlotsPerGroup; ++i) {
+            const int slot = g * SlotsPerGroup + i;
+            auto* tool = new QToolButton(frame);
+            tool->setObjectName(QStringLiteral("PaletteSlot(%1)").arg(slot));
+            tool->setIconSize(QSize(48, 26));
+            tool->setAutoRaise(true);
+            grid->addWidget(tool, i / Columns, i % Columns);
+            slots_[slot] = tool;
+        }
+        stack_->addWidget(frame);
+        groupFrames_[g] = frame;
+    }
+    layout->addLayout(buttons);
+    layout->addWidget(stack_);
+}
+
+void PalettePanel::refresh() {
+    const ElementCatalogue& catalogue = editor_.catalogue();
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) {
+        slots_[slot]->setIcon(QIcon(pictures_.get(editor_.pictures().slotPicture(slot))));
+        slots_[slot]->setToolTip(catalogue.name(slot));
+    }
+}
+
+void PalettePanel::showGroup(int group) { stack_->setCurrentIndex(group); }
+
+int PalettePanel::shownGroup() const { return stack_->currentIndex(); }
+
+void PalettePanel::applyProduct(int product) {
+    const Product& choice = ProductChoice::product(product);
+    for (int g = 0; g < Groups; ++g)
+        if (const auto enabled = choice.groupsEnabled[g]) {
+            groupButtons_[g]->setEnabled(*enabled);
+            groupFrames_[g]->setEnabled(*enabled);
+        }
+    showGroup(choice.shownGroup);
+}
+
+void PalettePanel::setCaptions(const QStringList& captions) {
+    for (int g = 0; g < Groups; ++g) {
+        groupButtons_[g]->setText(captions[CaptionFile::FirstGroupButton - 1 + g]);
+        groupFrames_[g]->setTitle(captions[CaptionFile::FirstGroupFrame - 1 + g]);
+    }
+}
+
+QList<QWidget*> PalettePanel::captionedWidgets() const {
+    QList<QWidget*> widgets;
+    for (int g = 0; g < Groups; ++g) widgets << groupButtons_[g] << groupFrames_[g];
+    return widgets;
+}

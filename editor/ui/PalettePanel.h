@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class MapEditor;
+class PictureCache;
+class QGroupBox;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
+
+// The element palette: five groups of 51 slots, one group shown at a time
+// behind the group buttons "1" to "5"; each slot shows its bitmap with the
+// element's name as tooltip.
+class PalettePanel : public QWidget {
+    Q_OBJECT
+public:
+    PalettePanel(MapEditor& editor, PictureCache& pictures, QWidget* parent = nullptr);
+
+    void refresh();
+    void showGroup(int group);
+    int shownGroup() const;
+    void applyProduct(int product);
+    void setCaptions(const QStringList& captions);
+    QList<QWidget*> captionedWidgets() const;
+
+private:
+    static constexpr int Groups = 5;
+    static constexpr int SlotsPerGroup = 51;
+    static constexpr int Columns = 3;
+
+    MapEditor& editor_;
+    PictureCache& pictures_;
+    QStackedWidget* stack_;
+    std::array<QPushButton*, Groups> groupButtons_{};
+    std::array<QGroupBox*, Groups> groupFrames_{};
+    std::array<QToolButton*, Groups * SlotsPerGroup> slots_{};
+};

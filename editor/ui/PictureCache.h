@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+// Decoded pictures by file, so that showing a page does not read bitmap
+// files again. A file that cannot be decoded is remembered as a null pixmap.
+class PictureCache {
+public:
+    const QPixmap& get(const QString& file);
+    void clear() { pixmaps_.clear(); }
+
+private:
+    QHash<QString, QPixmap> pixmaps_;
+};
