@@ -106,7 +106,7 @@ void PageView::setCoordinates(int x, int y) {
 
 void PageView::pointerOverLabel(int, int x, int y) {
     setCoordinates(x, y);
-    emit changed();
+    emit feedbackChanged();
 }
 
 void PageView::pointerOverCell(int k, int x, int y) {
@@ -118,7 +118,7 @@ void PageView::pointerOverCell(int k, int x, int y) {
                        : view.viewTemplate + view.labelText;
     }
     view.hoverHint = view.labelText;
-    emit changed();
+    emit feedbackChanged();
 }
 
 Colour PageView::titleColour() const {

@@ -89,7 +89,10 @@ public:
     const QString& clock() const { return clock_; }
 
 signals:
+    // The page on screen changed: cells, page buttons or row numbers.
     void changed();
+    // Only the pointer feedback changed: coordinates, preview or a hover hint.
+    void feedbackChanged();
     void ticked();
 
 private:

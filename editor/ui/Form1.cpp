@@ -34,7 +34,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     ladderFrame_ = new QGroupBox;
     ladderFrame_->setObjectName(QStringLiteral("LadderFrame"));
     auto* ladder = new QVBoxLayout(ladderFrame_);
-    ladder->addWidget(grid_);
+    ladder->addWidget(grid_, 0, Qt::AlignTop);
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildElementFrame());
@@ -52,6 +52,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
 
     PageView& view = editor_.view();
     connect(&view, &PageView::changed, this, &Form1::renderPage);
+    connect(&view, &PageView::feedbackChanged, this, &Form1::renderFeedback);
     connect(&view, &PageView::ticked, this, &Form1::renderTick);
     connect(&editor_, &MapEditor::captionsChanged, this, &Form1::applyCaptions);
     connect(&editor_, &MapEditor::paletteChanged, palette_, &PalettePanel::refresh);
@@ -219,6 +220,11 @@ void Form1::renderPage() {
         shownColours_[i] = colour;
         pageButtons_[i]->setStyleSheet(colourSheet(colour));
     }
+    renderFeedback();
+}
+
+void Form1::renderFeedback() {
+    const PageView& view = editor_.view();
     coordinates_->setText(view.coordinates());
     if (preview_->toPlainText() != view.instructionPreview())
         preview_->setPlainText(view.instructionPreview());

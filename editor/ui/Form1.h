@@ -43,6 +43,7 @@ private:
     QWidget* buildFeedbackRow();
     void applyCaptions();
     void renderPage();
+    void renderFeedback();
     void renderTick();
     void renderPagesInUse(int pages);
     QList<QWidget*> captionedWidgets() const;

@@ -67,7 +67,7 @@ TEST_F(Form1Test, StartsOnPageOneWithTheShippedCaptionsAndCatalogue) {
     EXPECT_EQ(child<QRadioButton>("EditMode(5)")->text(), u"複製上行"_qs);
     EXPECT_TRUE(child<QRadioButton>("Product(0)")->isChecked());
     EXPECT_EQ(child<QSlider>("PageSlider")->value(), 3);
-    EXPECT_EQ(child<QWidget>("PaletteSlot(10)")->toolTip(), u"常開接點"_qs);
+    EXPECT_EQ(child<QWidget>("PaletteSlot(11)")->toolTip(), u"常開接點"_qs);
     EXPECT_EQ(prompter.beeps, 1);
     EXPECT_EQ(window->font().family(), "Arial");
 }
