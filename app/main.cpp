@@ -15,7 +15,8 @@ QString findProgramFolder(QString* error) {
     const QString exeDir = QCoreApplication::applicationDirPath();
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     // An installed Obel keeps its shipped program folder under share/.
-    const QStringList shipped{QDir::cleanPath(exeDir + QStringLiteral("/../share/obel/programdir"))};
+    const QStringList shipped{
+        QDir::cleanPath(exeDir + QStringLiteral("/../share/obel/programdir"))};
     return ProgramFolder::locate(exeDir, dataDir, shipped, error);
 }
 

@@ -4,7 +4,8 @@
 
 QStringList ItemReader::items(const QString& text) {
     QStringList out;
-    for (const QString& line : LineReader::lines(text)) splitLine(line, out);
+    for (const QString& line : LineReader::lines(text))
+        splitLine(line, out);
     return out;
 }
 
@@ -12,7 +13,8 @@ void ItemReader::splitLine(const QString& line, QStringList& out) {
     const qsizetype n = line.size();
     qsizetype i = 0;
     while (true) {
-        while (i < n && (line[i] == u' ' || line[i] == u'\t')) ++i;
+        while (i < n && (line[i] == u' ' || line[i] == u'\t'))
+            ++i;
         qsizetype end;
         if (i < n && line[i] == u'"') {
             const qsizetype close = line.indexOf(u'"', i + 1);

@@ -5,7 +5,9 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 int hexDigit(QChar c) {
     const char16_t u = c.toUpper().unicode();
@@ -16,7 +18,8 @@ int hexDigit(QChar c) {
 
 double hexValue(QStringView text, qsizetype i) {
     double v = 0;
-    for (int d; i < text.size() && (d = hexDigit(text[i])) >= 0; ++i) v = v * 16 + d;
+    for (int d; i < text.size() && (d = hexDigit(text[i])) >= 0; ++i)
+        v = v * 16 + d;
     return v;
 }
 
@@ -24,7 +27,8 @@ double hexValue(QStringView text, qsizetype i) {
 
 double NumericText::value(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     if (i + 1 < text.size() && text[i] == u'&' && text[i + 1].toUpper() == u'H')
         return hexValue(text, i + 2);
 

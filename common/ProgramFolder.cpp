@@ -18,9 +18,10 @@ QString ProgramFolder::matchEntry(const QString& dir, const QString& name) {
 
 QString ProgramFolder::path(const QString& relative) const {
     QString result = root_;
-    const QStringList parts = QString(relative).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
+    const QStringList parts =
+        QString(relative).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
-        if (part == u"." ) continue;
+        if (part == u".") continue;
         result += u'/' + (part == u".." ? part : matchEntry(result, part));
     }
     return result;
@@ -37,8 +38,9 @@ bool ProgramFolder::copyTree(const QString& from, const QString& to, QString* er
     while (it.hasNext()) {
         const QString file = it.next();
         const QString target = to + u'/' + source.relativeFilePath(file);
-        const bool ok = it.fileInfo().isDir() ? QDir().mkpath(target)
-                                              : (QFile::exists(target) || QFile::copy(file, target));
+        const bool ok = it.fileInfo().isDir()
+                            ? QDir().mkpath(target)
+                            : (QFile::exists(target) || QFile::copy(file, target));
         if (!ok) {
             if (error) *error = QStringLiteral("Cannot copy %1 to %2").arg(file, target);
             return false;

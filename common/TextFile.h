@@ -13,6 +13,5 @@ public:
     static std::optional<QString> read(const QString& path);
     // On failure returns false and, when error is given, a sentence saying why.
     static bool write(const QString& path, const QString& text, QString* error = nullptr);
-    static bool writeLines(const QString& path, const QStringList& lines,
-                           QString* error = nullptr);
+    static bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 };

@@ -6,15 +6,13 @@
 
 QStringList CaptionFile::builtIn() {
     return {
-        "norvette-c Map", "1", "2", "3", "4", "5", "Element",
-        "放置元件", "刪除元件", "插入元件", "插入一行", "刪除一行", "複製上行", "刪除標誌", "剪下元件",
-        "硬件群組表", "Ladder", "Coordinates", "Instruction", "Commands",
-        "Convert", "File", "TRACER",
-        "Element definition", "Bitmaps", "Close", "Save",
-        "Files", "Save", "Exit",
-        "Refresh", "Print", "Clear",
-        "Del", "Ins", "Clr", "Enter",
-        "Group 1", "Group 2", "Group 3", "Group 4", "Group 5",
+        "norvette-c Map", "1",        "2",        "3",          "4",        "5",
+        "Element",        "放置元件", "刪除元件", "插入元件",   "插入一行", "刪除一行",
+        "複製上行",       "刪除標誌", "剪下元件", "硬件群組表", "Ladder",   "Coordinates",
+        "Instruction",    "Commands", "Convert",  "File",       "TRACER",   "Element definition",
+        "Bitmaps",        "Close",    "Save",     "Files",      "Save",     "Exit",
+        "Refresh",        "Print",    "Clear",    "Del",        "Ins",      "Clr",
+        "Enter",          "Group 1",  "Group 2",  "Group 3",    "Group 4",  "Group 5",
     };
 }
 
@@ -23,6 +21,7 @@ QStringList CaptionFile::load(const ProgramFolder& folder) {
     const auto file = TextFile::read(folder.path(QStringLiteral("fun_name1.txt")));
     if (!file) return captions;
     const QStringList items = ItemReader::items(*file);
-    for (int i = 0; i < Count && i < items.size(); ++i) captions[i] = items[i];
+    for (int i = 0; i < Count && i < items.size(); ++i)
+        captions[i] = items[i];
     return captions;
 }

@@ -21,7 +21,8 @@ void DefinitionFiles::loadTemplates(ElementCatalogue& catalogue) const {
     for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) {
         QString text;
         if (const auto file = read(templatePath(slot)))
-            for (const QString& line : LineReader::lines(*file)) text += QStringLiteral("\r\n") + line;
+            for (const QString& line : LineReader::lines(*file))
+                text += QStringLiteral("\r\n") + line;
         catalogue.setTemplate(slot, text);
         catalogue.setSlotBitmap(slot, QStringLiteral("space.bmp"));
     }
@@ -44,7 +45,8 @@ void DefinitionFiles::loadNames(ElementCatalogue& catalogue) const {
     if (!file) return;
     const QStringList items = ItemReader::items(*file);
     const int count = std::min<int>(items.size(), ElementCatalogue::Slots);
-    for (int slot = 0; slot < count; ++slot) catalogue.setName(slot, items[slot]);
+    for (int slot = 0; slot < count; ++slot)
+        catalogue.setName(slot, items[slot]);
 }
 
 QStringList DefinitionFiles::loadLabels() const {

@@ -9,7 +9,8 @@ void ElementCatalogue::setPaletteBitmap(int slot, const QString& name) {
 
 void ElementCatalogue::rebuildIndex() const {
     index_.clear();
-    for (int slot = 0; slot < Slots; ++slot) index_[paletteBitmap_[slot].trimmed()].append(slot);
+    for (int slot = 0; slot < Slots; ++slot)
+        index_[paletteBitmap_[slot].trimmed()].append(slot);
     indexValid_ = true;
 }
 

@@ -7,8 +7,11 @@ bool LadderMap::holdsElement(const QString& bitmapName) {
     return !name.isEmpty() && name != u"space.bmp";
 }
 
-void LadderMap::setPagesInUse(int pages) { pagesInUse_ = std::clamp(pages, 1, Pages); }
+void LadderMap::setPagesInUse(int pages) {
+    pagesInUse_ = std::clamp(pages, 1, Pages);
+}
 
 void LadderMap::clr_map() {
-    for (int page = 0; page < pagesInUse_; ++page) cells_[page].fill(CellRecord{});
+    for (int page = 0; page < pagesInUse_; ++page)
+        cells_[page].fill(CellRecord{});
 }

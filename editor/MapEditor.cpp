@@ -22,7 +22,8 @@ void MapEditor::start() {
 
     labels_ = files_.loadLabels();
     hardwareTable_.clear();
-    for (const QString& label : labels_) hardwareTable_ += QStringLiteral("\r\n") + label;
+    for (const QString& label : labels_)
+        hardwareTable_ += QStringLiteral("\r\n") + label;
 
     files_.loadNames(catalogue_);
     emit paletteChanged();

@@ -13,7 +13,8 @@ PageView::PageView(LadderMap& map, const ElementCatalogue& catalogue, const Pict
     : map_(map), catalogue_(catalogue), pictures_(pictures) {
     pageButtons_.fill(Orange);
     rowBackgrounds_.fill(White);
-    for (int r = 0; r < Rows; ++r) rowNumbers_[r] = QString::number(r + 1);
+    for (int r = 0; r < Rows; ++r)
+        rowNumbers_[r] = QString::number(r + 1);
     print_.rowNumbers = rowNumbers_;
 }
 
@@ -68,7 +69,8 @@ void PageView::showPage(int page) {
             continue;
         }
         pageButtons_[j] = Violet;
-        for (int k = 0; k < Cells; ++k) drawCell(page, k);
+        for (int k = 0; k < Cells; ++k)
+            drawCell(page, k);
         map_.setCurrentPage(page);
         print_.cells = cells_;
         print_.heading1 = QStringLiteral("專案名稱 : ") + projectName_;
@@ -88,7 +90,8 @@ void PageView::setGoToRowText(const QString& text) {
     const double v = NumericText::value(text);
     const double page = std::floor((v - 1) / 13);
     // Row numbers whose page does not fit the page number's 16 bits are ignored.
-    if (!(page >= std::numeric_limits<int16_t>::min() && page <= std::numeric_limits<int16_t>::max()))
+    if (!(page >= std::numeric_limits<int16_t>::min() &&
+          page <= std::numeric_limits<int16_t>::max()))
         return;
     showPage(static_cast<int>(page));
     const int row = rowLabelOf(v);
@@ -101,7 +104,8 @@ QString PageView::signedNumber(int value) {
 }
 
 void PageView::setCoordinates(int x, int y) {
-    coordinates_ = QStringLiteral("X=") + signedNumber(x) + QStringLiteral("    Y=") + signedNumber(y);
+    coordinates_ =
+        QStringLiteral("X=") + signedNumber(x) + QStringLiteral("    Y=") + signedNumber(y);
 }
 
 void PageView::pointerOverLabel(int, int x, int y) {
@@ -146,7 +150,12 @@ QString PageView::clockText(const QDateTime& now) {
     const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); };
     // Weekday 1 is Sunday, as the controller's clock counts.
     const int weekday = date.dayOfWeek() % 7 + 1;
-    return QStringList{QString::number(date.year()), two(date.month()), two(weekday),
-                       two(date.day()), two(time.hour()), two(time.minute()), two(time.second())}
+    return QStringList{QString::number(date.year()),
+                       two(date.month()),
+                       two(weekday),
+                       two(date.day()),
+                       two(time.hour()),
+                       two(time.minute()),
+                       two(time.second())}
         .join(u' ');
 }

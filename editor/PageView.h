@@ -21,7 +21,7 @@ struct CellView {
     QString labelText;
     QString hoverHint;
     Colour labelColour = 0;
-    bool labelOpaque = true; // an opaque label hides the column guide behind it
+    bool labelOpaque = true;     // an opaque label hides the column guide behind it
     bool pictureInFront = false; // elements sit in front of the column guide
 };
 

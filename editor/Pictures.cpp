@@ -21,7 +21,9 @@ QString Pictures::elementFile(const QString& bitmapName) const {
     return path;
 }
 
-QString Pictures::blankFile() const { return folder_.path(QStringLiteral("bmp\\space.bmp")); }
+QString Pictures::blankFile() const {
+    return folder_.path(QStringLiteral("bmp\\space.bmp"));
+}
 
 void Pictures::loadSlotPicture(int slot, const QString& bitmapName) {
     const QString file = elementFile(bitmapName);

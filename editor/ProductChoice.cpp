@@ -3,13 +3,29 @@
 namespace {
 // Group 3 (index 2) is never touched by a product choice.
 const std::array<Product, ProductChoice::Count> products{{
-    {QStringLiteral("Kesmar"), QStringLiteral("PLC"), 0, {true, true, std::nullopt, false, false}, true},
-    {QStringLiteral("Peltra"), QStringLiteral("Peltra"), 2, {false, false, std::nullopt, false, false}, false},
-    {QStringLiteral("Obel"), QStringLiteral("DBL"), 0, {true, true, std::nullopt, true, true}, std::nullopt},
+    {QStringLiteral("Kesmar"),
+     QStringLiteral("PLC"),
+     0,
+     {true, true, std::nullopt, false, false},
+     true},
+    {QStringLiteral("Peltra"),
+     QStringLiteral("Peltra"),
+     2,
+     {false, false, std::nullopt, false, false},
+     false},
+    {QStringLiteral("Obel"),
+     QStringLiteral("DBL"),
+     0,
+     {true, true, std::nullopt, true, true},
+     std::nullopt},
 }};
 const std::array<int, 14> tracerCells{18, 19, 20, 21, 22, 23, 48, 49, 50, 51, 52, 53, 55, 58};
 } // namespace
 
-const Product& ProductChoice::product(int index) { return products.at(index); }
+const Product& ProductChoice::product(int index) {
+    return products.at(index);
+}
 
-const std::array<int, 14>& ProductChoice::productTracerCells() { return tracerCells; }
+const std::array<int, 14>& ProductChoice::productTracerCells() {
+    return tracerCells;
+}

@@ -13,7 +13,8 @@ namespace {
 class ObelProcess : public QProcess {
 public:
     explicit ObelProcess(const QTemporaryDir& runtime) {
-        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", runtime.path());
@@ -34,7 +35,8 @@ TEST(SingleInstance, ASecondStartEndsWhileTheFirstRuns) {
     ObelProcess first(runtime);
     ASSERT_TRUE(first.waitForStarted(5000));
     const QString lock = runtime.filePath("obel.lock");
-    for (int i = 0; i < 200 && !QFileInfo::exists(lock); ++i) QThread::msleep(25);
+    for (int i = 0; i < 200 && !QFileInfo::exists(lock); ++i)
+        QThread::msleep(25);
     ASSERT_TRUE(QFileInfo::exists(lock)) << "the first Obel never took its lock";
 
     ObelProcess second(runtime);

@@ -1,5 +1,5 @@
-#include "CaptionFile.h"
 #include "DefinitionFiles.h"
+#include "CaptionFile.h"
 #include "ElementCatalogue.h"
 #include "TestFolder.h"
 #include "TextFile.h"
@@ -22,7 +22,8 @@ TEST(DefinitionFiles, TemplatesAreTheLinesEachWithCrLfInFront) {
 TEST(DefinitionFiles, PaletteBitmapsFillTheListedSlotsOnly) {
     TestFolder t;
     QByteArray lines;
-    for (int i = 0; i < 60; ++i) lines += "e" + QByteArray::number(i) + ".bmp\r\n";
+    for (int i = 0; i < 60; ++i)
+        lines += "e" + QByteArray::number(i) + ".bmp\r\n";
     t.write("def/mapbk.def", lines);
     ElementCatalogue catalogue;
     DefinitionFiles files(t.folder());

@@ -1,11 +1,12 @@
-#include "ElementCatalogue.h"
 #include "LadderMap.h"
+#include "ElementCatalogue.h"
 
 #include <gtest/gtest.h>
 
 TEST(LadderMap, ClearingEmptiesOnlyThePagesInUse) {
     LadderMap map;
-    for (int page = 0; page < LadderMap::Pages; ++page) map.cell(page, 142) = {"no.bmp", "X0", "0", "\r\nX"};
+    for (int page = 0; page < LadderMap::Pages; ++page)
+        map.cell(page, 142) = {"no.bmp", "X0", "0", "\r\nX"};
     map.setPagesInUse(3);
     map.clr_map();
     for (int page = 0; page < 3; ++page) {
@@ -13,7 +14,8 @@ TEST(LadderMap, ClearingEmptiesOnlyThePagesInUse) {
         EXPECT_TRUE(cleared.A.isEmpty() && cleared.B.isEmpty() && cleared.C.isEmpty() &&
                     cleared.D.isEmpty());
     }
-    for (int page = 3; page < LadderMap::Pages; ++page) EXPECT_EQ(map.cell(page, 142).B, "X0");
+    for (int page = 3; page < LadderMap::Pages; ++page)
+        EXPECT_EQ(map.cell(page, 142).B, "X0");
 }
 
 TEST(LadderMap, PagesInUseStayWithinTheSlidersRange) {

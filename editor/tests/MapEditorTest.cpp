@@ -1,5 +1,5 @@
-#include "FakePrompter.h"
 #include "MapEditor.h"
+#include "FakePrompter.h"
 #include "ProductChoice.h"
 #include "TestFolder.h"
 

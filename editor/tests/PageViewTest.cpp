@@ -1,6 +1,6 @@
+#include "PageView.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
-#include "PageView.h"
 #include "Pictures.h"
 #include "TestFolder.h"
 
@@ -40,7 +40,8 @@ TEST_F(PageViewTest, ShowingAPageRecoloursTheButtonsUpToOnePastThePagesInUse) {
     map.setPagesInUse(3);
     view.showPage(0);
     EXPECT_EQ(view.pageButtonColour(0), PageView::Violet);
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(view.pageButtonColour(j), PageView::Orange);
+    for (int j = 1; j <= 3; ++j)
+        EXPECT_EQ(view.pageButtonColour(j), PageView::Orange);
     // Buttons past the count keep the colour they had.
     EXPECT_EQ(view.pageButtonColour(8), PageView::Violet);
 }
@@ -100,7 +101,8 @@ TEST_F(PageViewTest, GoToRowZeroAsksForPageMinusOne) {
     view.showPage(1);
     view.setGoToRowText("0");
     EXPECT_EQ(map.currentPage(), 1);
-    for (int j = 0; j <= 3; ++j) EXPECT_EQ(view.pageButtonColour(j), PageView::Orange);
+    for (int j = 0; j <= 3; ++j)
+        EXPECT_EQ(view.pageButtonColour(j), PageView::Orange);
     EXPECT_EQ(view.rowNumberBackground(12), PageView::RowMark);
 }
 
@@ -148,7 +150,8 @@ TEST_F(PageViewTest, TheMarkedCellBlinksEveryFiftyTicks) {
     EXPECT_EQ(flips, 3); // ticks 101, 151, 201
     view.setMarkedCell(PageView::NoCell);
     const bool before = view.markedBorder();
-    for (int tick = 0; tick < 60; ++tick) view.tick(now);
+    for (int tick = 0; tick < 60; ++tick)
+        view.tick(now);
     EXPECT_EQ(view.markedBorder(), before);
 }
 

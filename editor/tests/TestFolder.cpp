@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestFolder::TestFolder() : folder_(dir_.path()) { QDir(dir_.path()).mkpath("def"); }
+TestFolder::TestFolder() : folder_(dir_.path()) {
+    QDir(dir_.path()).mkpath("def");
+}
 
 void TestFolder::write(const QString& relative, const QByteArray& bytes) {
     const QString file = dir_.filePath(relative);

@@ -187,7 +187,8 @@ QWidget* Form1::buildFeedbackRow() {
 
 QList<QWidget*> Form1::captionedWidgets() const {
     QList<QWidget*> widgets{title_, elementFrame_, ladderFrame_, instructionFrame_};
-    for (QRadioButton* mode : editModes_) widgets << mode;
+    for (QRadioButton* mode : editModes_)
+        widgets << mode;
     return widgets + palette_->captionedWidgets();
 }
 
@@ -195,7 +196,8 @@ void Form1::Font_chg() {
     QFont arial = font();
     arial.setFamily(QStringLiteral("Arial"));
     setFont(arial);
-    for (QWidget* widget : captionedWidgets()) widget->setFont(arial);
+    for (QWidget* widget : captionedWidgets())
+        widget->setFont(arial);
 }
 
 void Form1::applyCaptions() {

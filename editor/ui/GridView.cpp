@@ -106,6 +106,7 @@ void GridView::paintEvent(QPaintEvent*) {
     drawGuides(painter);
     for (int cell = 0; cell < PageView::Cells; ++cell)
         if (view_.cell(cell).pictureInFront) drawPicture(painter, cell);
-    for (int cell = 0; cell < PageView::Cells; ++cell) drawLabel(painter, cell);
+    for (int cell = 0; cell < PageView::Cells; ++cell)
+        drawLabel(painter, cell);
     drawRowNumbers(painter);
 }

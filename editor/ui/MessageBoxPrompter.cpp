@@ -12,4 +12,6 @@ void MessageBoxPrompter::inform(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);
 }
 
-void MessageBoxPrompter::beep() { QApplication::beep(); }
+void MessageBoxPrompter::beep() {
+    QApplication::beep();
+}

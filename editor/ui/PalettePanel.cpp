@@ -54,9 +54,13 @@ void PalettePanel::refresh() {
     }
 }
 
-void PalettePanel::showGroup(int group) { stack_->setCurrentIndex(group); }
+void PalettePanel::showGroup(int group) {
+    stack_->setCurrentIndex(group);
+}
 
-int PalettePanel::shownGroup() const { return stack_->currentIndex(); }
+int PalettePanel::shownGroup() const {
+    return stack_->currentIndex();
+}
 
 void PalettePanel::applyProduct(int product) {
     const Product& choice = ProductChoice::product(product);
@@ -77,6 +81,7 @@ void PalettePanel::setCaptions(const QStringList& captions) {
 
 QList<QWidget*> PalettePanel::captionedWidgets() const {
     QList<QWidget*> widgets;
-    for (int g = 0; g < Groups; ++g) widgets << groupButtons_[g] << groupFrames_[g];
+    for (int g = 0; g < Groups; ++g)
+        widgets << groupButtons_[g] << groupFrames_[g];
     return widgets;
 }

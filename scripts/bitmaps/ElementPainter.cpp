@@ -87,7 +87,7 @@ const QHash<QString, Element>& elements() {
 struct Palette {
     QColor line;
     int width;
-    QColor fill;    // inside contacts, coils and boxes
+    QColor fill; // inside contacts, coils and boxes
     QColor text;
 };
 
@@ -156,7 +156,9 @@ void drawPiece(QPainter& p, const Piece& piece) {
 
 } // namespace
 
-QStringList ElementPainter::names() { return elements().keys(); }
+QStringList ElementPainter::names() {
+    return elements().keys();
+}
 
 QImage ElementPainter::paint(const QString& name) const {
     const auto it = elements().constFind(name);
@@ -168,11 +170,20 @@ QImage ElementPainter::paint(const QString& name) const {
     const bool tinted = style_ == Style::Tinted;
     p.setPen(QPen(colours.line, colours.width, Qt::SolidLine, Qt::FlatCap));
     switch (it->shape) {
-    case Shape::Blank: break;
-    case Shape::Lines: drawPiece(p, it->piece); break;
-    case Shape::Contact: drawContact(p, *it, colours, tinted); break;
-    case Shape::Coil: drawCoil(p, *it, colours, tinted); break;
-    case Shape::Box: drawBox(p, *it, colours, tinted); break;
+    case Shape::Blank:
+        break;
+    case Shape::Lines:
+        drawPiece(p, it->piece);
+        break;
+    case Shape::Contact:
+        drawContact(p, *it, colours, tinted);
+        break;
+    case Shape::Coil:
+        drawCoil(p, *it, colours, tinted);
+        break;
+    case Shape::Box:
+        drawBox(p, *it, colours, tinted);
+        break;
     }
     return image;
 }

@@ -1,5 +1,5 @@
-#include "FakePrompter.h"
 #include "Form1.h"
+#include "FakePrompter.h"
 #include "GridView.h"
 #include "MapEditor.h"
 #include "ProgramFolder.h"
