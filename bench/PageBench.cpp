@@ -1,5 +1,6 @@
 // Start-up until the main window is shown, and the page display, on the
-// program folder the build assembles. Run offscreen:
+// pristine program folder the build assembles (read, never written). Run
+// offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/obel_bench
 
 #include "Form1.h"
@@ -45,7 +46,7 @@ void ShowPage(benchmark::State& state) {
     window.start();
     window.show();
     (void)QTest::qWaitForWindowExposed(&window);
-    editor.setPagesInUse(2);
+    editor.map().setPagesInUse(2); // the map only: the page count file stays
     for (int page = 0; page < 2; ++page)
         for (int cell = 0; cell < 143; ++cell)
             editor.map().cell(page, cell) = {cell % 2 ? "no.bmp" : "out.bmp", "X0.1", "1", ""};

@@ -7,5 +7,5 @@ function(obel_add_test name label)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS ${label}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OBEL_TEST_PROGRAM_DIR=${OBEL_PROGRAM_DIR}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OBEL_TEST_PROGRAM_DIR=${OBEL_SHIPPED_DIR}")
 endfunction()

@@ -2,8 +2,8 @@
 
 #include <QTemporaryDir>
 
-// A private copy of the program folder the build assembles (its data, not
-// the executable beside it), so that a test may change files freely.
+// A private copy of the pristine program folder the build assembles, so that
+// a test may change files freely.
 class ShippedFolder {
 public:
     ShippedFolder();
