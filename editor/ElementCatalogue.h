@@ -14,12 +14,8 @@ class LadderMap;
 class ElementCatalogue {
 public:
     static constexpr int Slots = 255;
-    static constexpr int GroupSize = 51;
-    static constexpr int Groups = 5;
     // The conversion takes templates from the first four groups only.
     static constexpr int LastConvertedSlot = 203;
-
-    static bool validSlot(int slot) { return slot >= 0 && slot < Slots; }
 
     const QString& slotBitmap(int slot) const { return slotBitmap_[slot]; }
     void setSlotBitmap(int slot, const QString& name) { slotBitmap_[slot] = name; }

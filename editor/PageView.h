@@ -69,7 +69,6 @@ public:
     static QString clockText(const QDateTime& now);
 
     const CellView& cell(int k) const { return cells_[k]; }
-    CellView& cell(int k) { return cells_[k]; }
     const PrintPage& printPage() const { return print_; }
     Colour pageButtonColour(int page) const { return pageButtons_[page]; }
     const QString& rowNumber(int row) const { return rowNumbers_[row]; }
@@ -82,7 +81,6 @@ public:
     int markedCell() const { return markedCell_; }
     void setMarkedCell(int cell) { markedCell_ = cell; }
     bool markedBorder() const { return markedBorder_; }
-    void setMarkedBorder(bool on) { markedBorder_ = on; }
     bool paletteBlink() const { return paletteBlink_; }
     Colour titleColour() const;
     int titleStep() const { return titleStep_; }

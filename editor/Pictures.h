@@ -28,9 +28,6 @@ public:
     // A bitmap that cannot be found leaves the slot's previous picture.
     void loadSlotPicture(int slot, const QString& bitmapName);
 
-    // Forgets what was found on disk, for a refresh after files changed.
-    void forget() { found_.clear(); }
-
 private:
     const ProgramFolder& folder_;
     QString bitmapFolder_ = QStringLiteral("BMP");

@@ -19,13 +19,8 @@ const std::array<Product, ProductChoice::Count> products{{
      {true, true, std::nullopt, true, true},
      std::nullopt},
 }};
-const std::array<int, 14> tracerCells{18, 19, 20, 21, 22, 23, 48, 49, 50, 51, 52, 53, 55, 58};
 } // namespace
 
 const Product& ProductChoice::product(int index) {
     return products.at(index);
-}
-
-const std::array<int, 14>& ProductChoice::productTracerCells() {
-    return tracerCells;
 }

@@ -21,5 +21,4 @@ class ProductChoice {
 public:
     static constexpr int Count = 3;
     static const Product& product(int index);
-    static const std::array<int, 14>& productTracerCells();
 };

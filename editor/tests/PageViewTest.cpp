@@ -147,7 +147,8 @@ TEST_F(PageViewTest, TheMarkedCellBlinksEveryFiftyTicks) {
         }
     }
     EXPECT_EQ(firstFlip, 101);
-    EXPECT_EQ(flips, 3); // ticks 101, 151, 201
+    EXPECT_EQ(flips, 3);              // ticks 101, 151, 201
+    EXPECT_TRUE(view.paletteBlink()); // the palette's blink flipped with it, 3 times
     view.setMarkedCell(PageView::NoCell);
     const bool before = view.markedBorder();
     for (int tick = 0; tick < 60; ++tick)

@@ -9,7 +9,6 @@
 class PictureCache {
 public:
     const QPixmap& get(const QString& file);
-    void clear() { pixmaps_.clear(); }
 
 private:
     QHash<QString, QPixmap> pixmaps_;
