@@ -45,7 +45,7 @@ const QHash<QString, Element>& elements() {
         {"outm.bmp", {Shape::Coil, "M"}},
         {"not.bmp", {Shape::Box, "NOT"}},
         {"andm.bmp", {Shape::Contact, "M"}},
-        {"orm.bmp", {Shape::Contact, "M", true}},
+        {"orm.bmp", {Shape::Contact, "OM"}},
         {"feg.bmp", {Shape::Contact, QStringLiteral("↑")}},
         {"key.bmp", {Shape::Contact, "K"}},
         {"keym.bmp", {Shape::Contact, "KM"}},
