@@ -6,8 +6,9 @@
 #include "Prompter.h"
 
 MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
-    : folder_(folder), prompter_(prompter), files_(folder), pictures_(folder),
-      view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()) {}
+    : folder_(folder), prompter_(prompter), definitions_(folder), pictures_(folder),
+      view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()),
+      mapFiles_(folder, map_, view_, hardwareTable_, prompter) {}
 
 void MapEditor::start() {
     pictures_.setAlternativeIcons(false);
@@ -15,20 +16,21 @@ void MapEditor::start() {
     emit captionsChanged();
     view_.initialise();
     map_.setCurrentPage(0);
+    mapFiles_.setFolder(folder_.path(ProductChoice::product(0).mapFolder));
 
-    files_.loadTemplates(catalogue_);
-    files_.loadPaletteBitmaps(catalogue_);
+    definitions_.loadTemplates(catalogue_);
+    definitions_.loadPaletteBitmaps(catalogue_);
     loadPalettePictures();
 
-    labels_ = files_.loadLabels();
+    labels_ = definitions_.loadLabels();
     hardwareTable_.clear();
     for (const QString& label : labels_)
         hardwareTable_ += QStringLiteral("\r\n") + label;
 
-    files_.loadNames(catalogue_);
+    definitions_.loadNames(catalogue_);
     emit paletteChanged();
 
-    if (const auto pages = files_.readPageCount(); pages && *pages <= LadderMap::Pages) {
+    if (const auto pages = definitions_.readPageCount(); pages && *pages <= LadderMap::Pages) {
         map_.setPagesInUse(*pages);
         map_.setCurrentPage(*pages);
         emit pagesInUseChanged(*pages);
@@ -47,7 +49,7 @@ void MapEditor::loadPalettePictures() {
 
 void MapEditor::setAlternativeIcons(bool alternative) {
     pictures_.setAlternativeIcons(alternative);
-    files_.loadPaletteBitmaps(catalogue_);
+    definitions_.loadPaletteBitmaps(catalogue_);
     loadPalettePictures();
     emit paletteChanged();
     view_.showPage(map_.currentPage());
@@ -57,7 +59,7 @@ void MapEditor::setPagesInUse(int pages) {
     map_.setPagesInUse(pages);
     emit pagesInUseChanged(map_.pagesInUse());
     QString error;
-    if (files_.writePageCount(map_.pagesInUse(), &error) || pageCountWarned_) return;
+    if (definitions_.writePageCount(map_.pagesInUse(), &error) || pageCountWarned_) return;
     pageCountWarned_ = true;
     prompter_.inform(QStringLiteral("VantMAP"),
                      QStringLiteral("The page count cannot be saved (%1).\n"
@@ -69,6 +71,7 @@ void MapEditor::setPagesInUse(int pages) {
 void MapEditor::chooseProduct(int index) {
     if (index < 0 || index >= ProductChoice::Count) return;
     product_ = index;
+    mapFiles_.setFolder(folder_.path(ProductChoice::product(index).mapFolder));
     emit productChanged(index);
 }
 

@@ -3,6 +3,7 @@
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
+#include "MapFiles.h"
 #include "PageView.h"
 #include "Pictures.h"
 
@@ -13,8 +14,8 @@ class Prompter;
 class ProgramFolder;
 
 // The map editor's state behind its window: the map, the element catalogue,
-// the page view, the captions and the settings the main window offers
-// (product, bitmap folder, page count, edit mode, link option).
+// the page view, the map files, the captions and the settings the main
+// window offers (product, bitmap folder, page count, edit mode, link option).
 class MapEditor : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ public:
     const ElementCatalogue& catalogue() const { return catalogue_; }
     const Pictures& pictures() const { return pictures_; }
     PageView& view() { return view_; }
+    MapFiles& mapFiles() { return mapFiles_; }
 
     const QStringList& captions() const { return captions_; }
     const QStringList& labels() const { return labels_; }
@@ -64,7 +66,7 @@ private:
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
-    DefinitionFiles files_;
+    DefinitionFiles definitions_;
     LadderMap map_;
     ElementCatalogue catalogue_;
     Pictures pictures_;
@@ -76,4 +78,5 @@ private:
     int editMode_ = 0;
     bool online_ = false;
     bool pageCountWarned_ = false;
+    MapFiles mapFiles_;
 };

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "CaptionFile.h"
+#include "FileFrame.h"
 #include "GridView.h"
 #include "MapEditor.h"
 #include "PalettePanel.h"
@@ -36,7 +37,13 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     auto* ladder = new QVBoxLayout(ladderFrame_);
     ladder->addWidget(grid_, 0, Qt::AlignTop);
 
+    fileFrame_ = new FileFrame(editor_.mapFiles(), ladderFrame_);
+    fileFrame_->move(GridView::Left + 24, 32);
+    fileFrame_->resize(520, 420);
+    fileFrame_->hide();
+
     auto* right = new QVBoxLayout;
+    right->addWidget(buildCommandFrame());
     right->addWidget(buildElementFrame());
     right->addWidget(palette_, 1);
 
@@ -105,6 +112,25 @@ QWidget* Form1::buildTopRow() {
     layout->addWidget(onLine_);
     layout->addWidget(offLine_);
     return row;
+}
+
+QWidget* Form1::buildCommandFrame() {
+    commandFrame_ = new QGroupBox;
+    commandFrame_->setObjectName(QStringLiteral("CommandFrame"));
+    auto* layout = new QHBoxLayout(commandFrame_);
+    fileButton_ = new QPushButton;
+    fileButton_->setObjectName(QStringLiteral("Command1(4)"));
+    // Command buttons act as the mouse button goes down.
+    connect(fileButton_, &QPushButton::pressed, this, &Form1::toggleFileFrame);
+    layout->addWidget(fileButton_);
+    layout->addStretch();
+    return commandFrame_;
+}
+
+void Form1::toggleFileFrame() {
+    fileFrame_->setVisible(!fileFrame_->isVisible());
+    fileFrame_->raise();
+    fileFrame_->refresh();
 }
 
 QWidget* Form1::buildElementFrame() {
@@ -186,10 +212,11 @@ QWidget* Form1::buildFeedbackRow() {
 }
 
 QList<QWidget*> Form1::captionedWidgets() const {
-    QList<QWidget*> widgets{title_, elementFrame_, ladderFrame_, instructionFrame_};
+    QList<QWidget*> widgets{title_,       elementFrame_, ladderFrame_, instructionFrame_,
+                            commandFrame_, fileButton_,  fileFrame_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
-    return widgets + palette_->captionedWidgets();
+    return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets();
 }
 
 void Form1::Font_chg() {
@@ -211,6 +238,9 @@ void Form1::applyCaptions() {
     ladderFrame_->setTitle(caption(CaptionFile::LadderFrame));
     instructionFrame_->setTitle(caption(CaptionFile::InstructionFrame));
     palette_->setCaptions(captions);
+    commandFrame_->setTitle(caption(CaptionFile::CommandFrame));
+    fileButton_->setText(caption(CaptionFile::FileFrameButton));
+    fileFrame_->setCaptions(captions);
 }
 
 void Form1::renderPage() {

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class FileFrame;
 class GridView;
 class MapEditor;
 class PalettePanel;
@@ -41,6 +42,8 @@ private:
     QWidget* buildElementFrame();
     QWidget* buildPageRow();
     QWidget* buildFeedbackRow();
+    QWidget* buildCommandFrame();
+    void toggleFileFrame();
     void applyCaptions();
     void renderPage();
     void renderFeedback();
@@ -69,4 +72,7 @@ private:
     QGroupBox* instructionFrame_ = nullptr;
     QPlainTextEdit* preview_ = nullptr;
     QTimer* timer_ = nullptr;
+    QGroupBox* commandFrame_ = nullptr;
+    QPushButton* fileButton_ = nullptr;
+    FileFrame* fileFrame_ = nullptr;
 };

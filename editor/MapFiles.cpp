@@ -1,0 +1,135 @@
+#include "MapFiles.h"
+
+#include "ItemReader.h"
+#include "LadderMap.h"
+#include "MapFile.h"
+#include "PageView.h"
+#include "ProgramFolder.h"
+#include "Prompter.h"
+#include "TextCodec.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+
+namespace {
+const QString Title = QStringLiteral("VantMAP");
+
+bool endsAsMap(const QString& name) { return name.endsWith(u".map", Qt::CaseInsensitive); }
+} // namespace
+
+MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
+                   const QString& hardwareTable, Prompter& prompter)
+    : programFolder_(folder), map_(map), view_(view), hardwareTable_(hardwareTable),
+      prompter_(prompter), folder_(folder.root()) {}
+
+void MapFiles::setFolder(const QString& folder) {
+    folder_ = QDir::cleanPath(folder);
+    emit folderChanged();
+}
+
+QStringList MapFiles::mapFiles() const {
+    return QDir(folder_).entryList({QStringLiteral("*.map")}, QDir::Files,
+                                   QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList MapFiles::places() const {
+    QStringList places{programFolder_.root(), QDir::homePath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady()) places << volume.rootPath();
+    places.removeDuplicates();
+    return places;
+}
+
+void MapFiles::setFileName(const QString& name) {
+    if (name == fileName_) return;
+    fileName_ = name;
+    view_.setProjectName(name);
+    emit fileNameChanged(name);
+}
+
+QString MapFiles::pathOf(const QString& name) const { return folder_ + u'/' + name; }
+
+bool MapFiles::save() {
+    if (!prompter_.confirm(Title, QStringLiteral("Save Files ?"))) return false;
+    QString name = fileName_.trimmed().isEmpty() ? QStringLiteral("PLC.MAP") : fileName_;
+    if (!name.contains(u".map", Qt::CaseInsensitive)) name += QStringLiteral(".MAP");
+    setFileName(name);
+
+    QString error;
+    if (!TextFile::write(pathOf(name), MapFile::write(map_, map_.pagesInUse()), &error)) {
+        prompter_.inform(Title, QStringLiteral("The map was not saved.\n%1").arg(error));
+        return false;
+    }
+    emit folderChanged();
+    const QString companion = pathOf(MapFile::companionName(name));
+    if (!TextFile::write(companion, hardwareTable_ + QStringLiteral("\r\n"), &error)) {
+        prompter_.inform(Title, QStringLiteral("The map was saved, its hardware table was not.\n%1")
+                                    .arg(error));
+        return false;
+    }
+    return true;
+}
+
+void MapFiles::loadByName() {
+    if (!prompter_.confirm(Title, QStringLiteral("Load New Files ?"))) return;
+    if (!endsAsMap(fileName_)) setFileName(fileName_ + QStringLiteral(".MAP"));
+    load();
+}
+
+void MapFiles::loadFromList(const QString& clickedName, const QDateTime& now) {
+    if (!prompter_.confirm(Title, QStringLiteral("Load New Files ?"))) return;
+    appendToLog(logLine(fileName_, now));
+    if (!endsAsMap(clickedName)) {
+        setFileName(QString());
+        return;
+    }
+    setFileName(clickedName);
+    load();
+}
+
+bool MapFiles::load() {
+    if (fileName_.trimmed().isEmpty()) return false;
+    QFile file(pathOf(fileName_));
+    // The map is cleared only once the file is open: a mistyped name must
+    // not cost the drawing on screen.
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompter_.inform(Title, QStringLiteral("Cannot open %1: %2\nThe map on screen is unchanged.")
+                                    .arg(file.fileName(), file.errorString()));
+        return false;
+    }
+    map_.clr_map();
+    MapFile::read(file, map_);
+    view_.showPage(0);
+    return true;
+}
+
+QString MapFiles::logPath() const { return programFolder_.path(QStringLiteral("PLC/List.txt")); }
+
+QString MapFiles::logLine(const QString& fileName, const QDateTime& now) {
+    return fileName + QStringLiteral("  <<<< ") + now.toString(QStringLiteral("MM-dd-yyyy")) +
+           QStringLiteral("  ") + now.toString(QStringLiteral("HH:mm:ss"));
+}
+
+void MapFiles::appendToLog(const QString& line) {
+    // The log is a record beside the work: when it cannot be written the
+    // load still goes on.
+    QFile log(logPath());
+    if (log.open(QIODevice::WriteOnly | QIODevice::Append))
+        log.write(TextCodec::encode(line + QStringLiteral("\r\n")));
+}
+
+QString MapFiles::history() const {
+    QString text;
+    if (const auto log = TextFile::read(logPath()))
+        for (const QString& item : ItemReader::items(*log)) text += item + QStringLiteral("\r\n");
+    return text;
+}
+
+void MapFiles::pickFromHistory(const QString& history, qsizetype caret) {
+    if (caret < 0 || caret > history.size()) return;
+    const qsizetype end = history.indexOf(QStringLiteral(".MAP"), caret);
+    if (end < 0) return;
+    setFileName(history.mid(caret, end + 4 - caret).trimmed());
+}

@@ -1,0 +1,106 @@
+#include "FakePrompter.h"
+#include "Form1.h"
+#include "MapEditor.h"
+#include "ProgramFolder.h"
+#include "ShippedFolder.h"
+#include "TextFile.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int argc = 1;
+char name[] = "file_frame_tests";
+char* argv[] = {name, nullptr};
+
+class FileFrameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!qApp) new QApplication(argc, argv);
+    }
+
+    FileFrameTest() {
+        window.start();
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::mousePress(child<QPushButton>("Command1(4)"), Qt::LeftButton);
+    }
+
+    template <class T> T* child(const char* objectName) {
+        T* widget = window.findChild<T*>(objectName);
+        EXPECT_NE(widget, nullptr) << objectName;
+        return widget;
+    }
+
+    void drawRung() {
+        editor.map().cell(0, 0) = {"no.bmp", "X0.0", "1", ""};
+        editor.map().cell(0, 1) = {"out.bmp", "Y0.0", "0", ""};
+        editor.view().showPage(0);
+    }
+
+    ShippedFolder shipped;
+    ProgramFolder folder{shipped.path()};
+    FakePrompter prompter;
+    MapEditor editor{folder, prompter};
+    Form1 window{editor};
+};
+
+TEST_F(FileFrameTest, SaveClearAndLoadBringTheDrawingBack) {
+    EXPECT_TRUE(child<QWidget>("FileFrame")->isVisible());
+    drawRung();
+    auto* nameBox = child<QLineEdit>("Text2");
+    QTest::keyClicks(nameBox, "latch");
+    QTest::mouseClick(child<QPushButton>("FileButton(0)"), Qt::LeftButton);
+    EXPECT_TRUE(QFileInfo::exists(shipped.path("PLC/latch.MAP")));
+    EXPECT_EQ(nameBox->text(), "latch.MAP");
+    EXPECT_EQ(child<QListWidget>("File1")->findItems("latch.MAP", Qt::MatchExactly).size(), 1);
+
+    editor.map().clr_map();
+    editor.view().showPage(0);
+    EXPECT_EQ(editor.view().cell(0).labelText, "");
+
+    QTest::keyClick(nameBox, Qt::Key_Return);
+    EXPECT_EQ(prompter.questions, QStringList({"Save Files ?", "Load New Files ?"}));
+    EXPECT_EQ(editor.view().cell(0).labelText, "X0.0 ");
+    EXPECT_EQ(editor.view().cell(1).bitmapName, "out.bmp ");
+    EXPECT_FALSE(editor.view().cell(1).labelOpaque);
+}
+
+TEST_F(FileFrameTest, CancelLeavesFilesAndMapAlone) {
+    drawRung();
+    prompter.answer = false;
+    QTest::keyClicks(child<QLineEdit>("Text2"), "nothing");
+    QTest::mouseClick(child<QPushButton>("FileButton(0)"), Qt::LeftButton);
+    EXPECT_FALSE(QFileInfo::exists(shipped.path("PLC/nothing.MAP")));
+    QTest::keyClick(child<QLineEdit>("Text2"), Qt::Key_Return);
+    EXPECT_EQ(editor.map().cell(0, 0).B, "X0.0");
+}
+
+TEST_F(FileFrameTest, DoubleClickInTheFileListLoadsAndLogs) {
+    ASSERT_TRUE(TextFile::write(shipped.path("PLC/Pump.map"), "(0-5)  A=no.bmp B=P1 C= D=\r\n"));
+    QTest::mousePress(child<QPushButton>("Command1(4)"), Qt::LeftButton); // hide
+    QTest::mousePress(child<QPushButton>("Command1(4)"), Qt::LeftButton); // show, lists read anew
+    auto* list = child<QListWidget>("File1");
+    const auto items = list->findItems("Pump.map", Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    const QPoint at = list->visualItemRect(items[0]).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(editor.view().cell(5).labelText, "P1 ");
+    EXPECT_TRUE(TextFile::read(shipped.path("PLC/List.txt"))->startsWith("Pump.map  <<<< "));
+
+    QTest::mouseClick(child<QPushButton>("HistoryButton"), Qt::LeftButton);
+    EXPECT_TRUE(child<QWidget>("HistoryFrame")->isVisible());
+    QTest::mouseClick(child<QPushButton>("FileButton(2)"), Qt::LeftButton);
+    EXPECT_FALSE(child<QWidget>("FileFrame")->isVisible());
+    EXPECT_FALSE(child<QWidget>("HistoryFrame")->isVisible());
+}
+
+} // namespace
