@@ -32,13 +32,17 @@ bool between(QStringView line, qsizetype open, qsizetype openSize, qsizetype clo
 
 bool MapFile::isBlank(int page, int cell, const LadderMap& map) {
     const CellRecord& r = map.cell(page, cell);
-    const bool restEmpty = r.B.trimmed().isEmpty() && r.C.trimmed().isEmpty() && r.D.trimmed().isEmpty();
+    const bool restEmpty =
+        r.B.trimmed().isEmpty() && r.C.trimmed().isEmpty() && r.D.trimmed().isEmpty();
     const QString a = r.A.trimmed();
     return restEmpty && (a.isEmpty() || a == u"space.bmp");
 }
 
 QString MapFile::encodeTemplate(const QString& text) {
-    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("~")).remove(u' ').trimmed();
+    return QString(text)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("~"))
+        .remove(u' ')
+        .trimmed();
 }
 
 QString MapFile::decodeTemplate(QStringView text) {
@@ -62,7 +66,8 @@ QString MapFile::write(const LadderMap& map, int lastPage) {
 }
 
 bool MapFile::readLine(QStringView line, LadderMap& map) {
-    const qsizetype open = line.indexOf(u'('), dash = line.indexOf(u'-'), close = line.indexOf(u')');
+    const qsizetype open = line.indexOf(u'('), dash = line.indexOf(u'-'),
+                    close = line.indexOf(u')');
     const qsizetype a = line.indexOf(u"A="), b = line.indexOf(u"B="), c = line.indexOf(u"C="),
                     d = line.indexOf(u"D=");
     QStringView pageText, cellText, aText, bText, cText;
@@ -84,11 +89,13 @@ MapFile::ReadResult MapFile::read(QIODevice& file, LadderMap& map) {
         QByteArray bytes = file.readLine(MaxLineBytes + 3); // a line, CR LF and one byte more
         if (!bytes.endsWith('\n') && !file.atEnd()) {
             // Too long to be a cell: pass over the rest of it in pieces.
-            while (!bytes.endsWith('\n') && !file.atEnd()) bytes = file.readLine(MaxLineBytes);
+            while (!bytes.endsWith('\n') && !file.atEnd())
+                bytes = file.readLine(MaxLineBytes);
             ++result.skipped;
             continue;
         }
-        while (bytes.endsWith('\n') || bytes.endsWith('\r')) bytes.chop(1);
+        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+            bytes.chop(1);
         // A lone CR ends a line as well.
         for (const QByteArray& piece : bytes.split('\r')) {
             if (piece.isEmpty()) continue;
@@ -102,5 +109,6 @@ MapFile::ReadResult MapFile::read(QIODevice& file, LadderMap& map) {
 }
 
 QString MapFile::companionName(const QString& mapName) {
-    return QString(mapName).replace(QStringLiteral(".MAP"), QStringLiteral(".CHR"), Qt::CaseInsensitive);
+    return QString(mapName).replace(QStringLiteral(".MAP"), QStringLiteral(".CHR"),
+                                    Qt::CaseInsensitive);
 }

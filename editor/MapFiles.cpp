@@ -16,7 +16,9 @@
 namespace {
 const QString Title = QStringLiteral("VantMAP");
 
-bool endsAsMap(const QString& name) { return name.endsWith(u".map", Qt::CaseInsensitive); }
+bool endsAsMap(const QString& name) {
+    return name.endsWith(u".map", Qt::CaseInsensitive);
+}
 } // namespace
 
 MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
@@ -49,7 +51,9 @@ void MapFiles::setFileName(const QString& name) {
     emit fileNameChanged(name);
 }
 
-QString MapFiles::pathOf(const QString& name) const { return folder_ + u'/' + name; }
+QString MapFiles::pathOf(const QString& name) const {
+    return folder_ + u'/' + name;
+}
 
 bool MapFiles::save() {
     if (!prompter_.confirm(Title, QStringLiteral("Save Files ?"))) return false;
@@ -65,8 +69,8 @@ bool MapFiles::save() {
     emit folderChanged();
     const QString companion = pathOf(MapFile::companionName(name));
     if (!TextFile::write(companion, hardwareTable_ + QStringLiteral("\r\n"), &error)) {
-        prompter_.inform(Title, QStringLiteral("The map was saved, its hardware table was not.\n%1")
-                                    .arg(error));
+        prompter_.inform(
+            Title, QStringLiteral("The map was saved, its hardware table was not.\n%1").arg(error));
         return false;
     }
     return true;
@@ -95,8 +99,9 @@ bool MapFiles::load() {
     // The map is cleared only once the file is open: a mistyped name must
     // not cost the drawing on screen.
     if (!file.open(QIODevice::ReadOnly)) {
-        prompter_.inform(Title, QStringLiteral("Cannot open %1: %2\nThe map on screen is unchanged.")
-                                    .arg(file.fileName(), file.errorString()));
+        prompter_.inform(Title,
+                         QStringLiteral("Cannot open %1: %2\nThe map on screen is unchanged.")
+                             .arg(file.fileName(), file.errorString()));
         return false;
     }
     map_.clr_map();
@@ -105,7 +110,9 @@ bool MapFiles::load() {
     return true;
 }
 
-QString MapFiles::logPath() const { return programFolder_.path(QStringLiteral("PLC/List.txt")); }
+QString MapFiles::logPath() const {
+    return programFolder_.path(QStringLiteral("PLC/List.txt"));
+}
 
 QString MapFiles::logLine(const QString& fileName, const QDateTime& now) {
     return fileName + QStringLiteral("  <<<< ") + now.toString(QStringLiteral("MM-dd-yyyy")) +
@@ -123,7 +130,8 @@ void MapFiles::appendToLog(const QString& line) {
 QString MapFiles::history() const {
     QString text;
     if (const auto log = TextFile::read(logPath()))
-        for (const QString& item : ItemReader::items(*log)) text += item + QStringLiteral("\r\n");
+        for (const QString& item : ItemReader::items(*log))
+            text += item + QStringLiteral("\r\n");
     return text;
 }
 

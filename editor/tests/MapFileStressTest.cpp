@@ -27,7 +27,8 @@ TEST(MapFileStress, AHundredMegabytesOfBadInput) {
     QByteArray noise(1 << 20, '\0');
     int good = 0;
     while (file.size() < 100 * 1024 * 1024) {
-        for (char& c : noise) c = char(random.bounded(256));
+        for (char& c : noise)
+            c = char(random.bounded(256));
         file.write(noise);                                      // binary, NULs, stray CRs
         file.write("\r\n" + QByteArray(3 << 20, 'x') + "\r\n"); // a 3 MB line
         file.write("(99999-1)  A=x B= C= D=\r\n(1--5)  A=x B= C= D=\r\n");

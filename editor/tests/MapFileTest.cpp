@@ -1,5 +1,5 @@
-#include "LadderMap.h"
 #include "MapFile.h"
+#include "LadderMap.h"
 
 #include <QBuffer>
 
@@ -30,13 +30,13 @@ TEST(MapFile, BlankCellsAreNotWritten) {
     map.cell(0, 1) = {"space.bmp", "lbl", "", ""};
     map.cell(0, 2) = {"  ", " ", "", " "};
     map.cell(0, 3) = {"", "", "0", ""};
-    EXPECT_EQ(MapFile::write(map, 1),
-              "(0-1)  A=space.bmp B=lbl C= D=\r\n(0-3)  A= B= C=0 D=\r\n");
+    EXPECT_EQ(MapFile::write(map, 1), "(0-1)  A=space.bmp B=lbl C= D=\r\n(0-3)  A= B= C=0 D=\r\n");
 }
 
 TEST(MapFile, SavesPagesZeroToNInclusive) {
     LadderMap map;
-    for (int page = 0; page < LadderMap::Pages; ++page) map.cell(page, 0).A = "no.bmp";
+    for (int page = 0; page < LadderMap::Pages; ++page)
+        map.cell(page, 0).A = "no.bmp";
     const QString three = MapFile::write(map, 3);
     EXPECT_TRUE(three.contains("(3-0)"));
     EXPECT_FALSE(three.contains("(4-0)"));
@@ -95,7 +95,8 @@ TEST(MapFile, BadLinesAreSkippedAndTheRestIsRead) {
         {"\x01\xff\xfe\x80 garbage", "binary"},
     };
     QByteArray text = "(0-0)  A=first.bmp B= C= D=\r\n";
-    for (const auto& b : bad) text += QByteArray(b.line) + "\r\n";
+    for (const auto& b : bad)
+        text += QByteArray(b.line) + "\r\n";
     text += "(0-2)  A=last.bmp B= C= D=\r\n";
     MapFile::ReadResult result;
     const LadderMap map = readText(text, &result);

@@ -46,7 +46,8 @@ FileFrame::FileFrame(MapFiles& files, QWidget* parent)
     grid->addWidget(mapList_, 0, 1, 3, 1);
     grid->addWidget(name_, 3, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {save_, load_, history, exit_}) buttons->addWidget(b);
+    for (QPushButton* b : {save_, load_, history, exit_})
+        buttons->addWidget(b);
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->addWidget(buildHistoryFrame(), 5, 0, 1, 2);
 
@@ -121,8 +122,8 @@ void FileFrame::refresh() {
     path_->setText(folder);
     folders_->clear();
     folders_->addItem(QStringLiteral(".."));
-    folders_->addItems(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                              QDir::Name | QDir::IgnoreCase));
+    folders_->addItems(
+        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
     mapList_->clear();
     mapList_->addItems(files_.mapFiles());
 }
@@ -133,4 +134,6 @@ void FileFrame::setCaptions(const QStringList& captions) {
     load_->setText(captions[CaptionFile::FileLoad - 1]);
 }
 
-QList<QWidget*> FileFrame::captionedWidgets() const { return {save_, load_}; }
+QList<QWidget*> FileFrame::captionedWidgets() const {
+    return {save_, load_};
+}

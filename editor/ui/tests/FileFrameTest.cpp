@@ -5,7 +5,6 @@
 #include "ShippedFolder.h"
 #include "TextFile.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,16 +15,8 @@
 
 namespace {
 
-int argc = 1;
-char name[] = "file_frame_tests";
-char* argv[] = {name, nullptr};
-
 class FileFrameTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!qApp) new QApplication(argc, argv);
-    }
-
     FileFrameTest() {
         window.start();
         window.show();

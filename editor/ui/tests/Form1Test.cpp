@@ -6,7 +6,6 @@
 #include "ShippedFolder.h"
 #include "TextFile.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,16 +17,8 @@
 
 namespace {
 
-int argc = 1;
-char name[] = "editor_ui_tests";
-char* argv[] = {name, nullptr};
-
 class Form1Test : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!qApp) new QApplication(argc, argv);
-    }
-
     // Opens the window on the shipped folder as the program does.
     void open() {
         editor = std::make_unique<MapEditor>(folder, prompter);
