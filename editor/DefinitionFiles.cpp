@@ -24,7 +24,6 @@ void DefinitionFiles::loadTemplates(ElementCatalogue& catalogue) const {
             for (const QString& line : LineReader::lines(*file))
                 text += QStringLiteral("\r\n") + line;
         catalogue.setTemplate(slot, text);
-        catalogue.setSlotBitmap(slot, QStringLiteral("space.bmp"));
     }
 }
 
@@ -67,4 +66,25 @@ std::optional<int> DefinitionFiles::readPageCount() const {
 bool DefinitionFiles::writePageCount(int pages, QString* error) const {
     const QString line = (pages >= 0 ? QStringLiteral(" ") : QString()) + QString::number(pages);
     return TextFile::writeLines(folder_.path(QStringLiteral("def\\mpage.def")), {line}, error);
+}
+
+bool DefinitionFiles::writeTemplate(int slot, const QString& text, QString* error) const {
+    return TextFile::write(folder_.path(templatePath(slot)), text + QStringLiteral("\r\n"), error);
+}
+
+bool DefinitionFiles::writePaletteBitmaps(const ElementCatalogue& catalogue, QString* error) const {
+    QStringList lines;
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) lines << catalogue.slotBitmap(slot);
+    return TextFile::writeLines(folder_.path(QStringLiteral("def\\mapbk.def")), lines, error);
+}
+
+bool DefinitionFiles::writeNames(const ElementCatalogue& catalogue, QString* error) const {
+    QStringList lines;
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) lines << catalogue.name(slot);
+    return TextFile::writeLines(folder_.path(QStringLiteral("def\\NAME.TXT")), lines, error);
+}
+
+bool DefinitionFiles::writeLabels(const QString& text, QString* error) const {
+    return TextFile::write(folder_.path(QStringLiteral("def\\label.def")), text + QStringLiteral("\r\n"),
+                           error);
 }

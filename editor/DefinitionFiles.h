@@ -15,8 +15,8 @@ public:
 
     static QString templatePath(int slot);
 
-    // Every template from def\mapK.def (each line with CR LF in front); every
-    // slot shows "space.bmp" until the palette bitmaps are read.
+    // Every template from def\mapK.def, each line with CR LF in front; a
+    // missing file is an empty template.
     void loadTemplates(ElementCatalogue& catalogue) const;
     // Line k of def\mapbk.def names slot k's bitmap (shown and looked up).
     // Returns the number of slots it named.
@@ -29,6 +29,12 @@ public:
     std::optional<int> readPageCount() const;
     // " 5" and CR LF, the way the page slider always stored it.
     bool writePageCount(int pages, QString* error) const;
+
+    // The writers of the element definition editor, each atomic.
+    bool writeTemplate(int slot, const QString& text, QString* error) const;
+    bool writePaletteBitmaps(const ElementCatalogue& catalogue, QString* error) const;
+    bool writeNames(const ElementCatalogue& catalogue, QString* error) const;
+    bool writeLabels(const QString& text, QString* error) const;
 
 private:
     std::optional<QString> read(const QString& relative) const;

@@ -23,6 +23,7 @@ public:
     static constexpr int Columns = 11;
     static constexpr int CellsPerPage = Rows * Columns;
 
+    static bool validCell(int cell) { return cell >= 0 && cell < CellsPerPage; }
     // "" and "space.bmp" (blanks at either end ignored) mean "no element".
     static bool holdsElement(const QString& bitmapName);
 

@@ -6,9 +6,13 @@
 #include "Prompter.h"
 
 MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
-    : folder_(folder), prompter_(prompter), definitions_(folder), pictures_(folder),
+    : folder_(folder), prompter_(prompter), files_(folder), pictures_(folder),
       view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()),
-      mapFiles_(folder, map_, view_, hardwareTable_, prompter) {}
+      labels_(files_, prompter), mapFiles_(folder, map_, view_, labels_.text(), prompter),
+      grid_(map_, view_, catalogue_, pictures_, prompter),
+      definitions_(files_, catalogue_, pictures_, labels_, prompter) {
+    connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
+}
 
 void MapEditor::start() {
     pictures_.setAlternativeIcons(false);
@@ -18,19 +22,18 @@ void MapEditor::start() {
     map_.setCurrentPage(0);
     mapFiles_.setFolder(folder_.path(ProductChoice::product(0).mapFolder));
 
-    definitions_.loadTemplates(catalogue_);
-    definitions_.loadPaletteBitmaps(catalogue_);
+    files_.loadTemplates(catalogue_);
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
+        catalogue_.setSlotBitmap(slot, QStringLiteral("space.bmp"));
+    files_.loadPaletteBitmaps(catalogue_);
     loadPalettePictures();
 
-    labels_ = definitions_.loadLabels();
-    hardwareTable_.clear();
-    for (const QString& label : labels_)
-        hardwareTable_ += QStringLiteral("\r\n") + label;
+    labels_.load();
 
-    definitions_.loadNames(catalogue_);
+    files_.loadNames(catalogue_);
     emit paletteChanged();
 
-    if (const auto pages = definitions_.readPageCount(); pages && *pages <= LadderMap::Pages) {
+    if (const auto pages = files_.readPageCount(); pages && *pages <= LadderMap::Pages) {
         map_.setPagesInUse(*pages);
         map_.setCurrentPage(*pages);
         emit pagesInUseChanged(*pages);
@@ -49,7 +52,7 @@ void MapEditor::loadPalettePictures() {
 
 void MapEditor::setAlternativeIcons(bool alternative) {
     pictures_.setAlternativeIcons(alternative);
-    definitions_.loadPaletteBitmaps(catalogue_);
+    files_.loadPaletteBitmaps(catalogue_);
     loadPalettePictures();
     emit paletteChanged();
     view_.showPage(map_.currentPage());
@@ -59,7 +62,7 @@ void MapEditor::setPagesInUse(int pages) {
     map_.setPagesInUse(pages);
     emit pagesInUseChanged(map_.pagesInUse());
     QString error;
-    if (definitions_.writePageCount(map_.pagesInUse(), &error) || pageCountWarned_) return;
+    if (files_.writePageCount(map_.pagesInUse(), &error) || pageCountWarned_) return;
     pageCountWarned_ = true;
     prompter_.inform(QStringLiteral("VantMAP"),
                      QStringLiteral("The page count cannot be saved (%1).\n"
@@ -73,12 +76,6 @@ void MapEditor::chooseProduct(int index) {
     product_ = index;
     mapFiles_.setFolder(folder_.path(ProductChoice::product(index).mapFolder));
     emit productChanged(index);
-}
-
-void MapEditor::setEditMode(int mode) {
-    if (mode < 0 || mode >= EditModes) return;
-    editMode_ = mode;
-    emit editModeChanged(mode);
 }
 
 void MapEditor::setOnline(bool online) {

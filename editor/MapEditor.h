@@ -2,6 +2,9 @@
 
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
+#include "ElementDefinitions.h"
+#include "GridEditor.h"
+#include "LabelList.h"
 #include "LadderMap.h"
 #include "MapFiles.h"
 #include "PageView.h"
@@ -14,18 +17,18 @@ class Prompter;
 class ProgramFolder;
 
 // The map editor's state behind its window: the map, the element catalogue,
-// the page view, the map files, the captions and the settings the main
-// window offers (product, bitmap folder, page count, edit mode, link option).
+// the page view, grid editing, the element definitions, the label list, the
+// map files, the captions and the settings the main window offers (product,
+// bitmap folder, page count, link option).
 class MapEditor : public QObject {
     Q_OBJECT
 public:
-    static constexpr int EditModes = 8;
-
     MapEditor(const ProgramFolder& folder, Prompter& prompter);
 
     // The start-up sequence after the single-instance check and the fonts.
     void start();
 
+    const ProgramFolder& folder() const { return folder_; }
     LadderMap& map() { return map_; }
     const ElementCatalogue& catalogue() const { return catalogue_; }
     const Pictures& pictures() const { return pictures_; }
@@ -33,9 +36,9 @@ public:
     MapFiles& mapFiles() { return mapFiles_; }
 
     const QStringList& captions() const { return captions_; }
-    const QStringList& labels() const { return labels_; }
-    // The label list as one text, every line with CR LF in front.
-    const QString& hardwareTable() const { return hardwareTable_; }
+    LabelList& labels() { return labels_; }
+    GridEditor& grid() { return grid_; }
+    ElementDefinitions& definitions() { return definitions_; }
 
     // The "C-E" box: the alternative icon set, then the palette and page anew.
     void setAlternativeIcons(bool alternative);
@@ -47,9 +50,6 @@ public:
     void chooseProduct(int index);
     int product() const { return product_; }
 
-    void setEditMode(int mode);
-    int editMode() const { return editMode_; }
-
     void setOnline(bool online);
     bool online() const { return online_; }
 
@@ -58,7 +58,6 @@ signals:
     void paletteChanged();
     void productChanged(int index);
     void pagesInUseChanged(int pages);
-    void editModeChanged(int mode);
     void onlineChanged(bool online);
 
 private:
@@ -66,17 +65,17 @@ private:
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
-    DefinitionFiles definitions_;
+    DefinitionFiles files_;
     LadderMap map_;
     ElementCatalogue catalogue_;
     Pictures pictures_;
     PageView view_;
     QStringList captions_;
-    QStringList labels_;
-    QString hardwareTable_;
     int product_ = 0;
-    int editMode_ = 0;
     bool online_ = false;
     bool pageCountWarned_ = false;
+    LabelList labels_;
     MapFiles mapFiles_;
+    GridEditor grid_;
+    ElementDefinitions definitions_;
 };

@@ -69,6 +69,8 @@ public:
     static QString clockText(const QDateTime& now);
 
     const CellView& cell(int k) const { return cells_[k]; }
+    // Edits change the views of the pressed cells directly.
+    CellView& cell(int k) { return cells_[k]; }
     const PrintPage& printPage() const { return print_; }
     Colour pageButtonColour(int page) const { return pageButtons_[page]; }
     const QString& rowNumber(int row) const { return rowNumbers_[row]; }
@@ -81,7 +83,9 @@ public:
     int markedCell() const { return markedCell_; }
     void setMarkedCell(int cell) { markedCell_ = cell; }
     bool markedBorder() const { return markedBorder_; }
+    void setMarkedBorder(bool on) { markedBorder_ = on; }
     bool paletteBlink() const { return paletteBlink_; }
+    void setPaletteBlink(bool on) { paletteBlink_ = on; }
     Colour titleColour() const;
     int titleStep() const { return titleStep_; }
     const QString& clock() const { return clock_; }

@@ -41,8 +41,8 @@ TEST_F(MapEditorTest, StartUpLoadsEverythingAndShowsTheFirstPage) {
     EXPECT_EQ(editor.catalogue().name(1), "contact");
     EXPECT_EQ(editor.catalogue().slotBitmap(2), "space.bmp");
     EXPECT_EQ(editor.pictures().slotPicture(1), t.path("BMP/no.bmp"));
-    EXPECT_EQ(editor.hardwareTable(), "\r\nX0.0\r\nY0.0");
-    EXPECT_EQ(editor.labels(), QStringList({"X0.0", "Y0.0"}));
+    EXPECT_EQ(editor.labels().text(), "\r\nX0.0\r\nY0.0");
+    EXPECT_EQ(editor.labels().entries(), QStringList({"X0.0", "Y0.0"}));
     ASSERT_EQ(products.size(), 1);
     EXPECT_EQ(editor.product(), 0);
     EXPECT_EQ(ProductChoice::product(editor.product()).mapFolder, "PLC");

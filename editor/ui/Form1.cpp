@@ -1,6 +1,8 @@
 #include "Form1.h"
 
 #include "CaptionFile.h"
+#include "DefinitionFrame.h"
+#include "OperandBox.h"
 #include "FileFrame.h"
 #include "GridView.h"
 #include "MapEditor.h"
@@ -41,6 +43,13 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     fileFrame_->move(GridView::Left + 24, 32);
     fileFrame_->resize(520, 420);
     fileFrame_->hide();
+    operandBox_ = new OperandBox(editor_.grid(), editor_.labels(), ladderFrame_);
+    operandBox_->move(GridView::Left, 330);
+    operandBox_->resize(700, 230);
+    definitionFrame_ = new DefinitionFrame(editor_.definitions(), editor_.pictures(), editor_.folder(),
+                                           pictures_, ladderFrame_);
+    definitionFrame_->move(GridView::Left + 24, 40);
+    definitionFrame_->resize(600, 300);
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildCommandFrame());
@@ -68,6 +77,8 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
         products_[product]->setChecked(true);
         palette_->applyProduct(product);
     });
+
+    wireEditing();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -127,6 +138,33 @@ QWidget* Form1::buildCommandFrame() {
     return commandFrame_;
 }
 
+void Form1::wireEditing() {
+    GridEditor& grid = editor_.grid();
+    connect(grid_, &GridView::cellPressed, &grid, &GridEditor::pressCell);
+    connect(grid_, &GridView::labelPressed, &grid, &GridEditor::pressLabel);
+    connect(&grid, &GridEditor::edited, grid_, qOverload<>(&QWidget::update));
+    connect(&grid, &GridEditor::stateChanged, this, &Form1::renderEditing);
+    connect(palette_, &PalettePanel::slotClicked, &grid, &GridEditor::selectSlot);
+    connect(palette_, &PalettePanel::slotDoubleClicked, definitionFrame_, &DefinitionFrame::open);
+    connect(palette_, &PalettePanel::slotRightPressed, this, &Form1::paletteRightPressed);
+    connect(designer_, &QCheckBox::toggled, this, [this](bool ticked) {
+        editor_.definitions().designerBoxChanged(ticked, editor_.mapFiles().fileName());
+    });
+}
+
+void Form1::paletteRightPressed(int slot) {
+    if (!elementCopy_->isChecked()) return;
+    const GridEditor::Element& element = editor_.grid().element();
+    editor_.definitions().paletteCopy(slot, element.bitmapName, element.templateText);
+}
+
+void Form1::renderEditing() {
+    const GridEditor& grid = editor_.grid();
+    bitmapNameField_->setText(grid.bitmapNameField());
+    elementBox_->setPixmap(pictures_.get(grid.element().picture));
+    palette_->renderSelection(grid.selectedSlot(), editor_.view().paletteBlink());
+}
+
 void Form1::toggleFileFrame() {
     fileFrame_->setVisible(!fileFrame_->isVisible());
     fileFrame_->raise();
@@ -143,14 +181,16 @@ QWidget* Form1::buildElementFrame() {
     elementBox_->setFrameShape(QFrame::Box);
     layout->addWidget(elementBox_, 0, 0, 4, 1);
     auto* modes = new QButtonGroup(elementFrame_);
-    for (int m = 0; m < MapEditor::EditModes; ++m) {
+    for (int m = 0; m < GridEditor::Modes; ++m) {
         editModes_[m] = new QRadioButton;
         editModes_[m]->setObjectName(QStringLiteral("EditMode(%1)").arg(m));
         modes->addButton(editModes_[m], m);
         layout->addWidget(editModes_[m], m % 4, 1 + m / 4);
     }
-    editModes_[editor_.editMode()]->setChecked(true);
-    connect(modes, &QButtonGroup::idClicked, &editor_, &MapEditor::setEditMode);
+    editModes_[editor_.grid().mode()]->setChecked(true);
+    connect(modes, &QButtonGroup::idClicked, &editor_.grid(), &GridEditor::setMode);
+    connect(&editor_.grid(), &GridEditor::modeChanged, this,
+            [this](int mode) { editModes_[mode]->setChecked(true); });
     return elementFrame_;
 }
 
@@ -200,14 +240,26 @@ QWidget* Form1::buildFeedbackRow() {
 
     instructionFrame_ = new QGroupBox;
     instructionFrame_->setObjectName(QStringLiteral("InstructionFrame"));
-    auto* frame = new QVBoxLayout(instructionFrame_);
+    auto* frame = new QGridLayout(instructionFrame_);
     preview_ = new QPlainTextEdit;
     preview_->setObjectName(QStringLiteral("InstructionPreview"));
     preview_->setFixedHeight(48);
     connect(preview_, &QPlainTextEdit::textChanged, this,
             [this] { editor_.view().setInstructionPreview(preview_->toPlainText()); });
-    frame->addWidget(preview_);
+    frame->addWidget(preview_, 0, 0, 2, 1);
+    designer_ = new QCheckBox(tr("Designer"));
+    designer_->setObjectName(QStringLiteral("DesignerCheck"));
+    frame->addWidget(designer_, 0, 1);
+    elementCopy_ = new QCheckBox(QStringLiteral("元件複製：左鍵選取，右鍵放置"));
+    elementCopy_->setObjectName(QStringLiteral("ElementCopy"));
+    frame->addWidget(elementCopy_, 1, 1);
     layout->addWidget(instructionFrame_, 3);
+
+    bitmapNameField_ = new QLineEdit;
+    bitmapNameField_->setObjectName(QStringLiteral("BitmapNameField"));
+    bitmapNameField_->setReadOnly(true);
+    bitmapNameField_->setFixedWidth(90);
+    layout->insertWidget(2, bitmapNameField_);
     return row;
 }
 
@@ -216,7 +268,9 @@ QList<QWidget*> Form1::captionedWidgets() const {
                             commandFrame_, fileButton_,   fileFrame_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
-    return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets();
+    return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets() +
+           operandBox_->captionedWidgets() + definitionFrame_->captionedWidgets() +
+           QList<QWidget*>{operandBox_, definitionFrame_};
 }
 
 void Form1::Font_chg() {
@@ -233,7 +287,7 @@ void Form1::applyCaptions() {
     setWindowTitle(caption(CaptionFile::WindowTitle));
     title_->setText(caption(CaptionFile::WindowTitle));
     elementFrame_->setTitle(caption(CaptionFile::ElementFrame));
-    for (int m = 0; m < MapEditor::EditModes; ++m)
+    for (int m = 0; m < GridEditor::Modes; ++m)
         editModes_[m]->setText(caption(CaptionFile::FirstEditMode + m));
     ladderFrame_->setTitle(caption(CaptionFile::LadderFrame));
     instructionFrame_->setTitle(caption(CaptionFile::InstructionFrame));
@@ -241,6 +295,8 @@ void Form1::applyCaptions() {
     commandFrame_->setTitle(caption(CaptionFile::CommandFrame));
     fileButton_->setText(caption(CaptionFile::FileFrameButton));
     fileFrame_->setCaptions(captions);
+    operandBox_->setCaptions(captions);
+    definitionFrame_->setCaptions(captions);
 }
 
 void Form1::renderPage() {
@@ -268,6 +324,7 @@ void Form1::renderTick() {
     palette.setColor(QPalette::Window, QColor::fromRgb(view.titleColour()));
     title_->setPalette(palette);
     if (view.markedCell() != PageView::NoCell) grid_->update(grid_->pictureRect(view.markedCell()));
+    palette_->renderSelection(editor_.grid().selectedSlot(), view.paletteBlink());
 }
 
 void Form1::renderPagesInUse(int pages) {

@@ -7,7 +7,9 @@
 
 #include <array>
 
+class DefinitionFrame;
 class FileFrame;
+class OperandBox;
 class GridView;
 class MapEditor;
 class PalettePanel;
@@ -44,6 +46,9 @@ private:
     QWidget* buildFeedbackRow();
     QWidget* buildCommandFrame();
     void toggleFileFrame();
+    void wireEditing();
+    void renderEditing();
+    void paletteRightPressed(int slot);
     void applyCaptions();
     void renderPage();
     void renderFeedback();
@@ -75,4 +80,9 @@ private:
     QGroupBox* commandFrame_ = nullptr;
     QPushButton* fileButton_ = nullptr;
     FileFrame* fileFrame_ = nullptr;
+    OperandBox* operandBox_ = nullptr;
+    DefinitionFrame* definitionFrame_ = nullptr;
+    QCheckBox* designer_ = nullptr;
+    QCheckBox* elementCopy_ = nullptr;
+    QLineEdit* bitmapNameField_ = nullptr;
 };

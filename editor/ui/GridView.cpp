@@ -47,6 +47,19 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
         view_.pointerOverCell(hit.cell, x, y);
 }
 
+void GridView::mousePressEvent(QMouseEvent* event) {
+    const Hit hit = hitTest(event->position().toPoint());
+    const int button = event->button() == Qt::LeftButton    ? 1
+                       : event->button() == Qt::RightButton ? 2
+                       : event->button() == Qt::MiddleButton ? 4
+                                                             : 0;
+    if (hit.cell < 0 || button == 0) return;
+    if (hit.onLabel)
+        emit labelPressed(hit.cell, button);
+    else
+        emit cellPressed(hit.cell, button);
+}
+
 bool GridView::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);

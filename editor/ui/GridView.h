@@ -31,8 +31,15 @@ public:
     QRect pictureRect(int cell) const;
     QRect labelRect(int cell) const;
 
+signals:
+    // A press on a cell's picture or label, with the button as 1 left,
+    // 2 right, 4 middle.
+    void cellPressed(int cell, int button);
+    void labelPressed(int cell, int button);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include "ProductChoice.h"
 
 #include <QGridLayout>
+#include <QMouseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -36,6 +37,9 @@ PalettePanel::PalettePanel(MapEditor& editor, PictureCache& pictures, QWidget* p
             tool->setObjectName(QStringLiteral("PaletteSlot(%1)").arg(slot));
             tool->setIconSize(QSize(48, 26));
             tool->setAutoRaise(true);
+            tool->setProperty("slot", slot);
+            tool->installEventFilter(this);
+            connect(tool, &QToolButton::clicked, this, [this, slot] { emit slotClicked(slot); });
             grid->addWidget(tool, i / Columns, i % Columns);
             slots_[slot] = tool;
         }
@@ -84,4 +88,29 @@ QList<QWidget*> PalettePanel::captionedWidgets() const {
     for (int g = 0; g < Groups; ++g)
         widgets << groupButtons_[g] << groupFrames_[g];
     return widgets;
+}
+
+bool PalettePanel::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant slot = watched->property("slot");
+    if (!slot.isValid()) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        emit slotDoubleClicked(slot.toInt());
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        emit slotRightPressed(slot.toInt());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PalettePanel::renderSelection(int slot, bool blinkOn) {
+    if (slot == shownSelection_ && blinkOn == shownBlink_) return;
+    if (shownSelection_ >= 0) slots_[shownSelection_]->setStyleSheet(QString());
+    shownSelection_ = slot;
+    shownBlink_ = blinkOn;
+    if (slot < 0) return;
+    slots_[slot]->setStyleSheet(blinkOn ? QStringLiteral("border: 2px solid #0000ff")
+                                        : QStringLiteral("border: 2px dotted #8080ff"));
 }

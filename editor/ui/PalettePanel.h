@@ -25,6 +25,16 @@ public:
     void applyProduct(int product);
     void setCaptions(const QStringList& captions);
     QList<QWidget*> captionedWidgets() const;
+    // The selected slot's border, shown while the blink state is on.
+    void renderSelection(int slot, bool blinkOn);
+
+signals:
+    void slotClicked(int slot);
+    void slotDoubleClicked(int slot);
+    void slotRightPressed(int slot);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int Groups = 5;
@@ -37,4 +47,6 @@ private:
     std::array<QPushButton*, Groups> groupButtons_{};
     std::array<QGroupBox*, Groups> groupFrames_{};
     std::array<QToolButton*, Groups * SlotsPerGroup> slots_{};
+    int shownSelection_ = -1;
+    bool shownBlink_ = false;
 };

@@ -1,0 +1,82 @@
+#include "ElementDefinitions.h"
+
+#include "DefinitionFiles.h"
+#include "ElementCatalogue.h"
+#include "LabelList.h"
+#include "Pictures.h"
+#include "Prompter.h"
+
+#include <QStringList>
+
+namespace {
+QString crlf(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\n', QStringLiteral("\r\n"));
+}
+} // namespace
+
+ElementDefinitions::ElementDefinitions(const DefinitionFiles& files, ElementCatalogue& catalogue,
+                                       Pictures& pictures, LabelList& labels, Prompter& prompter)
+    : files_(files), catalogue_(catalogue), pictures_(pictures), labels_(labels),
+      prompter_(prompter) {}
+
+void ElementDefinitions::designerBoxChanged(bool ticked, const QString& fileName) {
+    designer_ = ticked && fileName == AccessText;
+    labels_.setEditEnabled(designer_);
+}
+
+std::optional<ElementDefinitions::Draft> ElementDefinitions::open(int slot) {
+    if (!designer_ || slot < 0 || slot >= ElementCatalogue::Slots) return std::nullopt;
+    files_.loadTemplates(catalogue_);
+    // Reading puts a line break before every line; the user sees the lines.
+    QString text = catalogue_.templateOf(slot);
+    if (text.startsWith(QStringLiteral("\r\n"))) text.remove(0, 2);
+    return Draft{slot, text, catalogue_.slotBitmap(slot), catalogue_.name(slot)};
+}
+
+QString ElementDefinitions::markLineEnds(const QString& text) {
+    if (text.contains(u'>') || text.trimmed().size() <= 1) return text;
+    return QString(text).replace(u'\r', QStringLiteral(" >\r"));
+}
+
+bool ElementDefinitions::report(const QStringList& errors) {
+    if (errors.isEmpty()) return true;
+    prompter_.inform(QStringLiteral("VantMAP"),
+                     QStringLiteral("Not saved:\n") + errors.join(u'\n'));
+    return false;
+}
+
+bool ElementDefinitions::store(const Draft& draft) {
+    const int k = draft.slot;
+    if (k < 0 || k >= ElementCatalogue::Slots) return false;
+    const QString text = markLineEnds(crlf(draft.templateText));
+    catalogue_.setTemplate(k, text);
+    const QString bitmap = draft.bitmapName.trimmed().isEmpty() ? QStringLiteral("space.bmp")
+                                                                 : draft.bitmapName;
+    catalogue_.setSlotBitmap(k, bitmap);
+    pictures_.loadSlotPicture(k, bitmap);
+
+    QStringList errors;
+    QString error;
+    if (!files_.writeTemplate(k, text, &error)) errors << error;
+    if (!files_.writePaletteBitmaps(catalogue_, &error)) errors << error;
+    files_.loadTemplates(catalogue_);
+    catalogue_.setName(k, draft.name);
+    if (!files_.writeNames(catalogue_, &error)) errors << error;
+    emit catalogueChanged();
+    return report(errors);
+}
+
+bool ElementDefinitions::paletteCopy(int slot, const QString& bitmapName,
+                                     const QString& templateText) {
+    if (slot < 0 || slot >= ElementCatalogue::Slots) return false;
+    catalogue_.setTemplate(slot, templateText);
+    catalogue_.setSlotBitmap(slot, bitmapName);
+    pictures_.loadSlotPicture(slot, bitmapName);
+    QStringList errors;
+    QString error;
+    if (!files_.writeTemplate(slot, templateText, &error)) errors << error;
+    if (!files_.writePaletteBitmaps(catalogue_, &error)) errors << error;
+    emit catalogueChanged();
+    return report(errors);
+}

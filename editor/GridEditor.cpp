@@ -1,0 +1,228 @@
+#include "GridEditor.h"
+
+#include "ElementCatalogue.h"
+#include "LadderMap.h"
+#include "PageView.h"
+#include "Pictures.h"
+#include "Prompter.h"
+
+namespace {
+
+int rowEnd(int cell) { return cell / 11 * 11 + 10; }
+
+// The part of a cell view that travels with its element along a row.
+void takeView(CellView& to, const CellView& from, bool withBackground) {
+    to.picture = from.picture;
+    to.viewTemplate = from.viewTemplate;
+    to.bitmapName = from.bitmapName;
+    to.labelText = from.labelText;
+    if (withBackground) to.labelOpaque = from.labelOpaque;
+}
+
+// Fields A, B and D move with an element; the mark C stays with its cell.
+void takeElement(CellRecord& to, const CellRecord& from) {
+    to.A = from.A;
+    to.B = from.B;
+    to.D = from.D;
+}
+
+} // namespace
+
+GridEditor::GridEditor(LadderMap& map, PageView& view, const ElementCatalogue& catalogue,
+                       const Pictures& pictures, Prompter& prompter)
+    : map_(map), view_(view), catalogue_(catalogue), pictures_(pictures), prompter_(prompter) {}
+
+void GridEditor::setMode(int mode) {
+    if (mode < 0 || mode >= Modes || mode == mode_) return;
+    mode_ = mode;
+    emit modeChanged(mode);
+}
+
+void GridEditor::pressCell(int k, int button) {
+    if (!LadderMap::validCell(k)) return;
+    bitmapNameField_ = view_.cell(k).bitmapName;
+    if (button == Middle && !operandBoxOpen_ && (mode_ == Place || mode_ == DeleteLabel)) paste(k);
+    bool acted = false;
+    if (button == Left && !operandBoxOpen_) {
+        const CellView& view = view_.cell(k);
+        clipboard_ = {view.bitmapName, view.viewTemplate, pictures_.elementFile(view.bitmapName),
+                      view.labelText};
+        modeAction(k);
+        acted = true;
+    }
+    if (!acted && button == Right) openOperandBox(k);
+    view_.layer(k);
+    emit stateChanged();
+    emit edited();
+}
+
+void GridEditor::paste(int k) {
+    CellView& view = view_.cell(k);
+    if (!clipboard_[2].isEmpty()) view.picture = clipboard_[2];
+    view.viewTemplate = clipboard_[1];
+    view.bitmapName = clipboard_[0];
+    view.labelText = clipboard_[3];
+}
+
+void GridEditor::openOperandBox(int k) {
+    operandBoxOpen_ = true;
+    operandText_ = view_.cell(k).labelText;
+    editedCell_ = k;
+    if (view_.markedCell() != PageView::NoCell) view_.setMarkedBorder(false);
+    view_.setMarkedCell(k);
+}
+
+void GridEditor::modeAction(int k) {
+    switch (mode_) {
+    case Place: place(k); break;
+    case Delete: shiftLeft(k, true); break;
+    case Insert: shiftRight(k); break;
+    case InsertRow: shiftRowsDown(k, false); break;
+    case DeleteRow:
+        if (prompter_.confirm(QStringLiteral("VantMAP"), QStringLiteral("Kill Line ?"))) pullRowsUp(k);
+        break;
+    case CopyRowAbove: shiftRowsDown(k, true); break;
+    case DeleteLabel:
+        view_.cell(k).labelText.clear();
+        map_.cell(map_.currentPage(), k).B.clear();
+        break;
+    case Cut: cut(k); break;
+    }
+}
+
+void GridEditor::putElement(int k) {
+    CellView& view = view_.cell(k);
+    CellRecord& record = map_.cell(map_.currentPage(), k);
+    const QString file = pictures_.elementFile(element_.bitmapName);
+    if (!file.isEmpty()) view.picture = file;
+    view.viewTemplate = record.D = element_.templateText;
+    view.bitmapName = record.A = element_.bitmapName;
+}
+
+void GridEditor::place(int k) { putElement(k); }
+
+void GridEditor::shiftLeft(int k, bool moveBackgrounds) {
+    const int page = map_.currentPage(), end = rowEnd(k);
+    for (int i = k; i < end; ++i) {
+        takeView(view_.cell(i), view_.cell(i + 1), moveBackgrounds);
+        takeElement(map_.cell(page, i), map_.cell(page, i + 1));
+    }
+    CellView& last = view_.cell(end);
+    last.picture = pictures_.blankFile();
+    last.bitmapName.clear();
+    last.labelText.clear();
+    last.hoverHint.clear();
+    takeElement(map_.cell(page, end), CellRecord{});
+}
+
+void GridEditor::shiftRight(int k) {
+    const int page = map_.currentPage();
+    for (int i = rowEnd(k); i >= k; --i) {
+        if (i - 1 < 0) continue; // nothing before the first cell
+        takeView(view_.cell(i), view_.cell(i - 1), true);
+        takeElement(map_.cell(page, i), map_.cell(page, i - 1));
+    }
+    putElement(k);
+    view_.cell(k).labelText = map_.cell(page, k).B = selectedLabel_;
+}
+
+// Inserts a row at the pressed one: every row from it to the end of the last
+// page in use moves down one row, the last one is lost.
+void GridEditor::shiftRowsDown(int k, bool copyAbove) {
+    const int page = map_.currentPage(), row = k / 11;
+    for (int q = map_.pagesInUse() - 1; q >= page; --q) {
+        for (int t = 12; t >= 0; --t) {
+            if (q == page && t == row) {
+                for (int c = 0; c < 11; ++c) {
+                    CellRecord& target = map_.cell(page, 11 * row + c);
+                    if (!copyAbove)
+                        target = CellRecord{};
+                    else if (row > 0) // row 0 has no row above: it stays, shown twice
+                        target = map_.cell(page, 11 * (row - 1) + c);
+                }
+                view_.showPage(page);
+                return;
+            }
+            // Row 0 of a page takes the last row of the page before it.
+            for (int c = 0; c < 11; ++c)
+                map_.cell(q, 11 * t + c) =
+                    t > 0 ? map_.cell(q, 11 * (t - 1) + c) : map_.cell(q - 1, 132 + c);
+        }
+    }
+}
+
+// Deletes the pressed row: every later row up to the last page in use moves
+// up one row; the last row takes the first row of the page after it.
+void GridEditor::pullRowsUp(int k) {
+    const int page = map_.currentPage(), row = k / 11;
+    for (int q = page; q <= map_.pagesInUse() - 1; ++q) {
+        for (int t = q == page ? row : 0; t <= 12; ++t) {
+            if (t == 12 && q + 1 >= LadderMap::Pages) continue; // page 21 keeps its last row
+            for (int c = 0; c < 11; ++c)
+                map_.cell(q, 11 * t + c) =
+                    t < 12 ? map_.cell(q, 11 * (t + 1) + c) : map_.cell(q + 1, c);
+        }
+    }
+    view_.showPage(page);
+}
+
+void GridEditor::cut(int k) {
+    setMode(Insert);
+    const CellView& view = view_.cell(k);
+    element_ = {view.bitmapName, view.viewTemplate, pictures_.elementFile(view.bitmapName)};
+    selectedLabel_ = view.labelText;
+    shiftLeft(k, false);
+}
+
+void GridEditor::pressLabel(int k, int button) {
+    if (button != Left || !LadderMap::validCell(k)) return;
+    CellView& view = view_.cell(k);
+    view.labelOpaque = !view.labelOpaque;
+    map_.cell(map_.currentPage(), k).C = view.labelOpaque ? QStringLiteral("1") : QStringLiteral("0");
+    emit edited();
+}
+
+void GridEditor::selectSlot(int slot) {
+    if (slot < 0 || slot >= ElementCatalogue::Slots) return;
+    setMode(Place);
+    selectedSlot_ = slot;
+    view_.setPaletteBlink(true);
+    const QString& name = catalogue_.slotBitmap(slot);
+    element_ = {name, catalogue_.templateOf(slot), pictures_.elementFile(name)};
+    selectedLabel_.clear();
+    emit stateChanged();
+}
+
+void GridEditor::storeLabel(int k, const QString& text) {
+    if (!LadderMap::validCell(k)) return;
+    view_.cell(k).labelText = map_.cell(map_.currentPage(), k).B = text;
+}
+
+void GridEditor::confirmOperand() {
+    operandBoxOpen_ = false;
+    if (LadderMap::validCell(editedCell_)) {
+        storeLabel(editedCell_, operandText_);
+        CellView& view = view_.cell(editedCell_);
+        view.labelColour = view.bitmapName.trimmed().isEmpty() ? PageView::Blue : PageView::Red;
+    }
+    emit stateChanged();
+    emit edited();
+}
+
+void GridEditor::enterOperand() {
+    storeLabel(editedCell_, operandText_);
+    emit edited();
+}
+
+void GridEditor::appendToOperand(const QString& text) {
+    operandText_ += text;
+    emit stateChanged();
+}
+
+void GridEditor::closeOperandBox() {
+    operandBoxOpen_ = false;
+    view_.setMarkedCell(PageView::NoCell);
+    view_.setMarkedBorder(false);
+    emit stateChanged();
+    emit edited();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class ElementCatalogue;
+class LadderMap;
+class PageView;
+class Pictures;
+class Prompter;
+struct CellView;
+
+// What presses on the grid, the palette and the operand box do to the map
+// and the page on screen. Every change of the map goes through one of the
+// public operations below, each ending in edited(), so that an undo can
+// later wrap them.
+class GridEditor : public QObject {
+    Q_OBJECT
+public:
+    enum Mode { Place, Delete, Insert, InsertRow, DeleteRow, CopyRowAbove, DeleteLabel, Cut };
+    static constexpr int Modes = 8;
+    enum Button { Left = 1, Right = 2, Middle = 4 };
+
+    // The element box: what a place or insert puts into a cell.
+    struct Element {
+        QString bitmapName;
+        QString templateText;
+        QString picture;
+    };
+
+    GridEditor(LadderMap& map, PageView& view, const ElementCatalogue& catalogue,
+               const Pictures& pictures, Prompter& prompter);
+
+    int mode() const { return mode_; }
+    void setMode(int mode);
+
+    void pressCell(int cell, int button);
+    void pressLabel(int cell, int button);
+    void selectSlot(int slot);
+
+    const QString& operandText() const { return operandText_; }
+    void setOperandText(const QString& text) { operandText_ = text; }
+    // Keypad key 25: stores the label in the edited cell and closes the box.
+    void confirmOperand();
+    // Enter in the operand field: stores the label, the box stays open.
+    void enterOperand();
+    void appendToOperand(const QString& text);
+    // The label list's exit while its text is not being edited.
+    void closeOperandBox();
+
+    bool operandBoxOpen() const { return operandBoxOpen_; }
+    int editedCell() const { return editedCell_; }
+    const QString& bitmapNameField() const { return bitmapNameField_; }
+    const Element& element() const { return element_; }
+    const QString& selectedLabel() const { return selectedLabel_; }
+    int selectedSlot() const { return selectedSlot_; }
+    const std::array<QString, 4>& clipboard() const { return clipboard_; }
+
+signals:
+    void modeChanged(int mode);
+    // The map or the page on screen changed.
+    void edited();
+    // The operand box, the element box or the bitmap-name field changed.
+    void stateChanged();
+
+private:
+    void modeAction(int cell);
+    void place(int cell);
+    void shiftLeft(int cell, bool moveBackgrounds);
+    void shiftRight(int cell);
+    void shiftRowsDown(int cell, bool copyAbove);
+    void pullRowsUp(int cell);
+    void cut(int cell);
+    void paste(int cell);
+    void openOperandBox(int cell);
+    void putElement(int cell);
+    void storeLabel(int cell, const QString& text);
+
+    LadderMap& map_;
+    PageView& view_;
+    const ElementCatalogue& catalogue_;
+    const Pictures& pictures_;
+    Prompter& prompter_;
+
+    int mode_ = Place;
+    Element element_;
+    QString selectedLabel_;
+    std::array<QString, 4> clipboard_;
+    QString bitmapNameField_;
+    bool operandBoxOpen_ = false;
+    QString operandText_;
+    int editedCell_ = -1;
+    int selectedSlot_ = -1;
+};

@@ -1,0 +1,37 @@
+#include "LabelList.h"
+
+#include "DefinitionFiles.h"
+#include "Prompter.h"
+
+LabelList::LabelList(const DefinitionFiles& files, Prompter& prompter)
+    : files_(files), prompter_(prompter) {}
+
+void LabelList::load() {
+    entries_ = files_.loadLabels();
+    text_.clear();
+    for (const QString& label : entries_) text_ += QStringLiteral("\r\n") + label;
+    emit changed();
+}
+
+void LabelList::setEditEnabled(bool enabled) {
+    editEnabled_ = enabled;
+    emit changed();
+}
+
+void LabelList::startEdit() {
+    if (!editEnabled_) return;
+    editing_ = true;
+    emit changed();
+}
+
+void LabelList::finishEdit() {
+    editing_ = false;
+    QString error;
+    if (files_.writeLabels(text_, &error)) {
+        entries_ = files_.loadLabels();
+    } else {
+        prompter_.inform(QStringLiteral("VantMAP"),
+                         QStringLiteral("The label list was not saved.\n%1").arg(error));
+    }
+    emit changed();
+}
