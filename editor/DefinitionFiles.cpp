@@ -74,17 +74,19 @@ bool DefinitionFiles::writeTemplate(int slot, const QString& text, QString* erro
 
 bool DefinitionFiles::writePaletteBitmaps(const ElementCatalogue& catalogue, QString* error) const {
     QStringList lines;
-    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) lines << catalogue.slotBitmap(slot);
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
+        lines << catalogue.slotBitmap(slot);
     return TextFile::writeLines(folder_.path(QStringLiteral("def\\mapbk.def")), lines, error);
 }
 
 bool DefinitionFiles::writeNames(const ElementCatalogue& catalogue, QString* error) const {
     QStringList lines;
-    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) lines << catalogue.name(slot);
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
+        lines << catalogue.name(slot);
     return TextFile::writeLines(folder_.path(QStringLiteral("def\\NAME.TXT")), lines, error);
 }
 
 bool DefinitionFiles::writeLabels(const QString& text, QString* error) const {
-    return TextFile::write(folder_.path(QStringLiteral("def\\label.def")), text + QStringLiteral("\r\n"),
-                           error);
+    return TextFile::write(folder_.path(QStringLiteral("def\\label.def")),
+                           text + QStringLiteral("\r\n"), error);
 }

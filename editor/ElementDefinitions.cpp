@@ -51,8 +51,8 @@ bool ElementDefinitions::store(const Draft& draft) {
     if (k < 0 || k >= ElementCatalogue::Slots) return false;
     const QString text = markLineEnds(crlf(draft.templateText));
     catalogue_.setTemplate(k, text);
-    const QString bitmap = draft.bitmapName.trimmed().isEmpty() ? QStringLiteral("space.bmp")
-                                                                 : draft.bitmapName;
+    const QString bitmap =
+        draft.bitmapName.trimmed().isEmpty() ? QStringLiteral("space.bmp") : draft.bitmapName;
     catalogue_.setSlotBitmap(k, bitmap);
     pictures_.loadSlotPicture(k, bitmap);
 

@@ -8,7 +8,9 @@
 
 namespace {
 
-int rowEnd(int cell) { return cell / 11 * 11 + 10; }
+int rowEnd(int cell) {
+    return cell / 11 * 11 + 10;
+}
 
 // The part of a cell view that travels with its element along a row.
 void takeView(CellView& to, const CellView& from, bool withBackground) {
@@ -74,19 +76,32 @@ void GridEditor::openOperandBox(int k) {
 
 void GridEditor::modeAction(int k) {
     switch (mode_) {
-    case Place: place(k); break;
-    case Delete: shiftLeft(k, true); break;
-    case Insert: shiftRight(k); break;
-    case InsertRow: shiftRowsDown(k, false); break;
-    case DeleteRow:
-        if (prompter_.confirm(QStringLiteral("VantMAP"), QStringLiteral("Kill Line ?"))) pullRowsUp(k);
+    case Place:
+        place(k);
         break;
-    case CopyRowAbove: shiftRowsDown(k, true); break;
+    case Delete:
+        shiftLeft(k, true);
+        break;
+    case Insert:
+        shiftRight(k);
+        break;
+    case InsertRow:
+        shiftRowsDown(k, false);
+        break;
+    case DeleteRow:
+        if (prompter_.confirm(QStringLiteral("VantMAP"), QStringLiteral("Kill Line ?")))
+            pullRowsUp(k);
+        break;
+    case CopyRowAbove:
+        shiftRowsDown(k, true);
+        break;
     case DeleteLabel:
         view_.cell(k).labelText.clear();
         map_.cell(map_.currentPage(), k).B.clear();
         break;
-    case Cut: cut(k); break;
+    case Cut:
+        cut(k);
+        break;
     }
 }
 
@@ -99,7 +114,9 @@ void GridEditor::putElement(int k) {
     view.bitmapName = record.A = element_.bitmapName;
 }
 
-void GridEditor::place(int k) { putElement(k); }
+void GridEditor::place(int k) {
+    putElement(k);
+}
 
 void GridEditor::shiftLeft(int k, bool moveBackgrounds) {
     const int page = map_.currentPage(), end = rowEnd(k);
@@ -178,7 +195,8 @@ void GridEditor::pressLabel(int k, int button) {
     if (button != Left || !LadderMap::validCell(k)) return;
     CellView& view = view_.cell(k);
     view.labelOpaque = !view.labelOpaque;
-    map_.cell(map_.currentPage(), k).C = view.labelOpaque ? QStringLiteral("1") : QStringLiteral("0");
+    map_.cell(map_.currentPage(), k).C =
+        view.labelOpaque ? QStringLiteral("1") : QStringLiteral("0");
     emit edited();
 }
 

@@ -9,7 +9,8 @@ LabelList::LabelList(const DefinitionFiles& files, Prompter& prompter)
 void LabelList::load() {
     entries_ = files_.loadLabels();
     text_.clear();
-    for (const QString& label : entries_) text_ += QStringLiteral("\r\n") + label;
+    for (const QString& label : entries_)
+        text_ += QStringLiteral("\r\n") + label;
     emit changed();
 }
 

@@ -66,13 +66,15 @@ void DefinitionFrame::open(int slot) {
     const auto draft = definitions_.open(slot);
     if (!draft) return;
     slot_ = draft->slot;
-    template_->setPlainText(QString(draft->templateText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    template_->setPlainText(
+        QString(draft->templateText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     bitmapName_->setText(draft->bitmapName);
     name_->setText(draft->name);
     showPreview(draft->bitmapName);
     bitmaps_->clear();
-    bitmaps_->addItems(QDir(folder_.path(QStringLiteral("bmp"))).entryList({QStringLiteral("*.bmp")}, QDir::Files,
-                                                                           QDir::Name | QDir::IgnoreCase));
+    bitmaps_->addItems(
+        QDir(folder_.path(QStringLiteral("bmp")))
+            .entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
     show();
     raise();
 }
@@ -89,4 +91,6 @@ void DefinitionFrame::setCaptions(const QStringList& captions) {
     save_->setText(captions[CaptionFile::DefinitionSave - 1]);
 }
 
-QList<QWidget*> DefinitionFrame::captionedWidgets() const { return {listCaption_, close_, save_}; }
+QList<QWidget*> DefinitionFrame::captionedWidgets() const {
+    return {listCaption_, close_, save_};
+}

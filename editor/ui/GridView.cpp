@@ -49,8 +49,8 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
 
 void GridView::mousePressEvent(QMouseEvent* event) {
     const Hit hit = hitTest(event->position().toPoint());
-    const int button = event->button() == Qt::LeftButton    ? 1
-                       : event->button() == Qt::RightButton ? 2
+    const int button = event->button() == Qt::LeftButton     ? 1
+                       : event->button() == Qt::RightButton  ? 2
                        : event->button() == Qt::MiddleButton ? 4
                                                              : 0;
     if (hit.cell < 0 || button == 0) return;

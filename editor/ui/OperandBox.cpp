@@ -13,7 +13,8 @@
 
 OperandBox::OperandBox(GridEditor& grid, LabelList& labels, QWidget* parent)
     : QGroupBox(parent), grid_(grid), labels_(labels), field_(new QLineEdit),
-      list_(new QListWidget), text_(new QPlainTextEdit), edit_(new QPushButton(QStringLiteral("Edit"))),
+      list_(new QListWidget), text_(new QPlainTextEdit),
+      edit_(new QPushButton(QStringLiteral("Edit"))),
       exit_(new QPushButton(QStringLiteral("Exit"))) {
     setObjectName(QStringLiteral("OperandBox"));
     setAutoFillBackground(true);
@@ -44,7 +45,8 @@ OperandBox::OperandBox(GridEditor& grid, LabelList& labels, QWidget* parent)
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { grid_.appendToOperand(item->text()); });
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        if (labels_.editing()) labels_.setText(text_->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+        if (labels_.editing())
+            labels_.setText(text_->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
     });
     connect(edit_, &QPushButton::clicked, &labels_, &LabelList::startEdit);
     connect(exit_, &QPushButton::clicked, this, [this] {
@@ -71,7 +73,8 @@ void OperandBox::pressKey(int key) {
                                                 : QStringLiteral("background-color: #c0c0ff"));
         return;
     }
-    const int start = field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
+    const int start =
+        field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
     const OperandKeypad::Field after = OperandKeypad::press(
         key, {field_->text(), start, static_cast<int>(field_->selectedText().size())});
     field_->setText(after.text);
@@ -90,7 +93,9 @@ void OperandBox::renderLabels() {
     list_->clear();
     list_->addItems(labels_.entries());
     text_->setReadOnly(!labels_.editing());
-    if (!labels_.editing()) text_->setPlainText(QString(labels_.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    if (!labels_.editing())
+        text_->setPlainText(
+            QString(labels_.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     edit_->setEnabled(labels_.editEnabled());
 }
 

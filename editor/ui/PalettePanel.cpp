@@ -6,9 +6,9 @@
 #include "ProductChoice.h"
 
 #include <QGridLayout>
-#include <QMouseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
