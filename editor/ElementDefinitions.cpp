@@ -46,22 +46,27 @@ bool ElementDefinitions::report(const QStringList& errors) {
     return false;
 }
 
+QStringList ElementDefinitions::putSlot(int slot, const QString& templateText,
+                                        const QString& bitmapName) {
+    catalogue_.setTemplate(slot, templateText);
+    catalogue_.setSlotBitmap(slot, bitmapName);
+    pictures_.loadSlotPicture(slot, bitmapName);
+    QStringList errors;
+    QString error;
+    if (!files_.writeTemplate(slot, templateText, &error)) errors << error;
+    if (!files_.writePaletteBitmaps(catalogue_, &error)) errors << error;
+    return errors;
+}
+
 bool ElementDefinitions::store(const Draft& draft) {
     const int k = draft.slot;
     if (k < 0 || k >= ElementCatalogue::Slots) return false;
-    const QString text = markLineEnds(crlf(draft.templateText));
-    catalogue_.setTemplate(k, text);
     const QString bitmap =
         draft.bitmapName.trimmed().isEmpty() ? QStringLiteral("space.bmp") : draft.bitmapName;
-    catalogue_.setSlotBitmap(k, bitmap);
-    pictures_.loadSlotPicture(k, bitmap);
-
-    QStringList errors;
-    QString error;
-    if (!files_.writeTemplate(k, text, &error)) errors << error;
-    if (!files_.writePaletteBitmaps(catalogue_, &error)) errors << error;
+    QStringList errors = putSlot(k, markLineEnds(crlf(draft.templateText)), bitmap);
     files_.loadTemplates(catalogue_);
     catalogue_.setName(k, draft.name);
+    QString error;
     if (!files_.writeNames(catalogue_, &error)) errors << error;
     emit catalogueChanged();
     return report(errors);
@@ -70,13 +75,7 @@ bool ElementDefinitions::store(const Draft& draft) {
 bool ElementDefinitions::paletteCopy(int slot, const QString& bitmapName,
                                      const QString& templateText) {
     if (slot < 0 || slot >= ElementCatalogue::Slots) return false;
-    catalogue_.setTemplate(slot, templateText);
-    catalogue_.setSlotBitmap(slot, bitmapName);
-    pictures_.loadSlotPicture(slot, bitmapName);
-    QStringList errors;
-    QString error;
-    if (!files_.writeTemplate(slot, templateText, &error)) errors << error;
-    if (!files_.writePaletteBitmaps(catalogue_, &error)) errors << error;
+    const QStringList errors = putSlot(slot, templateText, bitmapName);
     emit catalogueChanged();
     return report(errors);
 }

@@ -51,6 +51,8 @@ signals:
 
 private:
     bool report(const QStringList& errors);
+    // A slot's template and bitmap, in the catalogue and in def\; the errors.
+    QStringList putSlot(int slot, const QString& templateText, const QString& bitmapName);
 
     const DefinitionFiles& files_;
     ElementCatalogue& catalogue_;

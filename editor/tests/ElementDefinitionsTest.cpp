@@ -16,7 +16,8 @@ protected:
         t.write("def/map1.def", "X\r\n");
         t.write("def/NAME.TXT", "blank\r\ncontact\r\n");
         t.write("def/label.def", "X0.0\r\n");
-        for (const char* name : {"space.bmp", "no.bmp", "nc.bmp"}) t.write(QString("BMP/") + name, "b");
+        for (const char* name : {"space.bmp", "no.bmp", "nc.bmp"})
+            t.write(QString("BMP/") + name, "b");
         editor.start();
     }
     QString file(const char* name) { return TextFile::read(t.path(name)).value_or("<missing>"); }
@@ -90,7 +91,7 @@ TEST_F(ElementDefinitionsTest, AFileThatCannotBeWrittenIsReportedOnceAndKept) {
     EXPECT_FALSE(definitions.store({7, "Y", "no.bmp", "seven"}));
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains("map7.def"));
-    EXPECT_EQ(editor.catalogue().templateOf(7), ""); // read again from the files
+    EXPECT_EQ(editor.catalogue().templateOf(7), "");       // read again from the files
     EXPECT_TRUE(file("def/mapbk.def").contains("no.bmp")); // the others were written
 }
 

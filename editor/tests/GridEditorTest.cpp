@@ -14,14 +14,16 @@ protected:
         t.write("def/mapbk.def", "space.bmp\r\nno.bmp\r\nout.bmp\r\n");
         t.write("def/map1.def", "X\r\n");
         t.write("def/map2.def", "Y\r\n");
-        for (const char* name : {"space.bmp", "no.bmp", "out.bmp"}) t.write(QString("BMP/") + name, "b");
+        for (const char* name : {"space.bmp", "no.bmp", "out.bmp"})
+            t.write(QString("BMP/") + name, "b");
         editor.start();
     }
 
     // Fills row r of page p with elements named by column: "e<c>.bmp".
     void fillRow(int page, int row, const QString& tag) {
         for (int c = 0; c < 11; ++c)
-            map().cell(page, 11 * row + c) = {tag + QString::number(c), "L" + QString::number(c), "m", "D"};
+            map().cell(page, 11 * row + c) = {tag + QString::number(c), "L" + QString::number(c),
+                                              "m", "D"};
     }
     QString rowTag(int page, int row) { return map().cell(page, 11 * row).A.chopped(1); }
 
@@ -189,7 +191,7 @@ TEST_F(GridEditorTest, TheOperandBoxLabelsTheRightPressedCell) {
     EXPECT_FALSE(grid().operandBoxOpen());
     EXPECT_EQ(map().cell(0, 4).B, "oldY");
     EXPECT_EQ(editor.view().cell(4).labelColour, PageView::Red); // "space.bmp" is not empty
-    EXPECT_EQ(editor.view().markedCell(), 4); // goes on blinking
+    EXPECT_EQ(editor.view().markedCell(), 4);                    // goes on blinking
     grid().closeOperandBox();
     EXPECT_EQ(editor.view().markedCell(), PageView::NoCell);
 }

@@ -1,11 +1,7 @@
 #include "DefinitionFrame.h"
-#include "FakePrompter.h"
-#include "Form1.h"
 #include "GridView.h"
-#include "MapEditor.h"
-#include "ProgramFolder.h"
-#include "ShippedFolder.h"
 #include "TextFile.h"
+#include "WindowTest.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -19,34 +15,23 @@
 
 namespace {
 
-class EditingTest : public ::testing::Test {
+class EditingTest : public WindowTest {
 protected:
-    EditingTest() {
-        window.start();
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
+    EditingTest() { open(); }
 
-    template <class T> T* child(const QString& objectName) {
-        T* widget = window.findChild<T*>(objectName);
-        EXPECT_NE(widget, nullptr) << objectName.toStdString();
-        return widget;
+    QToolButton* slot(int k) {
+        return child<QToolButton>(QStringLiteral("PaletteSlot(%1)").arg(k));
     }
-    QToolButton* slot(int k) { return child<QToolButton>(QStringLiteral("PaletteSlot(%1)").arg(k)); }
     void pressCell(int cell, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(window.grid(), button, {}, window.grid()->pictureRect(cell).center());
+        QTest::mousePress(window->grid(), button, {}, window->grid()->pictureRect(cell).center());
     }
     // Clicks a check box on its indicator.
     static void tick(QCheckBox* box) {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     }
-    void key(int n) { QTest::mouseClick(child<QPushButton>(QStringLiteral("Keypad(%1)").arg(n)), Qt::LeftButton); }
-
-    ShippedFolder shipped;
-    ProgramFolder folder{shipped.path()};
-    FakePrompter prompter;
-    MapEditor editor{folder, prompter};
-    Form1 window{editor};
+    void key(int n) {
+        QTest::mouseClick(child<QPushButton>(QStringLiteral("Keypad(%1)").arg(n)), Qt::LeftButton);
+    }
 };
 
 // The shipped palette: slot 11 is the normally open contact, 13 the coil.
@@ -56,40 +41,42 @@ TEST_F(EditingTest, DrawARungAndLabelItThroughTheKeypad) {
     pressCell(1);
     QTest::mouseClick(slot(13), Qt::LeftButton);
     pressCell(10);
-    const LadderMap& map = editor.map();
+    const LadderMap& map = editor->map();
     EXPECT_EQ(map.cell(0, 0).A, "no.bmp");
     EXPECT_EQ(map.cell(0, 1).A, "no.bmp");
     EXPECT_EQ(map.cell(0, 10).A, "out.bmp");
-    EXPECT_EQ(map.cell(0, 10).D, editor.catalogue().templateOf(13));
+    EXPECT_EQ(map.cell(0, 10).D, editor->catalogue().templateOf(13));
     EXPECT_EQ(child<QLineEdit>("BitmapNameField")->text(), "");
 
     pressCell(10, Qt::RightButton);
     EXPECT_TRUE(child<QWidget>("OperandBox")->isVisible());
-    for (int n : {12 + 1, 0, 18, 5}) key(n); // B 0 , 5 ... then "Y" from the label list
+    for (int n : {12 + 1, 0, 18, 5})
+        key(n); // B 0 , 5 ... then "Y" from the label list
     key(25);
     EXPECT_FALSE(child<QWidget>("OperandBox")->isVisible());
     EXPECT_EQ(map.cell(0, 10).B, "B0,5");
-    EXPECT_EQ(editor.view().cell(10).labelText, "B0,5");
+    EXPECT_EQ(editor->view().cell(10).labelText, "B0,5");
 
     pressCell(0, Qt::RightButton);
     auto* list = child<QListWidget>("LabelList");
     ASSERT_GT(list->count(), 0);
     const QString first = list->item(0)->text();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     QTest::keyClick(child<QLineEdit>("OperandField"), Qt::Key_Return);
     EXPECT_EQ(map.cell(0, 0).B, first);
     QTest::mouseClick(child<QPushButton>("LabelExit"), Qt::LeftButton);
     EXPECT_FALSE(child<QWidget>("OperandBox")->isVisible());
 
     // A press on the label under the contact opens the branch downwards.
-    QTest::mousePress(window.grid(), Qt::LeftButton, {}, window.grid()->labelRect(1).center());
+    QTest::mousePress(window->grid(), Qt::LeftButton, {}, window->grid()->labelRect(1).center());
     EXPECT_EQ(map.cell(0, 1).C, "0");
 }
 
 TEST_F(EditingTest, DesignerModeEditsASlotAndWritesItsFiles) {
     child<QLineEdit>("Text2")->setText("Kelm Tavo");
     tick(child<QCheckBox>("DesignerCheck"));
-    ASSERT_TRUE(editor.definitions().designer());
+    ASSERT_TRUE(editor->definitions().designer());
     QTest::mouseDClick(slot(20), Qt::LeftButton);
     auto* frame = child<QWidget>("DefinitionFrame");
     ASSERT_TRUE(frame->isVisible());

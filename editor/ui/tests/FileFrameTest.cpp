@@ -1,9 +1,5 @@
-#include "FakePrompter.h"
-#include "Form1.h"
-#include "MapEditor.h"
-#include "ProgramFolder.h"
-#include "ShippedFolder.h"
 #include "TextFile.h"
+#include "WindowTest.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -15,32 +11,18 @@
 
 namespace {
 
-class FileFrameTest : public ::testing::Test {
+class FileFrameTest : public WindowTest {
 protected:
     FileFrameTest() {
-        window.start();
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        open();
         QTest::mousePress(child<QPushButton>("Command1(4)"), Qt::LeftButton);
     }
 
-    template <class T> T* child(const char* objectName) {
-        T* widget = window.findChild<T*>(objectName);
-        EXPECT_NE(widget, nullptr) << objectName;
-        return widget;
-    }
-
     void drawRung() {
-        editor.map().cell(0, 0) = {"no.bmp", "X0.0", "1", ""};
-        editor.map().cell(0, 1) = {"out.bmp", "Y0.0", "0", ""};
-        editor.view().showPage(0);
+        editor->map().cell(0, 0) = {"no.bmp", "X0.0", "1", ""};
+        editor->map().cell(0, 1) = {"out.bmp", "Y0.0", "0", ""};
+        editor->view().showPage(0);
     }
-
-    ShippedFolder shipped;
-    ProgramFolder folder{shipped.path()};
-    FakePrompter prompter;
-    MapEditor editor{folder, prompter};
-    Form1 window{editor};
 };
 
 TEST_F(FileFrameTest, SaveClearAndLoadBringTheDrawingBack) {
@@ -53,15 +35,15 @@ TEST_F(FileFrameTest, SaveClearAndLoadBringTheDrawingBack) {
     EXPECT_EQ(nameBox->text(), "latch.MAP");
     EXPECT_EQ(child<QListWidget>("File1")->findItems("latch.MAP", Qt::MatchExactly).size(), 1);
 
-    editor.map().clr_map();
-    editor.view().showPage(0);
-    EXPECT_EQ(editor.view().cell(0).labelText, "");
+    editor->map().clr_map();
+    editor->view().showPage(0);
+    EXPECT_EQ(editor->view().cell(0).labelText, "");
 
     QTest::keyClick(nameBox, Qt::Key_Return);
     EXPECT_EQ(prompter.questions, QStringList({"Save Files ?", "Load New Files ?"}));
-    EXPECT_EQ(editor.view().cell(0).labelText, "X0.0 ");
-    EXPECT_EQ(editor.view().cell(1).bitmapName, "out.bmp ");
-    EXPECT_FALSE(editor.view().cell(1).labelOpaque);
+    EXPECT_EQ(editor->view().cell(0).labelText, "X0.0 ");
+    EXPECT_EQ(editor->view().cell(1).bitmapName, "out.bmp ");
+    EXPECT_FALSE(editor->view().cell(1).labelOpaque);
 }
 
 TEST_F(FileFrameTest, CancelLeavesFilesAndMapAlone) {
@@ -71,7 +53,7 @@ TEST_F(FileFrameTest, CancelLeavesFilesAndMapAlone) {
     QTest::mouseClick(child<QPushButton>("FileButton(0)"), Qt::LeftButton);
     EXPECT_FALSE(QFileInfo::exists(shipped.path("PLC/nothing.MAP")));
     QTest::keyClick(child<QLineEdit>("Text2"), Qt::Key_Return);
-    EXPECT_EQ(editor.map().cell(0, 0).B, "X0.0");
+    EXPECT_EQ(editor->map().cell(0, 0).B, "X0.0");
 }
 
 TEST_F(FileFrameTest, DoubleClickInTheFileListLoadsAndLogs) {
@@ -84,7 +66,7 @@ TEST_F(FileFrameTest, DoubleClickInTheFileListLoadsAndLogs) {
     const QPoint at = list->visualItemRect(items[0]).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(editor.view().cell(5).labelText, "P1 ");
+    EXPECT_EQ(editor->view().cell(5).labelText, "P1 ");
     EXPECT_TRUE(TextFile::read(shipped.path("PLC/List.txt"))->startsWith("Pump.map  <<<< "));
 
     QTest::mouseClick(child<QPushButton>("HistoryButton"), Qt::LeftButton);

@@ -1,10 +1,6 @@
-#include "Form1.h"
-#include "FakePrompter.h"
 #include "GridView.h"
-#include "MapEditor.h"
-#include "ProgramFolder.h"
-#include "ShippedFolder.h"
 #include "TextFile.h"
+#include "WindowTest.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,32 +13,11 @@
 
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public WindowTest {
 protected:
-    // Opens the window on the shipped folder as the program does.
-    void open() {
-        editor = std::make_unique<MapEditor>(folder, prompter);
-        window = std::make_unique<Form1>(*editor);
-        window->start();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    template <class T> T* child(const QString& objectName) {
-        T* widget = window->findChild<T*>(objectName);
-        EXPECT_NE(widget, nullptr) << objectName.toStdString();
-        return widget;
-    }
-
     QString buttonColour(int page) {
         return child<QPushButton>(QStringLiteral("PageButton(%1)").arg(page))->styleSheet();
     }
-
-    ShippedFolder shipped;
-    ProgramFolder folder{shipped.path()};
-    FakePrompter prompter;
-    std::unique_ptr<MapEditor> editor;
-    std::unique_ptr<Form1> window;
 };
 
 const QString violet = QStringLiteral("background-color: #ffc0ff");
