@@ -25,7 +25,11 @@ protected:
             map().cell(page, 11 * row + c) = {tag + QString::number(c), "L" + QString::number(c),
                                               "m", "D"};
     }
-    QString rowTag(int page, int row) { return map().cell(page, 11 * row).A.chopped(1); }
+    // The tag a row was filled with, "" for an empty row.
+    QString rowTag(int page, int row) {
+        const QString& first = map().cell(page, 11 * row).A;
+        return first.isEmpty() ? first : first.chopped(1);
+    }
 
     LadderMap& map() { return editor.map(); }
     GridEditor& grid() { return editor.grid(); }

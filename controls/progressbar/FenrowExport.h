@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtGlobal>
+
+#if defined(FENROW_LIBRARY)
+#define FENROW_EXPORT Q_DECL_EXPORT
+#else
+#define FENROW_EXPORT Q_DECL_IMPORT
+#endif
