@@ -5,22 +5,7 @@
 #include "SingleInstance.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
-#include <QStandardPaths>
-
-namespace {
-
-QString findProgramFolder(QString* error) {
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    // An installed Obel keeps its shipped program folder under share/.
-    const QStringList shipped{
-        QDir::cleanPath(exeDir + QStringLiteral("/../share/obel/programdir"))};
-    return ProgramFolder::locate(exeDir, dataDir, shipped, error);
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,7 +15,7 @@ int main(int argc, char* argv[]) {
     if (!instance.isFirst()) return 0;
 
     QString error;
-    const QString root = findProgramFolder(&error);
+    const QString root = ProgramFolder::locateFor(QCoreApplication::applicationDirPath(), &error);
     if (root.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Obel"), error);
         return 1;

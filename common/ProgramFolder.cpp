@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 ProgramFolder::ProgramFolder(QString root) : root_(std::move(root)) {}
 
@@ -66,4 +67,11 @@ QString ProgramFolder::locate(const QString& exeDir, const QString& dataDir,
                                 "copy was found")
                      .arg(exeDir, dataDir);
     return {};
+}
+
+QString ProgramFolder::locateFor(const QString& exeDir, QString* error) {
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const QStringList shipped{
+        QDir::cleanPath(exeDir + QStringLiteral("/../share/obel/programdir"))};
+    return locate(exeDir, dataDir, shipped, error);
 }

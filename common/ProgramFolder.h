@@ -26,6 +26,11 @@ public:
 
     static bool hasDefinitions(const QString& dir);
 
+    // The program folder of an Obel program in exeDir: beside it, else the
+    // user's data folder of the application, filled from the copy an
+    // installation keeps under share/obel/programdir.
+    static QString locateFor(const QString& exeDir, QString* error);
+
 private:
     static QString matchEntry(const QString& dir, const QString& name);
     static bool copyTree(const QString& from, const QString& to, QString* error);

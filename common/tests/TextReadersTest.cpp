@@ -33,3 +33,27 @@ TEST(TextCodec, ReadsUtf8AndBig5) {
     EXPECT_EQ(TextCodec::decode(QByteArray("\xb1\x4d\xae\xd7\xa6\x57\xba\xd9")), title);
     EXPECT_EQ(TextCodec::decode("plain ascii"), u"plain ascii"_qs);
 }
+
+#include "PlainReplace.h"
+
+TEST(PlainReplace, EveryOccurrenceLeftToRightWithoutRescanning) {
+    const struct {
+        const char *text, *find, *by, *result;
+    } cases[] = {
+        {"AND,AND,", "AND,", "", ""},
+        {"aaa", "aa", "b", "ba"},
+        {"abc", "", "x", "abc"},
+        {"X,X", "X", "IN", "IN,IN"},
+        {"ABAB", "AB", "ABAB", "ABABABAB"},
+        {"none", "z", "y", "none"},
+        {" > >x", " > >", ">", ">x"},
+    };
+    for (const auto& c : cases) {
+        QString text = c.text;
+        PlainReplace::all(text, QString(c.find), QString(c.by));
+        EXPECT_EQ(text, c.result) << c.text << " / " << c.find;
+        if (*c.find) {
+            EXPECT_EQ(text, QString(c.text).replace(c.find, c.by)) << "as QString::replace";
+        }
+    }
+}

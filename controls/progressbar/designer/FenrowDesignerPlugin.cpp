@@ -3,6 +3,8 @@
 #include "FenrowWidgetInterface.h"
 
 FenrowDesignerPlugin::FenrowDesignerPlugin(QObject* parent) : QObject(parent) {
-    widgets_ << new FenrowWidgetInterface(QStringLiteral("PB"), tr("Progress bar with percentage"), this)
-             << new FenrowWidgetInterface(QStringLiteral("Panel"), tr("Coloured panel with a label"), this);
+    widgets_ << new FenrowWidgetInterface(QStringLiteral("PB"), tr("Progress bar with percentage"),
+                                          this)
+             << new FenrowWidgetInterface(QStringLiteral("Panel"),
+                                          tr("Coloured panel with a label"), this);
 }

@@ -13,7 +13,8 @@ TEST(DesignerPlugin, OffersBothControls) {
     auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(plugin);
     ASSERT_NE(collection, nullptr);
     QStringList names;
-    for (QDesignerCustomWidgetInterface* widget : collection->customWidgets()) names << widget->name();
+    for (QDesignerCustomWidgetInterface* widget : collection->customWidgets())
+        names << widget->name();
     EXPECT_EQ(names, QStringList({"PB", "Panel"}));
     std::unique_ptr<QWidget> made(collection->customWidgets().first()->createWidget(nullptr));
     EXPECT_NE(qobject_cast<PB*>(made.get()), nullptr);

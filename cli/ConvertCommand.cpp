@@ -1,0 +1,115 @@
+#include "ConvertCommand.h"
+
+#include "DefinitionFiles.h"
+#include "ElementCatalogue.h"
+#include "LadderMap.h"
+#include "LadderToText.h"
+#include "MapFile.h"
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+struct Options {
+    QString programDir;
+    int pages = 0; // 0: from def/mpage.def
+    QString mapFile;
+};
+
+// Parses the arguments after "convert"; an empty error means success.
+QString parse(const QStringList& args, Options& options, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"-h" || arg == u"--help") {
+            help = true;
+        } else if (arg == u"-C" || arg == u"--pages") {
+            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+            const QString value = args[++i];
+            if (arg == u"-C") {
+                options.programDir = value;
+                continue;
+            }
+            bool ok = false;
+            options.pages = value.toInt(&ok);
+            if (!ok || options.pages < 1 || options.pages > LadderMap::Pages)
+                return QStringLiteral("--pages takes a number from 1 to 22, not ") + value;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            return QStringLiteral("unknown option ") + arg;
+        } else if (options.mapFile.isEmpty()) {
+            options.mapFile = arg;
+        } else {
+            return QStringLiteral("one map file only, not also ") + arg;
+        }
+    }
+    if (!help && options.mapFile.isEmpty()) return QStringLiteral("no map file given");
+    return {};
+}
+
+} // namespace
+
+const char* ConvertCommand::usage() {
+    return "usage: obelc convert [-C PROGRAM_DIR] [--pages N] MAPFILE\n"
+           "\n"
+           "Converts a ladder map into instruction text as Obel's conversion does:\n"
+           "loads the element catalogue of the program folder, loads MAPFILE, writes\n"
+           "the .hrim file (named after MAPFILE) into the program folder's plc folder\n"
+           "and prints the instruction text.\n"
+           "\n"
+           "  -C PROGRAM_DIR  the program folder (default: the one Obel uses)\n"
+           "  --pages N       pages in use, 1 to 22 (default: def/mpage.def)\n"
+           "  -h, --help      this text\n";
+}
+
+int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Options options;
+    bool help = false;
+    if (const QString error = parse(args, options, help); !error.isEmpty()) {
+        err << "obelc convert: " << error << "\n" << usage();
+        return 2;
+    }
+    if (help) {
+        out << usage();
+        return 0;
+    }
+
+    QString error;
+    const QString root =
+        options.programDir.isEmpty()
+            ? ProgramFolder::locateFor(QCoreApplication::applicationDirPath(), &error)
+            : QDir(options.programDir).absolutePath();
+    if (root.isEmpty() || !ProgramFolder::hasDefinitions(root)) {
+        err << "obelc: no program folder at " << (root.isEmpty() ? error : root) << "\n";
+        return 1;
+    }
+    const ProgramFolder folder(root);
+    const DefinitionFiles files(folder);
+
+    ElementCatalogue catalogue;
+    files.loadTemplates(catalogue);
+    files.loadPaletteBitmaps(catalogue);
+
+    LadderMap map;
+    map.setPagesInUse(options.pages ? options.pages : files.readPageCount().value_or(1));
+    QFile mapFile(options.mapFile);
+    if (!mapFile.open(QIODevice::ReadOnly)) {
+        err << "obelc: cannot read " << options.mapFile << ": " << mapFile.errorString() << "\n";
+        return 1;
+    }
+    map.clr_map();
+    MapFile::read(mapFile, map);
+
+    const auto result =
+        LadderToText::text_prs(map, catalogue, QFileInfo(options.mapFile).fileName(), folder);
+    out << result.text;
+    out.flush();
+    if (!result.saved) {
+        err << "obelc: cannot write " << result.error << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+// obelc: Obel's cores without a window.
+
+#include "ConvertCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+const char* usage() {
+    return "usage: obelc COMMAND [OPTIONS]\n"
+           "\n"
+           "Commands:\n"
+           "  convert   convert a ladder map into instruction text\n"
+           "\n"
+           "obelc COMMAND --help tells more about a command.\n";
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    // The same name as the program, so both find the same program folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Obel"));
+    QTextStream out(stdout), err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        err << usage();
+        return 2;
+    }
+    const QString command = args.takeFirst();
+    if (command == u"-h" || command == u"--help" || command == u"help") {
+        out << usage();
+        return 0;
+    }
+    if (command == u"convert") return ConvertCommand::run(args, out, err);
+    err << "obelc: unknown command " << command << "\n" << usage();
+    return 2;
+}

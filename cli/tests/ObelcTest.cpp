@@ -1,0 +1,118 @@
+#include "ProgramFolder.h"
+#include "TextFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out, err;
+};
+
+class ObelcTest : public ::testing::Test {
+protected:
+    ObelcTest() {
+        ProgramFolder::locate({}, dir.filePath("obel"),
+                              {qEnvironmentVariable("OBEL_TEST_PROGRAM_DIR")}, nullptr);
+    }
+    QString folder() const { return dir.filePath("obel"); }
+
+    static Outcome obelc(const QStringList& args) {
+        QProcess process;
+        process.start(OBELC, args);
+        process.waitForFinished(30000);
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    Outcome convertSample(const QString& name) {
+        return obelc({"convert", "-C", folder(), "--pages", "1", folder() + "/PLC/" + name});
+    }
+    // The text a one-page conversion gives: the rungs, then the comment of
+    // every empty row after the last rung.
+    static QString text(const QStringList& rungs, int firstEmptyRow) {
+        QString text = "\r\n\r\n\r\n" + rungs.join("\r\n") + "\r\n";
+        for (int row = firstEmptyRow; row < 13; ++row)
+            text += "\r\n' " + QString::number(row + 2) + "\r\n";
+        return text;
+    }
+
+    QTemporaryDir dir;
+};
+
+const QString I12(12, u' ');
+
+TEST_F(ObelcTest, TheLatchSample) {
+    const Outcome run = convertSample("LATCH.MAP");
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString expected =
+        text({I12 + "IN,0,0", I12 + "OR,1,0", I12 + "/AND,0,1", I12 + " OUT,1,0", "' 3"}, 2);
+    EXPECT_EQ(run.out.split("\r\n"), expected.split("\r\n"));
+    EXPECT_EQ(TextFile::read(folder() + "/PLC/LATCH.hrim").value(), expected + "\r\n");
+}
+
+TEST_F(ObelcTest, TheCounterAndTimerSample) {
+    const Outcome run = convertSample("COUNTER.MAP");
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString expected = "\r\n\r\n\r\n" + QStringList{I12 + "IN,0,3",
+                                                          I12 + " INC,7",
+                                                          "' 2",
+                                                          I12 + "IN,0,4",
+                                                          I12 + " MOVD,5" + I12 + ",100",
+                                                          I12,
+                                                          "' 3",
+                                                          I12 + QString(10, u' ') + "END",
+                                                          ""}
+                                                  .join("\r\n");
+    EXPECT_EQ(run.out.split("\r\n"), expected.split("\r\n"));
+}
+
+TEST_F(ObelcTest, TheTwoOperandSample) {
+    const Outcome run = convertSample("MOVE.MAP");
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString expected = "\r\n\r\n\r\n" + QStringList{I12 + "IN,2,0",
+                                                          I12 + " MGR,3" + I12 + ",12",
+                                                          I12,
+                                                          "' 2",
+                                                          I12 + "/IN,2,1",
+                                                          I12 + " CPD,4" + I12 + ",200",
+                                                          I12,
+                                                          "' 3",
+                                                          I12 + QString(10, u' ') + "END",
+                                                          ""}
+                                                  .join("\r\n");
+    EXPECT_EQ(run.out.split("\r\n"), expected.split("\r\n"));
+    EXPECT_TRUE(QFile::exists(folder() + "/PLC/MOVE.hrim"));
+}
+
+TEST_F(ObelcTest, HelpAndBadUsage) {
+    const Outcome help = obelc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("convert"));
+    const Outcome convertHelp = obelc({"convert", "--help"});
+    EXPECT_EQ(convertHelp.status, 0);
+    EXPECT_TRUE(convertHelp.out.contains("--pages"));
+    for (const QStringList& bad :
+         {QStringList{}, QStringList{"draw"}, QStringList{"convert", "--fast", "x"},
+          QStringList{"convert", "--pages", "23", "x"}, QStringList{"convert"}}) {
+        const Outcome run = obelc(bad);
+        EXPECT_EQ(run.status, 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("usage:")) << bad.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST_F(ObelcTest, MissingFilesSayWhichAndFail) {
+    const Outcome noMap = obelc({"convert", "-C", folder(), folder() + "/PLC/NONE.MAP"});
+    EXPECT_EQ(noMap.status, 1);
+    EXPECT_TRUE(noMap.err.contains("NONE.MAP"));
+    EXPECT_EQ(noMap.err.count('\n'), 1);
+    const Outcome noFolder = obelc({"convert", "-C", dir.filePath("nowhere"), "x.MAP"});
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_TRUE(noFolder.err.contains("nowhere"));
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "PlainReplace.h"
+
+namespace {
+
+// How often a character turns up in generated instruction text: the search
+// looks for the find text's least common character first.
+int commonness(QChar c) {
+    if (c == u' ' || c == u'\r' || c == u'\n') return 3;
+    if (c == u',' || c.isDigit() || QStringView(u"ANDIOUTR").contains(c)) return 2;
+    return c.isLetter() ? 1 : 0;
+}
+
+// The position of the find text's rarest character.
+qsizetype pivotOf(QStringView find) {
+    qsizetype pivot = 0;
+    for (qsizetype i = 1; i < find.size(); ++i)
+        if (commonness(find[i]) < commonness(find[pivot])) pivot = i;
+    return pivot;
+}
+
+// The next occurrence at or after from: a vectorised search for the pivot
+// character, then a comparison of the whole.
+qsizetype findFrom(QStringView text, QStringView find, qsizetype pivot, qsizetype from) {
+    const QChar key = find[pivot];
+    for (qsizetype at = text.indexOf(key, from + pivot); at >= 0; at = text.indexOf(key, at + 1)) {
+        const qsizetype start = at - pivot;
+        if (start + find.size() > text.size()) return -1;
+        if (text.mid(start, find.size()) == find) return start;
+    }
+    return -1;
+}
+
+} // namespace
+
+void PlainReplace::all(QString& text, QStringView find, QStringView by) {
+    if (find.isEmpty()) return;
+    const QStringView view(text);
+    const qsizetype pivot = pivotOf(find);
+    qsizetype at = findFrom(view, find, pivot, 0);
+    if (at < 0) return;
+    QString out;
+    out.reserve(text.size() + (by.size() > find.size() ? text.size() / 4 : 0));
+    qsizetype from = 0;
+    while (at >= 0) {
+        out.append(view.mid(from, at - from)).append(by);
+        from = at + find.size();
+        at = findFrom(view, find, pivot, from);
+    }
+    out.append(view.mid(from));
+    text = std::move(out);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Plain substring replacement as this system does it everywhere: every
+// occurrence, left to right, case-sensitive, without rescanning what was put
+// in; an empty find text changes nothing. Cheaper than QString::replace on
+// short texts and on texts where the find text does not occur.
+class PlainReplace {
+public:
+    static void all(QString& text, QStringView find, QStringView by);
+};

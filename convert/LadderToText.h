@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class ElementCatalogue;
+class LadderMap;
+class ProgramFolder;
+
+// The conversion of a ladder map into instruction text: every element gets
+// its template, the rungs are walked cell by cell (series elements with
+// "AND,", parallel branches with "OR,"), and the text is rewritten by the
+// user's replacements (def\ps.def) and a fixed table that turns the
+// editor's element words into mnemonics. The text is also kept in plc\.
+class LadderToText {
+public:
+    struct Result {
+        QString text; // what the source box shows
+        QString file; // the ".hrim" file it was written to
+        bool saved = false;
+        QString error; // why it was not
+    };
+
+    // Pages in use come from the map; the map name from the file-name box.
+    static Result text_prs(LadderMap& map, const ElementCatalogue& catalogue,
+                           const QString& mapName, const ProgramFolder& folder);
+
+    // The ".hrim" file name for a map name: up to its first ".", then "hrim".
+    static QString outputName(const QString& mapName);
+    // def\ps.def, then the fixed table, applied to a generated text.
+    static QString replace(QString text, const QStringList& userLines);
+
+private:
+    static constexpr int Cells = 3127;
+    static constexpr int ConvertedPages = 21;
+
+    LadderToText(LadderMap& map, const ElementCatalogue& catalogue);
+    void assignTemplates();
+    void copyLinear();
+    QString scan(int pagesInUse);
+    void endRung(int& i);
+    void writeElement(int i);
+    void writeBranchGroup(int i);
+    QString expand(int i);
+    const QString& templateAt(int i) const;
+    const QString& labelAt(int i) const;
+    const QString& markAt(int i) const;
+
+    LadderMap& map_;
+    const ElementCatalogue& catalogue_;
+    std::vector<QString> templates_, labels_, marks_;
+    QString out_;
+    int series_ = 0;
+    int extraRows_ = 0;
+};
