@@ -54,37 +54,25 @@ TEST_F(ObelcTest, TheLatchSample) {
     EXPECT_EQ(TextFile::read(folder() + "/PLC/LATCH.hrim").value(), expected + "\r\n");
 }
 
+// Lines of a converted map that ends in an END element.
+QStringList endingInEnd(const QStringList& rungs) {
+    return QStringList{"", "", ""} + rungs + QStringList{I12 + QString(10, u' ') + "END", ""};
+}
+
 TEST_F(ObelcTest, TheCounterAndTimerSample) {
     const Outcome run = convertSample("COUNTER.MAP");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString expected = "\r\n\r\n\r\n" + QStringList{I12 + "IN,0,3",
-                                                          I12 + " INC,7",
-                                                          "' 2",
-                                                          I12 + "IN,0,4",
-                                                          I12 + " MOVD,5" + I12 + ",100",
-                                                          I12,
-                                                          "' 3",
-                                                          I12 + QString(10, u' ') + "END",
-                                                          ""}
-                                                  .join("\r\n");
-    EXPECT_EQ(run.out.split("\r\n"), expected.split("\r\n"));
+    EXPECT_EQ(run.out.split("\r\n"),
+              endingInEnd({I12 + "IN,0,3", I12 + " INC,7", "' 2", I12 + "IN,0,4",
+                           I12 + " MOVD,5" + I12 + ",100", I12, "' 3"}));
 }
 
 TEST_F(ObelcTest, TheTwoOperandSample) {
     const Outcome run = convertSample("MOVE.MAP");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString expected = "\r\n\r\n\r\n" + QStringList{I12 + "IN,2,0",
-                                                          I12 + " MGR,3" + I12 + ",12",
-                                                          I12,
-                                                          "' 2",
-                                                          I12 + "/IN,2,1",
-                                                          I12 + " CPD,4" + I12 + ",200",
-                                                          I12,
-                                                          "' 3",
-                                                          I12 + QString(10, u' ') + "END",
-                                                          ""}
-                                                  .join("\r\n");
-    EXPECT_EQ(run.out.split("\r\n"), expected.split("\r\n"));
+    EXPECT_EQ(run.out.split("\r\n"),
+              endingInEnd({I12 + "IN,2,0", I12 + " MGR,3" + I12 + ",12", I12, "' 2",
+                           I12 + "/IN,2,1", I12 + " CPD,4" + I12 + ",200", I12, "' 3"}));
     EXPECT_TRUE(QFile::exists(folder() + "/PLC/MOVE.hrim"));
 }
 

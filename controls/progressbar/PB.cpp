@@ -53,9 +53,7 @@ void PB::setFrameStyle(uchar style) {
 }
 
 void PB::setBackColor(quint32 colour) {
-    backColor_ = colour;
-    emit propertyChanged(QStringLiteral("BackColor"));
-    relayout();
+    change(backColor_, colour, "BackColor");
 }
 
 void PB::setMax(float max) {
@@ -65,15 +63,11 @@ void PB::setMax(float max) {
 }
 
 void PB::setCFC(bool on) {
-    cfc_ = on;
-    emit propertyChanged(QStringLiteral("CFC"));
-    relayout();
+    change(cfc_, on, "CFC");
 }
 
 void PB::setDFC(bool on) {
-    dfc_ = on;
-    emit propertyChanged(QStringLiteral("DFC"));
-    relayout();
+    change(dfc_, on, "DFC");
 }
 
 quint32 PB::ProgressColor() const {

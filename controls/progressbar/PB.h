@@ -69,6 +69,12 @@ protected:
 
 private:
     void relayout();
+    // Stores a property that only changes the layout, and reports it.
+    template <class T> void change(T& field, T value, const char* name) {
+        field = value;
+        emit propertyChanged(QString::fromLatin1(name));
+        relayout();
+    }
     void showZero();
     void alignTexts();
     double innerWidth() const { return width() * TwipsPerPixel; }
