@@ -3,7 +3,7 @@
 #include "PropertyBag.h"
 
 // A bag in memory, for containers that keep their own forms.
-class FENROW_EXPORT MemoryPropertyBag : public PropertyBag {
+class MemoryPropertyBag : public PropertyBag {
 public:
     QStringList names() const override { return values_.keys(); }
     const QVariantMap& values() const { return values_; }

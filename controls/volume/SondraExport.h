@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtGlobal>
+
+#if defined(SONDRA_LIBRARY)
+#define SONDRA_EXPORT Q_DECL_EXPORT
+#else
+#define SONDRA_EXPORT Q_DECL_IMPORT
+#endif
