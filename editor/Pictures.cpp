@@ -11,8 +11,11 @@ void Pictures::setAlternativeIcons(bool alternative) {
 }
 
 QString Pictures::elementFile(const QString& bitmapName) const {
-    if (bitmapName.isEmpty()) return {};
-    const QString key = bitmapFolder_ + u'\\' + bitmapName;
+    // Map files keep the blank after a name, and the platform the names come
+    // from ignored trailing blanks in file names: so does the lookup.
+    const QString name = bitmapName.trimmed();
+    if (name.isEmpty()) return {};
+    const QString key = bitmapFolder_ + u'\\' + name;
     auto it = found_.constFind(key);
     if (it != found_.cend()) return *it;
     QString path = folder_.path(key);

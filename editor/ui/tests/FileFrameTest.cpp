@@ -43,6 +43,8 @@ TEST_F(FileFrameTest, SaveClearAndLoadBringTheDrawingBack) {
     EXPECT_EQ(prompter.questions, QStringList({"Save Files ?", "Load New Files ?"}));
     EXPECT_EQ(editor->view().cell(0).labelText, "X0.0 ");
     EXPECT_EQ(editor->view().cell(1).bitmapName, "out.bmp ");
+    // The blank the file keeps after a name does not lose the picture.
+    EXPECT_TRUE(editor->view().cell(1).picture.endsWith("BMP/out.bmp"));
     EXPECT_FALSE(editor->view().cell(1).labelOpaque);
 }
 
