@@ -36,9 +36,26 @@ bool isBlank(QStringView text) {
 }
 
 // A template without its line ends, trimmed.
-QString flatten(QString text) {
-    if (text.contains(u'\r')) PlainReplace::all(text, CrLf, {});
-    return trimBlanks(text);
+QString flatten(const QString& text) {
+    if (!text.contains(u'\r')) return trimBlanks(text);
+    QString out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        else
+            out.append(text[i]);
+    }
+    return trimBlanks(out);
+}
+
+// Whether a template flattens to "OR", without building the flattened text.
+bool isOr(QStringView text) {
+    int letters = 0;
+    for (QChar c : text)
+        if (c != u' ' && c != u'\r' && c != u'\n' && ++letters > 2) return false;
+    return letters == 2 && flatten(text.toString()) == u"OR";
 }
 
 // Flattens, then replaces a marker.
@@ -168,7 +185,7 @@ QString LadderToText::scan(int pagesInUse) {
         const QString& t = templateAt(i);
         if (isBlank(t))
             endRung(i);
-        else if (t.contains(u'R') && flatten(t) == u"OR")
+        else if (isOr(t))
             writeBranchGroup(i);
         else if (!t.contains(u'^'))
             writeElement(i);
