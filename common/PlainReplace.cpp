@@ -10,8 +10,10 @@ int commonness(QChar c) {
     return c.isLetter() ? 1 : 0;
 }
 
-// The position of the find text's rarest character.
-qsizetype pivotOf(QStringView find) {
+// The position of the find text's rarest character; in a short text the
+// search is cheap anyway and takes the first.
+qsizetype pivotOf(QStringView find, qsizetype textSize) {
+    if (textSize < 256) return 0;
     qsizetype pivot = 0;
     for (qsizetype i = 1; i < find.size(); ++i)
         if (commonness(find[i]) < commonness(find[pivot])) pivot = i;
@@ -35,7 +37,7 @@ qsizetype findFrom(QStringView text, QStringView find, qsizetype pivot, qsizetyp
 void PlainReplace::all(QString& text, QStringView find, QStringView by) {
     if (find.isEmpty()) return;
     const QStringView view(text);
-    const qsizetype pivot = pivotOf(find);
+    const qsizetype pivot = pivotOf(find, text.size());
     qsizetype at = findFrom(view, find, pivot, 0);
     if (at < 0) return;
     QString out;

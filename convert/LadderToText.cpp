@@ -38,15 +38,15 @@ bool isBlank(QStringView text) {
 // A template without its line ends, trimmed.
 QString flatten(const QString& text) {
     if (!text.contains(u'\r')) return trimBlanks(text);
+    const QStringView view(text);
     QString out;
     out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        else
-            out.append(text[i]);
+    qsizetype from = 0;
+    for (qsizetype at = view.indexOf(CrLf); at >= 0; at = view.indexOf(CrLf, from)) {
+        out.append(view.mid(from, at - from));
+        from = at + 2;
     }
+    out.append(view.mid(from));
     return trimBlanks(out);
 }
 
