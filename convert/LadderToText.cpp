@@ -29,20 +29,42 @@ QString trimBlanks(const QString& text) {
     return start == 0 && end == text.size() ? text : text.mid(start, end - start);
 }
 
+QStringView trimBlanks(QStringView text) {
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+
 bool isBlank(QStringView text) {
     for (QChar c : text)
         if (c != u' ') return false;
     return true;
 }
 
+// A template's few characters are searched directly: Qt's vectorised
+// search costs more to set up than such a text takes to walk.
+qsizetype find(QStringView text, QStringView needle, qsizetype from = 0) {
+    if (text.size() > 256) return text.indexOf(needle, from);
+    const qsizetype last = text.size() - needle.size();
+    for (qsizetype at = from; at <= last; ++at)
+        if (text[at] == needle[0] && text.mid(at, needle.size()) == needle) return at;
+    return -1;
+}
+
+bool has(QStringView text, QStringView needle) {
+    return find(text, needle) >= 0;
+}
+
 // A template without its line ends, trimmed.
 QString flatten(const QString& text) {
-    if (!text.contains(u'\r')) return trimBlanks(text);
+    if (!has(text, CrLf)) return trimBlanks(text);
     const QStringView view(text);
     QString out;
     out.reserve(text.size());
     qsizetype from = 0;
-    for (qsizetype at = view.indexOf(CrLf); at >= 0; at = view.indexOf(CrLf, from)) {
+    for (qsizetype at = find(view, CrLf); at >= 0; at = find(view, CrLf, from)) {
         out.append(view.mid(from, at - from));
         from = at + 2;
     }
@@ -58,11 +80,28 @@ bool isOr(QStringView text) {
     return letters == 2 && flatten(text.toString()) == u"OR";
 }
 
-// Flattens, then replaces a marker.
-QString flattenAndPut(const QString& text, QStringView marker, const QString& by) {
-    QString t = flatten(text);
-    PlainReplace::all(t, marker, by);
-    return t;
+// flatten() on a buffer of its own, without a new allocation.
+void flattenInPlace(QString& text) {
+    for (qsizetype at = find(text, CrLf); at >= 0; at = find(text, CrLf, at))
+        text.remove(at, 2);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    text.truncate(end);
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    text.remove(0, start);
+}
+
+// Every marker becomes the value followed by a line break and an indent.
+void putInPlace(QString& text, QStringView marker, QStringView value) {
+    for (qsizetype at = find(text, marker); at >= 0; at = find(text, marker, at)) {
+        text.replace(at, marker.size(), value.data(), value.size());
+        at += value.size();
+        text.insert(at, CrLf + Indent);
+        at += 2 + Indent.size();
+    }
 }
 
 QString cleanLabel(const QString& label) {
@@ -106,22 +145,29 @@ void LadderToText::copyLinear() {
 }
 
 QString LadderToText::expand(int i) {
-    const QString label = labelAt(i);
-    static const QString next = CrLf + Indent;
+    const QString& label = labelAt(i);
     // Each step flattens what the step before it left and replaces its
     // marker; a step whose marker is absent only flattens, which the next
-    // step (or the last flatten) does anyway.
-    QString t = flatten(templates_[i]);
-    if (t.contains(u'@')) PlainReplace::all(t, u"@", trimBlanks(label) + next);
+    // step (or the last flatten) does anyway. One buffer serves all steps.
+    QString t = templates_[i];
+    t.reserve(t.size() + 4 * (label.size() + 16));
+    flattenInPlace(t);
+    if (has(t, u"@")) putInPlace(t, u"@", trimBlanks(QStringView(label)));
     const qsizetype comma = label.indexOf(u',');
-    const bool hash = t.contains(u'#');
+    const bool hash = has(t, u"#");
     if (comma >= 0 && hash) {
-        const QString first = trimBlanks(label.left(comma));
-        if (t.contains(u"#1")) t = flattenAndPut(t, u"#1", first + next);
-        if (t.contains(u"#+1"))
-            t = flattenAndPut(t, u"#+1", decimal(NumericText::value(first) + 1) + next);
+        const QStringView first = trimBlanks(QStringView(label).left(comma));
+        if (has(t, u"#1")) {
+            flattenInPlace(t);
+            putInPlace(t, u"#1", first);
+        }
+        if (has(t, u"#+1")) {
+            flattenInPlace(t);
+            putInPlace(t, u"#+1", decimal(NumericText::value(first) + 1));
+        }
     }
-    t = hash ? flattenAndPut(t, u"#2", trimBlanks(label.mid(comma + 1, 6)) + next) : flatten(t);
+    flattenInPlace(t);
+    if (hash) putInPlace(t, u"#2", trimBlanks(QStringView(label).mid(comma + 1, 6)));
     templates_[i] = t;
     return t;
 }
@@ -138,8 +184,8 @@ void LadderToText::writeElement(int i) {
     const QString& t = templates_[i];
     out_ += Indent;
     if (series_ != 0) out_ += QStringLiteral("AND,");
-    const bool hash = t.contains(u'#'); // the cheap test first
-    const bool plain = !t.contains(u'@') && !(hash && (series_ == 0 || t.contains(u"#1")));
+    const bool hash = has(t, u"#"); // the cheap test first
+    const bool plain = !has(t, u"@") && !(hash && (series_ == 0 || has(t, u"#1")));
     if (plain) {
         out_ += flatten(t);
         out_ += cleanLabel(labelAt(i));
@@ -190,7 +236,7 @@ QString LadderToText::scan(int pagesInUse) {
         else if (!t.contains(u'^'))
             writeElement(i);
         const QString& now = templateAt(i);
-        if (now.contains(u'*') && (now.contains(u"*END") || now.contains(u"*end"))) break;
+        if (has(now, u"*") && (has(now, u"*END") || has(now, u"*end"))) break;
     }
     return out_;
 }
