@@ -82,3 +82,9 @@ void MapEditor::setOnline(bool online) {
     online_ = online;
     emit onlineChanged(online);
 }
+
+void MapEditor::paletteRightPressed(int slot) {
+    if (!elementCopy_) return;
+    const GridEditor::Element& element = grid_.element();
+    definitions_.paletteCopy(slot, element.bitmapName, element.templateText);
+}

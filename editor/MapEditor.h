@@ -53,6 +53,11 @@ public:
     void setOnline(bool online);
     bool online() const { return online_; }
 
+    // The element-copy box: while ticked, a right press on a palette slot
+    // copies the selected element into it.
+    void setElementCopy(bool on) { elementCopy_ = on; }
+    void paletteRightPressed(int slot);
+
 signals:
     void captionsChanged();
     void paletteChanged();
@@ -73,6 +78,7 @@ private:
     QStringList captions_;
     int product_ = 0;
     bool online_ = false;
+    bool elementCopy_ = false;
     bool pageCountWarned_ = false;
     LabelList labels_;
     MapFiles mapFiles_;

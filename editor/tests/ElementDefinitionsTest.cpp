@@ -79,8 +79,10 @@ TEST_F(ElementDefinitionsTest, AnEmptyBitmapNameStoresSpace) {
 
 TEST_F(ElementDefinitionsTest, PaletteCopyWritesTheSlot) {
     editor.grid().selectSlot(1);
-    const GridEditor::Element& element = editor.grid().element();
-    ASSERT_TRUE(definitions.paletteCopy(60, element.bitmapName, element.templateText));
+    editor.paletteRightPressed(60); // the element-copy box is not ticked
+    EXPECT_EQ(editor.catalogue().slotBitmap(60), "space.bmp");
+    editor.setElementCopy(true);
+    editor.paletteRightPressed(60);
     EXPECT_EQ(file("def/map60.def"), "\r\nX\r\n"); // a first empty line, as read
     EXPECT_EQ(editor.catalogue().slotBitmap(60), "no.bmp");
     EXPECT_EQ(file("def/mapbk.def").split("\r\n")[60], "no.bmp");

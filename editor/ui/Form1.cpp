@@ -146,16 +146,11 @@ void Form1::wireEditing() {
     connect(&grid, &GridEditor::stateChanged, this, &Form1::renderEditing);
     connect(palette_, &PalettePanel::slotClicked, &grid, &GridEditor::selectSlot);
     connect(palette_, &PalettePanel::slotDoubleClicked, definitionFrame_, &DefinitionFrame::open);
-    connect(palette_, &PalettePanel::slotRightPressed, this, &Form1::paletteRightPressed);
+    connect(palette_, &PalettePanel::slotRightPressed, &editor_, &MapEditor::paletteRightPressed);
+    connect(elementCopy_, &QCheckBox::toggled, &editor_, &MapEditor::setElementCopy);
     connect(designer_, &QCheckBox::toggled, this, [this](bool ticked) {
         editor_.definitions().designerBoxChanged(ticked, editor_.mapFiles().fileName());
     });
-}
-
-void Form1::paletteRightPressed(int slot) {
-    if (!elementCopy_->isChecked()) return;
-    const GridEditor::Element& element = editor_.grid().element();
-    editor_.definitions().paletteCopy(slot, element.bitmapName, element.templateText);
 }
 
 void Form1::renderEditing() {

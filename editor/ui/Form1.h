@@ -48,7 +48,6 @@ private:
     void toggleFileFrame();
     void wireEditing();
     void renderEditing();
-    void paletteRightPressed(int slot);
     void applyCaptions();
     void renderPage();
     void renderFeedback();
