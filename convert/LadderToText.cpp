@@ -104,10 +104,6 @@ void putInPlace(QString& text, QStringView marker, QStringView value) {
     }
 }
 
-QString cleanLabel(const QString& label) {
-    return flatten(label);
-}
-
 QString decimal(double value) {
     return value == std::floor(value) && std::abs(value) < 1e15 ? QString::number(qint64(value))
                                                                 : QString::number(value);
@@ -188,7 +184,7 @@ void LadderToText::writeElement(int i) {
     const bool plain = !has(t, u"@") && !(hash && (series_ == 0 || has(t, u"#1")));
     if (plain) {
         out_ += flatten(t);
-        out_ += cleanLabel(labelAt(i));
+        out_ += flatten(labelAt(i));
         series_ = 1;
     } else {
         out_ += expand(i);
@@ -215,7 +211,7 @@ void LadderToText::writeBranchGroup(int i) {
         if (junction >= 0) {
             if (!templateAt(junction).isEmpty() || !labelAt(junction).isEmpty())
                 out_ += Indent + (orGroup ? QStringLiteral("OR,") : QString()) +
-                        flatten(templateAt(junction)) + cleanLabel(labelAt(junction)) + CrLf;
+                        flatten(templateAt(junction)) + flatten(labelAt(junction)) + CrLf;
             if (orGroup) extraRows_ += 11;
         }
         if (trimBlanks(markAt(i + 11 * (r + 1))) != u"0") return;

@@ -77,7 +77,7 @@ void GridEditor::openOperandBox(int k) {
 void GridEditor::modeAction(int k) {
     switch (mode_) {
     case Place:
-        place(k);
+        putElement(k);
         break;
     case Delete:
         shiftLeft(k, true);
@@ -112,10 +112,6 @@ void GridEditor::putElement(int k) {
     if (!file.isEmpty()) view.picture = file;
     view.viewTemplate = record.D = element_.templateText;
     view.bitmapName = record.A = element_.bitmapName;
-}
-
-void GridEditor::place(int k) {
-    putElement(k);
 }
 
 void GridEditor::shiftLeft(int k, bool moveBackgrounds) {

@@ -51,12 +51,9 @@ public:
     void closeOperandBox();
 
     bool operandBoxOpen() const { return operandBoxOpen_; }
-    int editedCell() const { return editedCell_; }
     const QString& bitmapNameField() const { return bitmapNameField_; }
     const Element& element() const { return element_; }
-    const QString& selectedLabel() const { return selectedLabel_; }
     int selectedSlot() const { return selectedSlot_; }
-    const std::array<QString, 4>& clipboard() const { return clipboard_; }
 
 signals:
     void modeChanged(int mode);
@@ -67,7 +64,6 @@ signals:
 
 private:
     void modeAction(int cell);
-    void place(int cell);
     void shiftLeft(int cell, bool moveBackgrounds);
     void shiftRight(int cell);
     void shiftRowsDown(int cell, bool copyAbove);

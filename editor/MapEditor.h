@@ -28,7 +28,6 @@ public:
     // The start-up sequence after the single-instance check and the fonts.
     void start();
 
-    const ProgramFolder& folder() const { return folder_; }
     LadderMap& map() { return map_; }
     const ElementCatalogue& catalogue() const { return catalogue_; }
     const Pictures& pictures() const { return pictures_; }

@@ -36,6 +36,11 @@ QStringList MapFiles::mapFiles() const {
                                    QDir::Name | QDir::IgnoreCase);
 }
 
+QStringList MapFiles::folders() const {
+    return QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                   QDir::Name | QDir::IgnoreCase);
+}
+
 QStringList MapFiles::places() const {
     QStringList places{programFolder_.root(), QDir::homePath()};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())

@@ -23,6 +23,8 @@ public:
     void setFolder(const QString& folder);
     // The "*.map" files of the folder, without regard to case, sorted.
     QStringList mapFiles() const;
+    // The sub-folders of the folder, without regard to case, sorted.
+    QStringList folders() const;
     // The places a user can start from: the program folder, the home folder
     // and the mounted volumes.
     QStringList places() const;

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 Pictures::Pictures(const ProgramFolder& folder) : folder_(folder) {}
@@ -22,6 +23,11 @@ QString Pictures::elementFile(const QString& bitmapName) const {
     if (!QFileInfo(path).isFile()) path.clear();
     found_.insert(key, path);
     return path;
+}
+
+QStringList Pictures::bitmapFiles() const {
+    return QDir(folder_.path(QStringLiteral("bmp")))
+        .entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 QString Pictures::blankFile() const {

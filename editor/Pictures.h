@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -21,6 +22,9 @@ public:
 
     // The file of an element bitmap in the bitmap folder, "" when there is none.
     QString elementFile(const QString& bitmapName) const;
+    // The "*.bmp" files of the program folder's bmp folder, for choosing a
+    // slot's bitmap.
+    QStringList bitmapFiles() const;
     // bmp\space.bmp, the picture of an empty grid cell.
     QString blankFile() const;
 

@@ -12,12 +12,14 @@ namespace {
 
 // The words of the controller's instruction set.
 const QStringList Mnemonics{
-    "MOVD", "CPD", "MOVM", "CPM", "GOTO", "GOTO_W", "GOTO_NW", "CALL", "MACRO_N", "MACRO_E",
-    "MACRO_D", "MGR", "MGW", "+PUSH", "PUSH", "+POP", "POP", "IN", "/IN", "OUT", "/OUT", "OR",
-    "/OR", "AND", "/AND", "XOR", "CPL", "SET", "CLR", "INC", "DEC", "ROR", "ROL", "ADD", "SUB",
-    "+SWAP", "SWAP", "+TRACER", "TRACER", "+ANL", "ANL", "+ORL", "ORL", "+XRL", "XRL", "TABLE",
-    "MUL", "DIV", "FEG", "SET_W", "CLR_W", "SET_BCD", "SAVE", "LOAD", "TRAN", "ANDM", "ORM",
-    "KPI", "KPO", "CHG_XW", "CHG_BW", "CHG_SW", "NOT", "RUN", "END", "NOP", "PRG", "ORG"};
+    "MOVD",    "CPD",     "MOVM",   "CPM",  "GOTO",  "GOTO_W", "GOTO_NW", "CALL",   "MACRO_N",
+    "MACRO_E", "MACRO_D", "MGR",    "MGW",  "+PUSH", "PUSH",   "+POP",    "POP",    "IN",
+    "/IN",     "OUT",     "/OUT",   "OR",   "/OR",   "AND",    "/AND",    "XOR",    "CPL",
+    "SET",     "CLR",     "INC",    "DEC",  "ROR",   "ROL",    "ADD",     "SUB",    "+SWAP",
+    "SWAP",    "+TRACER", "TRACER", "+ANL", "ANL",   "+ORL",   "ORL",     "+XRL",   "XRL",
+    "TABLE",   "MUL",     "DIV",    "FEG",  "SET_W", "CLR_W",  "SET_BCD", "SAVE",   "LOAD",
+    "TRAN",    "ANDM",    "ORM",    "KPI",  "KPO",   "CHG_XW", "CHG_BW",  "CHG_SW", "NOT",
+    "RUN",     "END",     "NOP",    "PRG",  "ORG"};
 
 // A label of the documented convention for a template: register and bit
 // for contacts and coils, "a,b" for two operands, a number for one.
@@ -46,7 +48,8 @@ TEST(ShippedCatalogue, EveryElementConvertsToInstructionWords) {
         const QString name = catalogue.slotBitmap(slot);
         const QString templateText = catalogue.templateOf(slot);
         const QString flat = QString(templateText).remove("\r\n");
-        if (flat.isEmpty() || flat == "OR" || flat == "BR" || flat.contains('^')) continue; // pieces
+        if (flat.isEmpty() || flat == "OR" || flat == "BR" || flat.contains('^'))
+            continue; // pieces
         for (const bool behindContact : {false, true}) {
             LadderMap map;
             map.setPagesInUse(1);

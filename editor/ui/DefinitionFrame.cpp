@@ -3,9 +3,7 @@
 #include "CaptionFile.h"
 #include "PictureCache.h"
 #include "Pictures.h"
-#include "ProgramFolder.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +12,11 @@
 #include <QPushButton>
 
 DefinitionFrame::DefinitionFrame(ElementDefinitions& definitions, const Pictures& pictures,
-                                 const ProgramFolder& folder, PictureCache& cache, QWidget* parent)
-    : QGroupBox(parent), definitions_(definitions), pictures_(pictures), folder_(folder),
-      cache_(cache), template_(new QPlainTextEdit), listCaption_(new QLabel),
-      bitmaps_(new QListWidget), preview_(new QLabel), bitmapName_(new QLineEdit),
-      name_(new QLineEdit), save_(new QPushButton), close_(new QPushButton) {
+                                 PictureCache& cache, QWidget* parent)
+    : QGroupBox(parent), definitions_(definitions), pictures_(pictures), cache_(cache),
+      template_(new QPlainTextEdit), listCaption_(new QLabel), bitmaps_(new QListWidget),
+      preview_(new QLabel), bitmapName_(new QLineEdit), name_(new QLineEdit),
+      save_(new QPushButton), close_(new QPushButton) {
     setObjectName(QStringLiteral("DefinitionFrame"));
     setAutoFillBackground(true);
     template_->setObjectName(QStringLiteral("TemplateBox"));
@@ -72,9 +70,7 @@ void DefinitionFrame::open(int slot) {
     name_->setText(draft->name);
     showPreview(draft->bitmapName);
     bitmaps_->clear();
-    bitmaps_->addItems(
-        QDir(folder_.path(QStringLiteral("bmp")))
-            .entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    bitmaps_->addItems(pictures_.bitmapFiles());
     show();
     raise();
 }

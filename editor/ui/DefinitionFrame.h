@@ -6,7 +6,6 @@
 
 class PictureCache;
 class Pictures;
-class ProgramFolder;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -18,8 +17,8 @@ class QPushButton;
 class DefinitionFrame : public QGroupBox {
     Q_OBJECT
 public:
-    DefinitionFrame(ElementDefinitions& definitions, const Pictures& pictures,
-                    const ProgramFolder& folder, PictureCache& cache, QWidget* parent = nullptr);
+    DefinitionFrame(ElementDefinitions& definitions, const Pictures& pictures, PictureCache& cache,
+                    QWidget* parent = nullptr);
 
     // Opens the editor on a slot; nothing outside designer mode.
     void open(int slot);
@@ -32,7 +31,6 @@ private:
 
     ElementDefinitions& definitions_;
     const Pictures& pictures_;
-    const ProgramFolder& folder_;
     PictureCache& cache_;
     int slot_ = -1;
     QPlainTextEdit* template_;

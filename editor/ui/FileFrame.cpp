@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -122,8 +121,7 @@ void FileFrame::refresh() {
     path_->setText(folder);
     folders_->clear();
     folders_->addItem(QStringLiteral(".."));
-    folders_->addItems(
-        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    folders_->addItems(files_.folders());
     mapList_->clear();
     mapList_->addItems(files_.mapFiles());
 }

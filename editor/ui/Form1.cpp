@@ -46,8 +46,8 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     operandBox_ = new OperandBox(editor_.grid(), editor_.labels(), ladderFrame_);
     operandBox_->move(GridView::Left, 330);
     operandBox_->resize(700, 230);
-    definitionFrame_ = new DefinitionFrame(editor_.definitions(), editor_.pictures(),
-                                           editor_.folder(), pictures_, ladderFrame_);
+    definitionFrame_ =
+        new DefinitionFrame(editor_.definitions(), editor_.pictures(), pictures_, ladderFrame_);
     definitionFrame_->move(GridView::Left + 24, 40);
     definitionFrame_->resize(600, 300);
 

@@ -62,10 +62,6 @@ void PalettePanel::showGroup(int group) {
     stack_->setCurrentIndex(group);
 }
 
-int PalettePanel::shownGroup() const {
-    return stack_->currentIndex();
-}
-
 void PalettePanel::applyProduct(int product) {
     const Product& choice = ProductChoice::product(product);
     for (int g = 0; g < Groups; ++g)

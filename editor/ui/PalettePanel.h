@@ -21,7 +21,6 @@ public:
 
     void refresh();
     void showGroup(int group);
-    int shownGroup() const;
     void applyProduct(int product);
     void setCaptions(const QStringList& captions);
     QList<QWidget*> captionedWidgets() const;
