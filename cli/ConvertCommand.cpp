@@ -6,9 +6,8 @@
 #include "LadderToText.h"
 #include "MapFile.h"
 #include "ProgramFolder.h"
+#include "ProgramFolderOption.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -77,15 +76,8 @@ int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
         return 0;
     }
 
-    QString error;
-    const QString root =
-        options.programDir.isEmpty()
-            ? ProgramFolder::locateFor(QCoreApplication::applicationDirPath(), &error)
-            : QDir(options.programDir).absolutePath();
-    if (root.isEmpty() || !ProgramFolder::hasDefinitions(root)) {
-        err << "obelc: no program folder at " << (root.isEmpty() ? error : root) << "\n";
-        return 1;
-    }
+    const QString root = ProgramFolderOption::resolve(options.programDir, err);
+    if (root.isEmpty()) return 1;
     const ProgramFolder folder(root);
     const DefinitionFiles files(folder);
 

@@ -1,5 +1,6 @@
 // obelc: Obel's cores without a window.
 
+#include "AssembleCommand.h"
 #include "ConvertCommand.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@ const char* usage() {
            "\n"
            "Commands:\n"
            "  convert   convert a ladder map into instruction text\n"
+           "  assemble  assemble instruction text into a code image\n"
            "\n"
            "obelc COMMAND --help tells more about a command.\n";
 }
@@ -34,6 +36,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == u"convert") return ConvertCommand::run(args, out, err);
+    if (command == u"assemble") return AssembleCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();
     return 2;
 }

@@ -1,0 +1,134 @@
+#include "AssemblyPass.h"
+
+#include "InstructionSet.h"
+#include "SourceLine.h"
+
+namespace {
+
+constexpr QChar CR = u'\r';
+
+class Scanner {
+public:
+    Scanner(const QString& work, const AssemblyPass::Progress& progress)
+        : work_(work), progress_(progress) {}
+
+    AssemblyPass::Result run();
+
+private:
+    enum class Step { Next, ByTwo, Stop };
+    Step scanLine();
+    bool assemble(QStringView line);
+    bool place(const InstructionSet::Encoding& encoding, QStringView line);
+    void fail(QStringView line, const QString& reason = {});
+
+    const QString& work_;
+    const AssemblyPass::Progress& progress_;
+    AssemblyPass::Result result_;
+    qsizetype pos_ = 0; // 0-based: the character before the line read next
+    QStringView head_;
+    QString lastComment_;
+    qsizetype commentEnd_ = -1; // the line end of the last comment line
+};
+
+AssemblyPass::Result Scanner::run() {
+    for (;;) {
+        const Step step = scanLine();
+        if (step == Step::Stop) break;
+        if (step == Step::ByTwo) {
+            pos_ += 2;
+            continue;
+        }
+        // The next line is read from its third character, or the pass ends
+        // when no line end follows (a lone CR would otherwise send the scan
+        // back to the start forever).
+        const qsizetype crlf = work_.indexOf(u"\r\n", pos_ + 1);
+        if (crlf < 0) break;
+        pos_ = crlf + 3;
+    }
+    if (result_.ok) result_.image.completeWord();
+    return std::move(result_);
+}
+
+Scanner::Step Scanner::scanLine() {
+    if (work_.indexOf(CR, pos_ + 1) < 0) return Step::Stop;
+    const qsizetype end = work_.indexOf(CR, pos_);
+    QStringView line = SourceLine::trimBlanks(QStringView(work_).mid(pos_ + 1, end - pos_));
+    if (pos_ >= 1) head_ = QStringView(work_).mid(pos_ - 1, 12);
+    if (line.contains(u"PEND")) return Step::Stop;
+    if (end <= commentEnd_) {
+        line = {}; // the rest of a comment line that the scan steps through
+    } else if (const qsizetype quote = head_.indexOf(u'\''); quote >= 0) {
+        lastComment_ = head_.mid(quote + 1, 10).toString();
+        commentEnd_ = end;
+        line = {};
+    }
+    if (line.size() < 4) return Step::ByTwo;
+    if (line.startsWith(u'\'') || SourceLine::trimBlanks(line.mid(1)).isEmpty()) return Step::Next;
+    if (const qsizetype semicolon = line.indexOf(u';'); semicolon >= 0) line = line.left(semicolon);
+    // A line that holds only a ";" comment has nothing to assemble.
+    if (SourceLine::trimBlanks(line).isEmpty()) return Step::Next;
+    // The line end, or after a ";" cut the character before the ";".
+    line.chop(1);
+    return assemble(line) ? Step::Next : Step::Stop;
+}
+
+bool Scanner::assemble(QStringView line) {
+    const SourceLine parsed = SourceLine::parse(line);
+    result_.trace = parsed.trace();
+    const auto encoding = InstructionSet::encode(parsed.mnemonic(), parsed.a(), parsed.b());
+    if (!encoding) {
+        fail(line);
+        return false;
+    }
+    if (encoding->origin) {
+        const int origin = InstructionSet::originOf(parsed.a());
+        if (origin < 0 || origin > AssemblyPass::Top) {
+            fail(line, QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a()));
+            return false;
+        }
+        result_.image.completeWord();
+        result_.image.setCounter(origin);
+        result_.origin = QString::number(origin);
+    }
+    return place(*encoding, line);
+}
+
+bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) {
+    CodeImage& image = result_.image;
+    if (image.counter() + encoding.length - 1 > AssemblyPass::Top) {
+        fail(line, QStringLiteral("The program runs past address %1.").arg(AssemblyPass::Top));
+        return false;
+    }
+    image.put(encoding.byte1);
+    ++result_.instructions;
+    QString& listing = result_.listing;
+    listing.append(encoding.length == 2 ? u"  " : u"   ").append(SourceLine::trimBlanks(line));
+    listing.append(u" = ").append(CodeImage::hex2(encoding.byte1));
+    if (encoding.length == 2) {
+        image.put(encoding.byte2);
+        if (progress_) progress_(result_.instructions * 100 / 4096);
+        listing.append(u'-').append(CodeImage::hex2(encoding.byte2));
+    }
+    listing.append(u"\r\n");
+    return true;
+}
+
+// The report names the row of the failing rung (the conversion writes the
+// row as a comment after every rung) and the line itself.
+void Scanner::fail(QStringView line, const QString& reason) {
+    QString row = lastComment_;
+    row.remove(QStringLiteral("\r\n"));
+    row = row.trimmed();
+    result_.ok = false;
+    result_.goToRow = row;
+    result_.message = QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
+                      SourceLine::trimBlanks(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
+    if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
+}
+
+} // namespace
+
+AssemblyPass::Result AssemblyPass::run(QString work, const Progress& progress) {
+    if (!work.contains(u"PEND")) work += QStringLiteral("\r\n       PEND");
+    return Scanner(work, progress).run();
+}

@@ -1,0 +1,64 @@
+#include "Assmber.h"
+
+#include "ProgramFolder.h"
+#include "ProgramMap.h"
+#include "SourceReplacement.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+Assmber::Assmber(const ProgramFolder& folder) : folder_(folder), macros_(folder) {}
+
+void Assmber::setMacroFolder(const QString& folder) {
+    if (folder != macroFolder_) withController_ = true;
+    macroFolder_ = folder;
+}
+
+bool Assmber::assemble(const QString& source) {
+    if (clearMacroList_) macros_.clearLoaded();
+    source_ = source;
+    fileErrors_.clear();
+    SourceReplacement::Result prepared = SourceReplacement::Rep_prs(source, folder_);
+    work_ = std::move(prepared.work);
+    skipped_ = std::move(prepared.skipped);
+    pass_ = AssemblyPass::run(work_, progress_);
+    image_ = pass_.image;
+    message_ = pass_.message;
+    return pass_.ok;
+}
+
+bool Assmber::loadMacros() {
+    if (!withController_) return true;
+    message_ = macros_.load(source_, macroFolder_, image_);
+    return message_.isEmpty();
+}
+
+QString Assmber::imageFileName(const QString& mapName) {
+    const qsizetype dot = mapName.indexOf(u'.');
+    return dot < 0 ? QString() : mapName.left(dot) + QStringLiteral(".BIN");
+}
+
+void Assmber::writeImageFile() {
+    const QString name = imageFileName(mapName_);
+    if (!name.isEmpty()) writeFile(QStringLiteral("plc\\") + name, image_.text() + QStringLiteral("\r\n"));
+}
+
+void Assmber::writeProgramMap() {
+    message_ = ProgramMap::text(image_.text());
+    if (!mapName_.isEmpty()) writeFile(QStringLiteral("mac\\") + mapName_, message_ + QStringLiteral("\r\n"));
+}
+
+bool Assmber::runWithoutController(const QString& source) {
+    if (!assemble(source) || !loadMacros()) return false;
+    writeImageFile();
+    writeProgramMap();
+    return true;
+}
+
+void Assmber::writeFile(const QString& relative, const QString& text) {
+    const QString path = folder_.path(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QString error;
+    if (!TextFile::write(path, text, &error)) fileErrors_.append(error);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringView>
+
+#include <optional>
+
+// The controller's instruction set: every mnemonic with the bytes it
+// assembles to. Instructions are one or two bytes; each byte is computed as
+// an integer and only its low eight bits are kept, so operands that do not
+// fit their field run into the neighbouring codes as they do on the device.
+class InstructionSet {
+public:
+    struct Encoding {
+        int length = 0; // 1 or 2
+        quint8 byte1 = 0;
+        quint8 byte2 = 0;
+        bool origin = false; // ORG: moves the location counter first
+    };
+
+    // The encoding of a mnemonic (upper case, compared as a whole) with its
+    // operand values; nothing for a word that is not an instruction.
+    static std::optional<Encoding> encode(QStringView mnemonic, int a, int b);
+
+    // Where ORG a puts the location counter: block a of the 16-byte blocks.
+    static int originOf(int a) { return 0x200 + 16 * a; }
+};

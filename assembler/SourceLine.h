@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// One instruction line taken apart: mnemonic, operand 1, operand 2. Every
+// operand is a number (no symbols); operand 1 must be written exactly as its
+// value reads back, so "05", "+5", "1.5" or "5 x" do not pass unnoticed.
+class SourceLine {
+public:
+    // line: the scanned text without its last character (the line end).
+    static SourceLine parse(QStringView line);
+
+    // "ERROR " when operand 1 is not a plain number, which no instruction is.
+    const QString& mnemonic() const { return mnemonic_; }
+    int a() const { return a_; }
+    int b() const { return b_; }
+    // The parse trace: mnemonic, operand 1, operand 2, operand 1 as written.
+    QString trace() const;
+
+    // Blanks and tabs off both ends; line ends stay.
+    static QStringView trimBlanks(QStringView text);
+
+private:
+    static int valueOf(QStringView operand);
+    static QString asWritten(QStringView operand);
+
+    QString mnemonic_;
+    int a_ = 0;
+    int b_ = 0;
+    QString written_;
+};

@@ -1,0 +1,119 @@
+#include "AssembleCommand.h"
+
+#include "Assmber.h"
+#include "LineReader.h"
+#include "ProgramFolder.h"
+#include "ProgramFolderOption.h"
+#include "TextCodec.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+struct Options {
+    QString programDir;
+    QString mapName;
+    bool macros = false;
+    bool listing = false;
+    bool map = false;
+    QString source;
+};
+
+// Parses the arguments after "assemble"; an empty error means success.
+QString parse(const QStringList& args, Options& options, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"-h" || arg == u"--help") {
+            help = true;
+        } else if (arg == u"-C" || arg == u"--name") {
+            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+            (arg == u"-C" ? options.programDir : options.mapName) = args[++i];
+        } else if (arg == u"--macros" || arg == u"--listing" || arg == u"--map") {
+            (arg == u"--macros" ? options.macros : arg == u"--listing" ? options.listing : options.map) = true;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            return QStringLiteral("unknown option ") + arg;
+        } else if (options.source.isEmpty()) {
+            options.source = arg;
+        } else {
+            return QStringLiteral("one source only, not also ") + arg;
+        }
+    }
+    if (!help && options.source.isEmpty()) return QStringLiteral("no source given (a file, or - for stdin)");
+    return {};
+}
+
+// The source as the assembler's source box holds it: every line ends in CR LF.
+std::optional<QString> readSource(const QString& name, QString& error) {
+    QFile file;
+    const bool opened = name == u"-" ? file.open(stdin, QIODevice::ReadOnly)
+                                     : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        error = name + QStringLiteral(": ") + file.errorString();
+        return std::nullopt;
+    }
+    QString source;
+    for (const QString& line : LineReader::lines(TextCodec::decode(file.readAll())))
+        source += line + QStringLiteral("\r\n");
+    return source;
+}
+
+} // namespace
+
+const char* AssembleCommand::usage() {
+    return "usage: obelc assemble [-C PROGRAM_DIR] [--name MAPNAME] [--macros] [--listing] [--map]\n"
+           "                      SOURCE|-\n"
+           "\n"
+           "Prepares SOURCE (a file, or - for stdin) with def/Replace.def and assembles it\n"
+           "as Obel's assembler does without a controller. Prints the code image text.\n"
+           "\n"
+           "  -C PROGRAM_DIR  the program folder (default: the one Obel uses)\n"
+           "  --name MAPNAME  the map's name: writes plc/NAME.BIN and mac/MAPNAME\n"
+           "                  (without it no file is written)\n"
+           "  --macros        load the macro blocks the source calls from MACRO/\n"
+           "  --listing       print the listing instead of the code image\n"
+           "  --map           print the program map instead of the code image\n"
+           "  -h, --help      this text\n"
+           "\n"
+           "On an assembly error the report goes to stderr and the status is 1.\n";
+}
+
+int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Options options;
+    bool help = false;
+    if (const QString error = parse(args, options, help); !error.isEmpty()) {
+        err << "obelc assemble: " << error << "\n" << usage();
+        return 2;
+    }
+    if (help) {
+        out << usage();
+        return 0;
+    }
+    const QString root = ProgramFolderOption::resolve(options.programDir, err);
+    if (root.isEmpty()) return 1;
+    QString error;
+    const auto source = readSource(options.source, error);
+    if (!source) {
+        err << "obelc: cannot read " << error << "\n";
+        return 1;
+    }
+
+    const ProgramFolder folder(root);
+    Assmber assmber(folder);
+    assmber.setWithController(options.macros);
+    assmber.setMapName(options.mapName);
+    const bool ok = assmber.runWithoutController(*source);
+    for (const QString& skipped : assmber.skippedReplacements())
+        err << "obelc: def/Replace.def " << skipped << " is not FIND [REPLACEMENT]; passed over\n";
+    if (!ok) {
+        err << assmber.message() << "\n";
+        return 1;
+    }
+    if (options.listing) out << assmber.listing();
+    if (options.map) out << assmber.message();
+    if (!options.listing && !options.map) out << assmber.code();
+    out.flush();
+    for (const QString& fileError : assmber.fileErrors())
+        err << "obelc: cannot write " << fileError << "\n";
+    return assmber.fileErrors().isEmpty() ? 0 : 1;
+}
