@@ -28,6 +28,7 @@ private:
     QStringView head_;
     QString lastComment_;
     qsizetype commentEnd_ = -1; // the line end of the last comment line
+    QStringView lastLine_;
 };
 
 AssemblyPass::Result Scanner::run() {
@@ -46,6 +47,8 @@ AssemblyPass::Result Scanner::run() {
         pos_ = crlf + 3;
     }
     if (result_.ok) result_.image.completeWord();
+    // Only the last line's trace is shown.
+    if (!lastLine_.isNull()) result_.trace = SourceLine::parse(lastLine_).trace();
     return std::move(result_);
 }
 
@@ -74,7 +77,7 @@ Scanner::Step Scanner::scanLine() {
 
 bool Scanner::assemble(QStringView line) {
     const SourceLine parsed = SourceLine::parse(line);
-    result_.trace = parsed.trace();
+    lastLine_ = line;
     const auto encoding = InstructionSet::encode(parsed.mnemonic(), parsed.a(), parsed.b());
     if (!encoding) {
         fail(line);

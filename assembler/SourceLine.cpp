@@ -9,21 +9,21 @@ SourceLine SourceLine::parse(QStringView line) {
     SourceLine parsed;
     const qsizetype p1 = line.indexOf(u',');
     if (p1 < 0) {
-        parsed.mnemonic_ = trimBlanks(line).toString();
+        parsed.mnemonic_ = trimBlanks(line);
         return parsed;
     }
-    parsed.mnemonic_ = trimBlanks(line.left(p1)).toString();
+    parsed.mnemonic_ = trimBlanks(line.left(p1));
     const qsizetype p2 = line.indexOf(u',', p1 + 1);
     const QStringView operand1 = p2 < 0 ? line.mid(p1 + 1) : line.mid(p1 + 1, p2 - p1 - 1);
     parsed.a_ = valueOf(operand1);
     if (p2 >= 0) parsed.b_ = valueOf(line.mid(p2 + 1));
     parsed.written_ = asWritten(operand1);
-    if (parsed.written_ != QString::number(parsed.a_)) parsed.mnemonic_ = QStringLiteral("ERROR ");
+    if (parsed.written_ != QString::number(parsed.a_)) parsed.mnemonic_ = u"ERROR ";
     return parsed;
 }
 
 QString SourceLine::trace() const {
-    return mnemonic_ + QStringLiteral(" - ") + QString::number(a_) + QStringLiteral(" - ") + QString::number(b_) + QStringLiteral(" - ") +
+    return mnemonic_.toString() + QStringLiteral(" - ") + QString::number(a_) + QStringLiteral(" - ") + QString::number(b_) + QStringLiteral(" - ") +
            written_;
 }
 

@@ -12,7 +12,7 @@ public:
     static SourceLine parse(QStringView line);
 
     // "ERROR " when operand 1 is not a plain number, which no instruction is.
-    const QString& mnemonic() const { return mnemonic_; }
+    QStringView mnemonic() const { return mnemonic_; }
     int a() const { return a_; }
     int b() const { return b_; }
     // The parse trace: mnemonic, operand 1, operand 2, operand 1 as written.
@@ -25,7 +25,8 @@ private:
     static int valueOf(QStringView operand);
     static QString asWritten(QStringView operand);
 
-    QString mnemonic_;
+    // Views into the scanned text (or the error word), which outlives them.
+    QStringView mnemonic_;
     int a_ = 0;
     int b_ = 0;
     QString written_;
