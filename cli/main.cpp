@@ -2,6 +2,7 @@
 
 #include "AssembleCommand.h"
 #include "ConvertCommand.h"
+#include "SimCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,6 +16,7 @@ const char* usage() {
            "Commands:\n"
            "  convert   convert a ladder map into instruction text\n"
            "  assemble  assemble instruction text into a code image\n"
+           "  sim       run the virtual controller on a pty or a TCP port\n"
            "\n"
            "obelc COMMAND --help tells more about a command.\n";
 }
@@ -37,6 +39,7 @@ int main(int argc, char* argv[]) {
     }
     if (command == u"convert") return ConvertCommand::run(args, out, err);
     if (command == u"assemble") return AssembleCommand::run(args, out, err);
+    if (command == u"sim") return SimCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();
     return 2;
 }

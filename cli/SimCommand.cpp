@@ -1,0 +1,177 @@
+#include "SimCommand.h"
+
+#include "Frames.h"
+#include "PtyTransport.h"
+#include "TcpServerTransport.h"
+#include "VirtualController.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTextStream>
+
+#include <csignal>
+#include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+struct Options {
+    QString ptyLink;
+    QString listen;
+    int slave = VirtualController::DefaultSlave;
+};
+
+bool isCommandByte(int value) {
+    return value == Frames::Halt || value == Frames::Start || value == Frames::ByteWrite ||
+           value == Frames::RawTest || value == Frames::LoaderStart;
+}
+
+// Parses the arguments after "sim"; an empty error means success.
+QString parse(const QStringList& args, Options& options, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == u"-h" || arg == u"--help") {
+            help = true;
+            continue;
+        }
+        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave")
+            return QStringLiteral("unknown option ") + arg;
+        if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+        const QString value = args[++i];
+        if (arg == u"--pty") {
+            options.ptyLink = value;
+        } else if (arg == u"--listen") {
+            options.listen = value;
+        } else {
+            bool ok = false;
+            options.slave = value.toInt(&ok);
+            // The controller's own command bytes lead frames of their own, so
+            // a slave with such an address could not be told from them.
+            if (!ok || options.slave < 1 || options.slave > 247 || isCommandByte(options.slave))
+                return QStringLiteral("--slave takes 1 to 247 but not 165-168 or 170, not ") + value;
+        }
+    }
+    if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
+        return QStringLiteral("one of --pty and --listen");
+    return {};
+}
+
+QString hexBytes(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+// SIGINT and SIGTERM end the event loop through a socket pair, the one thing
+// a signal handler may safely touch.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+std::unique_ptr<QSocketNotifier> quitOnSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    return notifier;
+}
+
+// The line the controller sits on, and the text that names it for the user.
+std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QString& error) {
+    if (!options.listen.isEmpty()) {
+        const qsizetype colon = options.listen.lastIndexOf(u':');
+        bool ok = false;
+        const int port = options.listen.mid(colon + 1).toInt(&ok);
+        const QHostAddress host(options.listen.left(colon));
+        if (colon < 0 || !ok || port < 0 || port > 65535 || host.isNull()) {
+            error = QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + options.listen;
+            return nullptr;
+        }
+        auto server = std::make_unique<TcpServerTransport>(host, quint16(port));
+        if (!server->open()) {
+            error = server->errorString();
+            return nullptr;
+        }
+        name = QStringLiteral("tcp:%1:%2").arg(options.listen.left(colon)).arg(server->port());
+        return server;
+    }
+    auto pty = std::make_unique<PtyTransport>();
+    if (!pty->open()) {
+        error = QStringLiteral("cannot make a pseudo-terminal: ") + pty->errorString();
+        return nullptr;
+    }
+    name = pty->slavePath();
+    if (!options.ptyLink.isEmpty()) {
+        QFile::remove(options.ptyLink);
+        if (!QFile::link(name, options.ptyLink)) {
+            error = QStringLiteral("cannot make the link ") + options.ptyLink;
+            return nullptr;
+        }
+    }
+    return pty;
+}
+
+} // namespace
+
+const char* SimCommand::usage() {
+    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N]\n"
+           "\n"
+           "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
+           "every frame Obel sends, as the controller does. It prints the line to name in\n"
+           "def/comports.def and logs each frame it handles on standard error.\n"
+           "\n"
+           "  --pty PATH         on a new pseudo-terminal (the default), PATH made a\n"
+           "                     symbolic link to it\n"
+           "  --listen HOST:PORT on a TCP port instead (port 0: any free one), one\n"
+           "                     client at a time, as ser2net serves a line\n"
+           "  --slave N          its Modbus slave address (default 173)\n"
+           "  -h, --help         this text\n";
+}
+
+int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Options options;
+    bool help = false;
+    if (const QString error = parse(args, options, help); !error.isEmpty()) {
+        err << "obelc sim: " << error << "\n" << usage();
+        return 2;
+    }
+    if (help) {
+        out << usage();
+        return 0;
+    }
+
+    QString name, error;
+    const std::unique_ptr<Transport> line = makeLine(options, name, error);
+    if (!line) {
+        err << "obelc sim: " << error << "\n";
+        return 1;
+    }
+    VirtualController controller(quint8(options.slave));
+    QObject::connect(line.get(), &Transport::bytesArrived, &controller, &VirtualController::receive);
+    QObject::connect(&controller, &VirtualController::reply, line.get(), &Transport::write);
+    QObject::connect(&controller, &VirtualController::handled,
+                     [&err](const QByteArray& frame, const QString& meaning) {
+                         err << hexBytes(frame) << "  " << meaning << "\n";
+                         err.flush();
+                     });
+    QObject::connect(&controller, &VirtualController::reply, [&err](const QByteArray& bytes) {
+        err << "  -> " << hexBytes(bytes) << "\n";
+        err.flush();
+    });
+
+    const auto interrupt = quitOnSignals();
+    out << name << "\n";
+    out.flush();
+    QCoreApplication::exec();
+    line->close();
+    if (!options.ptyLink.isEmpty()) QFile::remove(options.ptyLink);
+    err << "obelc sim: stopped\n";
+    return 0;
+}

@@ -1,0 +1,109 @@
+#include "Link.h"
+
+#include "Frames.h"
+#include "Transport.h"
+
+namespace {
+template <std::size_t N>
+QByteArray toBytes(const std::array<quint8, N>& buffer) {
+    return QByteArray(reinterpret_cast<const char*>(buffer.data()), N);
+}
+} // namespace
+
+Link::Link(QObject* parent) : QObject(parent) {
+    wait_.setSingleShot(true);
+    connect(&wait_, &QTimer::timeout, this, &Link::waited);
+}
+
+void Link::setTransport(Transport* transport) {
+    if (transport_) disconnect(transport_, nullptr, this, nullptr);
+    transport_ = transport;
+    if (transport_) connect(transport_, &Transport::bytesArrived, this, &Link::onComm);
+}
+
+QByteArray Link::bytes(Buffer buffer) const {
+    switch (buffer) {
+    case Buffer::Long: return toBytes(LongFrame);
+    case Buffer::Test: return toBytes(TestFrame);
+    case Buffer::Free: return toBytes(FreeFrame);
+    case Buffer::Short: break;
+    }
+    return toBytes(ShortFrame);
+}
+
+void Link::send(Buffer buffer) {
+    if (transport_) transport_->write(bytes(buffer));
+}
+
+bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {
+    if (exchanging()) return false;
+    buffer_ = buffer;
+    watch_ = watch;
+    delays_ = delays;
+    done_ = std::move(done);
+    (watch == Flag::Ack ? AckFlag : ReplyFlag) = 0;
+    trace_.clear();
+    attempt(1);
+    return true;
+}
+
+void Link::attempt(int number) {
+    TryCount = static_cast<qint16>(number);
+    trace_ += QStringLiteral(">T%1").arg(number);
+    emit traceChanged();
+    send(buffer_);
+    DELAY(delays_);
+}
+
+// A wall-clock wait that the receive handler ends early once the watched
+// flag is up. Without "WR" there is nothing to wait for: the flags count as
+// raised and the wait ends on the next pass of the event loop.
+void Link::DELAY(int count) {
+    if (!writeCheck_) {
+        AckFlag = 1;
+        ReplyFlag = 1;
+    }
+    wait_.start(flag(watch_) ? 0 : delayMs_ * count);
+}
+
+void Link::waited() {
+    if (flag(watch_)) finish(true);
+    else if (TryCount < Attempts) attempt(TryCount + 1);
+    else finish(false);
+}
+
+void Link::finish(bool answered) {
+    wait_.stop();
+    const Done done = std::move(done_);
+    done_ = nullptr;
+    done(answered);
+}
+
+void Link::onComm(const QByteArray& input) {
+    ReplyFlag = 1;
+    std::size_t p = 0;
+    for (const char c : input) {
+        quint8 byte = static_cast<quint8>(c);
+        // An acknowledgement is shown as 0 everywhere. It counts even past
+        // the end of the receive buffer: an arrival may join a late answer
+        // and the acknowledgement, and losing the latter would fail a good
+        // exchange.
+        if (byte == Frames::Ack) {
+            AckFlag = 1;
+            byte = 0;
+        }
+        if (p < RxBuf.size()) RxBuf[p++] = byte;
+        if (log_.enabled()) log_.add(byte);
+    }
+    if (log_.enabled() && !input.isEmpty()) emit receiveLogChanged();
+
+    const QByteArray stored(reinterpret_cast<const char*>(RxBuf.data()), qsizetype(p));
+    if (dumpSwitch_) {
+        for (const char c : stored)
+            dump_.add(static_cast<quint8>(c));
+        emit dumpChanged();
+    } else if (LinkIdle == 1) {
+        emit tracerReceived(QString::fromLatin1(stored.toHex().toUpper()));
+    }
+    if (exchanging() && wait_.isActive() && flag(watch_)) finish(true);
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "DownloadDump.h"
+#include "ModbusCrc.h"
+#include "ReceiveLog.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+class Transport;
+
+// The link to the controller: the transmit buffers every sender fills, the
+// receive buffer and the flags the receive handler raises, and the
+// send-and-wait exchange with its three attempts. One per program; the
+// assembler-and-link window owns it, and everything that talks to the
+// controller goes through it.
+class Link : public QObject {
+    Q_OBJECT
+public:
+    enum class Buffer { Short, Long, Test, Free };
+    enum class Flag { Reply, Ack };
+    using Done = std::function<void(bool answered)>;
+
+    static constexpr int Attempts = 3;
+    static constexpr int DefaultDelayMs = 300;
+
+    explicit Link(QObject* parent = nullptr);
+
+    // The line frames go out on and answers come from; none: frames are lost.
+    void setTransport(Transport* transport);
+
+    // Sends the whole buffer as it stands.
+    void send(Buffer buffer);
+
+    // Clears the watched flag and the attempt trace, then up to three times:
+    // adds ">T" and the attempt number to the trace, sends the buffer and
+    // waits `delays` DELAYs, stopping as soon as the flag is 1. done() is
+    // called once, from the event loop, with whether the flag came up.
+    // False (and nothing sent) while another exchange runs.
+    bool exchange(Buffer buffer, Flag watch, int delays, Done done);
+    bool exchanging() const { return static_cast<bool>(done_); }
+
+    // "WR": when off, every wait counts as answered at once, for working
+    // without a controller.
+    bool writeCheck() const { return writeCheck_; }
+    void setWriteCheck(bool on) { writeCheck_ = on; }
+    // The wall-clock length of one DELAY.
+    int delayMs() const { return delayMs_; }
+    void setDelayMs(int ms) { delayMs_ = ms; }
+
+    // The download window's receive switch: received bytes go to its dump.
+    bool dumpSwitch() const { return dumpSwitch_; }
+    void setDumpSwitch(bool on) { dumpSwitch_ = on; }
+
+    ReceiveLog& receiveLog() { return log_; }
+    DownloadDump& dump() { return dump_; }
+    const QString& trace() const { return trace_; }
+
+    ShortBytes ShortFrame{};
+    LongBytes LongFrame{};
+    TestBytes TestFrame{};
+    FreeBytes FreeFrame{};
+    std::array<quint8, 31> RxBuf{};
+    qint16 ReplyFlag = 0;
+    qint16 AckFlag = 0;
+    qint16 LinkIdle = 1;
+    qint16 TryCount = 0;
+
+public slots:
+    // The receive handler: one arrival of bytes from the line.
+    void onComm(const QByteArray& input);
+
+signals:
+    void receiveLogChanged();
+    void dumpChanged();
+    // The bytes of an arrival for the tracer, two upper-case hex digits each.
+    void tracerReceived(const QString& hex);
+    void traceChanged();
+
+private:
+    QByteArray bytes(Buffer buffer) const;
+    void attempt(int number);
+    void DELAY(int count);
+    void waited();
+    void finish(bool answered);
+    qint16 flag(Flag f) const { return f == Flag::Ack ? AckFlag : ReplyFlag; }
+
+    QPointer<Transport> transport_;
+    ReceiveLog log_;
+    DownloadDump dump_;
+    QString trace_;
+    bool writeCheck_ = true;
+    bool dumpSwitch_ = false;
+    int delayMs_ = DefaultDelayMs;
+
+    QTimer wait_;
+    Buffer buffer_ = Buffer::Short;
+    Flag watch_ = Flag::Ack;
+    int delays_ = 1;
+    Done done_;
+};

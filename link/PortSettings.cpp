@@ -1,0 +1,156 @@
+#include "PortSettings.h"
+
+#include "ItemReader.h"
+#include "LineReader.h"
+#include "NumericText.h"
+#include "TextFile.h"
+#include "Transport.h"
+
+namespace {
+
+struct Option {
+    int index;
+    int port;       // 0 for a baud option
+    const char* baud; // nullptr for a port option
+};
+
+constexpr Option Options[] = {
+    {0, 1, nullptr}, {1, 2, nullptr}, {6, 3, nullptr},  {7, 4, nullptr},  {10, 5, nullptr},
+    {8, 0, "1200"},  {9, 0, "2400"},  {2, 0, "4800"},   {3, 0, "9600"},   {4, 0, "19200"},
+    {5, 0, "38400"},
+};
+
+const Option* option(int index) {
+    for (const Option& o : Options)
+        if (o.index == index) return &o;
+    return nullptr;
+}
+
+QString settingsText(const char* baud) {
+    return QString::fromLatin1(baud) + QStringLiteral(",e,8,1");
+}
+
+// The options a loaded port and settings show: only COM1 and COM2 and the
+// four fastest rates ever were shown this way.
+int loadedPortOption(int port) {
+    return port == 1 ? 0 : port == 2 ? 1 : -1;
+}
+
+int loadedBaudOption(const QString& settings) {
+    for (const int index : {2, 3, 4, 5})
+        if (settings == settingsText(option(index)->baud)) return index;
+    return -1;
+}
+
+} // namespace
+
+PortSettings::PortSettings(ProgramFolder folder, MakeTransport make, QObject* parent)
+    : QObject(parent), folder_(std::move(folder)), make_(std::move(make)) {}
+
+PortSettings::~PortSettings() = default;
+
+QString PortSettings::caption(int index) {
+    const Option* o = option(index);
+    if (!o) return {};
+    return o->baud ? QString::fromLatin1(o->baud) : QStringLiteral("COM%1").arg(o->port);
+}
+
+bool PortSettings::portOpen() const {
+    return transport_ && transport_->isOpen();
+}
+
+void PortSettings::load() {
+    readFile();
+    openPort();
+    portOption_ = loadedPortOption(commPort_);
+    baudOption_ = loadedBaudOption(line_.text());
+    // Showing an option counts as clicking it, which rewrites the file; the
+    // port it would reopen is the one just opened, so it stays as it is.
+    if (portOption_ >= 0 || baudOption_ >= 0) writeFile();
+}
+
+bool PortSettings::click(int index) {
+    const Option* o = option(index);
+    if (!o) return false;
+    if (o->port) {
+        closePort();
+        commPort_ = o->port;
+        openPort();
+        portOption_ = index;
+    } else {
+        line_ = *LineSettings::parse(settingsText(o->baud));
+        if (transport_) reportRefused(transport_->setLine(line_));
+        baudOption_ = index;
+    }
+    writeFile();
+    return true;
+}
+
+void PortSettings::setPortOpen(bool open) {
+    if (open && !portOpen()) openPort();
+    if (!open) closePort();
+}
+
+void PortSettings::readFile() {
+    const auto text = TextFile::read(folder_.path(QString::fromLatin1(FileName)));
+    if (!text) return;
+    const QStringList lines = LineReader::lines(*text);
+    const int port = NumericText::floorInt(NumericText::value(ItemReader::items(lines.value(0)).value(0)));
+    if (port >= 1 && port <= MaxPort) commPort_ = port;
+    if (lines.size() < 2) return;
+    if (const auto line = LineSettings::parse(lines[1])) line_ = *line;
+    else report(QStringLiteral("%1: the line settings \"%2\" are not understood; using %3.")
+                    .arg(QString::fromLatin1(FileName), lines[1], line_.text()));
+}
+
+void PortSettings::writeFile() {
+    QString error;
+    if (!TextFile::writeLines(folder_.path(QString::fromLatin1(FileName)),
+                              {QStringLiteral(" %1").arg(commPort_), line_.text()}, &error))
+        report(QStringLiteral("The port settings were not saved: %1").arg(error));
+}
+
+QString PortSettings::portName() const {
+    return QStringLiteral("COM%1 (%2)").arg(commPort_).arg(PortMap::read(folder_).target(commPort_));
+}
+
+void PortSettings::openPort() {
+    const QString target = PortMap::read(folder_).target(commPort_);
+    transport_ = make_(target);
+    emit transportChanged(transport_.get());
+    if (!transport_) {
+        report(QStringLiteral("%1: \"%2\" in %3 is not a line. Use a device path, tcp:HOST:PORT or sim.")
+                   .arg(QStringLiteral("COM%1").arg(commPort_), target, QString::fromLatin1(PortMap::FileName)));
+        return;
+    }
+    connect(transport_.get(), &Transport::failed, this, [this](const QString& reason) {
+        report(QStringLiteral("%1: %2").arg(portName(), reason));
+    });
+    transport_->setLine(line_);
+    if (!transport_->open()) {
+        const QStringList ports = PortMap::machinePorts();
+        report(QStringLiteral("%1 cannot be opened: %2. The link goes on without a port. "
+                              "Serial ports of this machine: %3. %4 says which line each COM is.")
+                   .arg(portName(), transport_->errorString(),
+                        ports.isEmpty() ? QStringLiteral("none") : ports.join(QStringLiteral(", ")),
+                        QString::fromLatin1(PortMap::FileName)));
+        return;
+    }
+    reportRefused(transport_->refusedAtOpen());
+}
+
+void PortSettings::reportRefused(const QStringList& refused) {
+    if (!refused.isEmpty())
+        report(QStringLiteral("%1 does not take %2; going on without.")
+                   .arg(portName(), refused.join(QStringLiteral(", "))));
+}
+
+void PortSettings::closePort() {
+    if (transport_) transport_->close();
+}
+
+void PortSettings::report(const QString& text) {
+    if (reported_.contains(text)) return;
+    reported_.insert(text);
+    emit problem(text);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "LineSettings.h"
+#include "PortMap.h"
+#include "ProgramFolder.h"
+
+#include <QObject>
+#include <QSet>
+
+#include <functional>
+#include <memory>
+
+class Transport;
+
+// The port of the assembler-and-link window: its number (COM1-COM5, each
+// mapped to a line by PortMap) and its line settings, remembered in
+// def/rs232.def; the port and baud option buttons; opening and closing.
+// Trouble with the port never stops the program: it is told once through
+// problem() and the link goes on without a line.
+class PortSettings : public QObject {
+    Q_OBJECT
+public:
+    using MakeTransport = std::function<std::unique_ptr<Transport>(const QString& target)>;
+
+    static constexpr const char* FileName = "def\\rs232.def";
+    static constexpr int DefaultPort = 1;
+    static constexpr int MaxPort = 16;
+
+    PortSettings(ProgramFolder folder, MakeTransport make, QObject* parent = nullptr);
+    ~PortSettings() override;
+
+    // What the window does as it loads: read the file, open the port, show
+    // the options that match and so rewrite the file.
+    void load();
+    // A click on option button `option`; false when no such option exists.
+    bool click(int option);
+    // "on line" and "off line" of the main window.
+    void setPortOpen(bool open);
+
+    int commPort() const { return commPort_; }
+    const QString& settings() const { return line_.text(); }
+    bool portOpen() const;
+    // The option shown as selected, -1 for none.
+    int selectedPortOption() const { return portOption_; }
+    int selectedBaudOption() const { return baudOption_; }
+    Transport* transport() const { return transport_.get(); }
+
+    // Option button captions by index ("COM1", "9600", ...); empty for none.
+    static QString caption(int option);
+
+signals:
+    void transportChanged(Transport* transport);
+    void problem(const QString& text);
+
+private:
+    void readFile();
+    void writeFile();
+    void openPort();
+    void closePort();
+    QString portName() const;
+    void reportRefused(const QStringList& refused);
+    // Each text once in the life of the port: the same trouble is not told again.
+    void report(const QString& text);
+
+    ProgramFolder folder_;
+    MakeTransport make_;
+    int commPort_ = DefaultPort;
+    LineSettings line_;
+    int portOption_ = -1;
+    int baudOption_ = -1;
+    std::unique_ptr<Transport> transport_;
+    QSet<QString> reported_;
+};

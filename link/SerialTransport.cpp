@@ -1,0 +1,71 @@
+#include "SerialTransport.h"
+
+#include <termios.h>
+
+SerialTransport::SerialTransport(const QString& device, QObject* parent)
+    : Transport(parent), port_(device) {
+    connect(&port_, &QSerialPort::readyRead, this,
+            [this] { emit bytesArrived(port_.readAll()); });
+    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+        // A device unplugged while open; the rest are answered where they happen.
+        if (e == QSerialPort::ResourceError) {
+            port_.close();
+            emit failed(port_.errorString());
+        }
+    });
+}
+
+bool SerialTransport::open() {
+    port_.setBaudRate(line_.baud());
+    port_.setParity(line_.parity());
+    port_.setDataBits(line_.dataBits());
+    port_.setStopBits(line_.stopBits());
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    refused_.clear();
+    if (!port_.open(QIODevice::ReadWrite)) return false;
+    refused_ = notTaken();
+    if (!port_.setDataTerminalReady(true)) refused_ << QStringLiteral("DTR");
+    port_.clearError();
+    return true;
+}
+
+void SerialTransport::close() {
+    port_.close();
+}
+
+void SerialTransport::write(const QByteArray& bytes) {
+    if (port_.isOpen()) port_.write(bytes);
+}
+
+// The settings the device's terminal attributes do not show.
+QStringList SerialTransport::notTaken() const {
+    termios attributes{};
+    if (tcgetattr(port_.handle(), &attributes) != 0) return {};
+    QStringList missing;
+    const bool parity = attributes.c_cflag & PARENB;
+    if (parity != (line_.parity() != QSerialPort::NoParity))
+        missing << LineSettings::parityName(line_.parity());
+    static constexpr tcflag_t sizes[] = {CS5, CS6, CS7, CS8};
+    if ((attributes.c_cflag & CSIZE) != sizes[line_.dataBits() - QSerialPort::Data5])
+        missing << QStringLiteral("%1 data bits").arg(int(line_.dataBits()));
+    if (bool(attributes.c_cflag & CSTOPB) != (line_.stopBits() != QSerialPort::OneStop))
+        missing << QStringLiteral("the stop bits");
+    return missing;
+}
+
+QStringList SerialTransport::setLine(const LineSettings& line) {
+    const LineSettings before = line_;
+    line_ = line;
+    if (!port_.isOpen()) return {};
+    QStringList refused;
+    if (line.baud() != before.baud() && !port_.setBaudRate(line.baud()))
+        refused << QStringLiteral("%1 baud").arg(line.baud());
+    if (line.parity() != before.parity() && !port_.setParity(line.parity()))
+        refused << LineSettings::parityName(line.parity());
+    if (line.dataBits() != before.dataBits() && !port_.setDataBits(line.dataBits()))
+        refused << QStringLiteral("%1 data bits").arg(int(line.dataBits()));
+    if (line.stopBits() != before.stopBits() && !port_.setStopBits(line.stopBits()))
+        refused << QStringLiteral("the stop bits");
+    port_.clearError();
+    return refused;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "LineSettings.h"
+#include "Transport.h"
+
+#include <QSerialPort>
+
+// A serial device (/dev/ttyUSB0, /dev/serial/by-id/..., a pty). The line
+// settings are given to the port before it opens; afterwards the device is
+// asked what it really took, because some (ptys) quietly keep their own
+// parity and have no DTR line.
+class SerialTransport : public Transport {
+    Q_OBJECT
+public:
+    explicit SerialTransport(const QString& device, QObject* parent = nullptr);
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override { return port_.isOpen(); }
+    void write(const QByteArray& bytes) override;
+    QString errorString() const override { return port_.errorString(); }
+    QStringList setLine(const LineSettings& line) override;
+    QStringList refusedAtOpen() const override { return refused_; }
+
+private:
+    QStringList notTaken() const;
+
+    QSerialPort port_;
+    LineSettings line_;
+    QStringList refused_;
+};

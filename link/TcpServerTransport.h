@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Transport.h"
+
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+// A serial line offered on a TCP port, as ser2net offers one: one client at
+// a time has the line; another that connects meanwhile is turned away.
+class TcpServerTransport : public Transport {
+    Q_OBJECT
+public:
+    TcpServerTransport(const QHostAddress& address, quint16 port, QObject* parent = nullptr);
+
+    bool open() override;
+    void close() override;
+    bool isOpen() const override { return server_.isListening(); }
+    void write(const QByteArray& bytes) override;
+    QString errorString() const override { return server_.errorString(); }
+
+    quint16 port() const { return server_.serverPort(); }
+
+private:
+    void accept();
+
+    QHostAddress address_;
+    quint16 port_;
+    QTcpServer server_;
+    QPointer<QTcpSocket> client_;
+};

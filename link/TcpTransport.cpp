@@ -1,0 +1,30 @@
+#include "TcpTransport.h"
+
+TcpTransport::TcpTransport(const QString& host, quint16 port, QObject* parent)
+    : Transport(parent), host_(host), port_(port) {
+    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(&socket_, &QTcpSocket::readyRead, this,
+            [this] { emit bytesArrived(socket_.readAll()); });
+    connect(&socket_, &QTcpSocket::errorOccurred, this,
+            [this] { emit failed(socket_.errorString()); });
+}
+
+bool TcpTransport::open() {
+    if (socket_.state() != QAbstractSocket::UnconnectedState) return true;
+    socket_.connectToHost(host_, port_);
+    return true;
+}
+
+void TcpTransport::close() {
+    socket_.abort();
+}
+
+bool TcpTransport::isOpen() const {
+    return socket_.state() == QAbstractSocket::ConnectedState ||
+           socket_.state() == QAbstractSocket::ConnectingState ||
+           socket_.state() == QAbstractSocket::HostLookupState;
+}
+
+void TcpTransport::write(const QByteArray& bytes) {
+    if (isOpen()) socket_.write(bytes);
+}

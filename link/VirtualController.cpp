@@ -1,0 +1,184 @@
+#include "VirtualController.h"
+
+#include "Frames.h"
+#include "ModbusCrc.h"
+
+#include <utility>
+
+namespace {
+
+// Three and a half characters of silence end a Modbus frame; on a pty or a
+// socket there is no character time, so the line counts as quiet after this.
+constexpr int QuietMs = 50;
+
+constexpr quint8 IllegalFunction = 1, IllegalAddress = 2, IllegalValue = 3;
+
+quint16 word(const QByteArray& bytes, int at) {
+    return static_cast<quint16>(quint8(bytes[at]) << 8 | quint8(bytes[at + 1]));
+}
+
+QString hex(quint32 value, int digits) {
+    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+}
+
+bool touchesClock(int first, int count) {
+    return first < VirtualController::ClockRegister + VirtualController::ClockRegisters &&
+           first + count > VirtualController::ClockRegister;
+}
+
+} // namespace
+
+VirtualController::VirtualController(quint8 slave, QObject* parent)
+    : QObject(parent), slave_(slave), memory_(0x10000, '\0') {
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(QuietMs);
+    connect(&quiet_, &QTimer::timeout, this, &VirtualController::flushLine);
+    seconds_.setInterval(1000);
+    connect(&seconds_, &QTimer::timeout, this, &VirtualController::secondElapsed);
+}
+
+void VirtualController::receive(const QByteArray& bytes) {
+    for (const FrameSplitter::Frame& frame : splitter_.feed(bytes))
+        take(frame);
+    if (splitter_.pending()) quiet_.start();
+    else quiet_.stop();
+}
+
+void VirtualController::flushLine() {
+    for (const FrameSplitter::Frame& frame : splitter_.flush())
+        take(frame);
+}
+
+void VirtualController::take(const FrameSplitter::Frame& frame) {
+    const QString meaning = handle(frame);
+    emit handled(frame.bytes, meaning);
+    if (!reply_.isEmpty()) emit reply(std::exchange(reply_, {}));
+}
+
+void VirtualController::secondElapsed() {
+    if (running_) clock_.advance(1);
+}
+
+quint16 VirtualController::holding(int reg) const {
+    if (reg >= ClockRegister && reg < ClockRegister + ClockRegisters)
+        return clock_.reg(reg - ClockRegister);
+    if (reg == RunRegister) return (registers_[reg] & ~RunBit) | (running_ ? RunBit : 0);
+    return registers_[reg];
+}
+
+void VirtualController::setRegister(int reg, quint16 value) {
+    registers_[reg] = value;
+    if (reg == RunRegister) setRunning(value & RunBit);
+}
+
+void VirtualController::setRunning(bool running) {
+    running_ = running;
+    if (running) seconds_.start();
+    else seconds_.stop();
+}
+
+void VirtualController::answer(QByteArray bytes) {
+    if (!answerWanted_) return;
+    const quint16 crc = ModbusCrc::of(bytes);
+    reply_ = bytes.append(char(crc & 0xFF)).append(char(crc >> 8));
+}
+
+QString VirtualController::handle(const FrameSplitter::Frame& frame) {
+    const QByteArray& f = frame.bytes;
+    using Kind = FrameSplitter::Kind;
+    switch (frame.kind) {
+    case Kind::Modbus: return modbus(f);
+    case Kind::Halt:
+        setRunning(false);
+        return QStringLiteral("halt");
+    case Kind::Start:
+        setRunning(true);
+        return QStringLiteral("start");
+    case Kind::ByteWrite: {
+        const quint16 address = word(f, 2);
+        memory_[address] = f[4];
+        reply_ = QByteArray(1, char(Frames::Ack));
+        return QStringLiteral("write %1 at %2, acknowledged").arg(hex(quint8(f[4]), 2), hex(address, 4));
+    }
+    case Kind::RawMemoryWrite: {
+        const quint16 address = ((quint8(f[1]) + Frames::RawHighOffset) << 8 | quint8(f[2])) & 0xFFFF;
+        memory_[address] = f[3];
+        return QStringLiteral("raw write %1 at %2").arg(hex(quint8(f[3]), 2), hex(address, 4));
+    }
+    case Kind::RawTest:
+        reply_ = f;
+        return QStringLiteral("link test, echoed");
+    case Kind::LoaderByte:
+        ++loaderBytes_;
+        return loaderMode() ? QStringLiteral("loader byte, in loader mode") : QStringLiteral("loader byte");
+    case Kind::ResetByte:
+        loaderBytes_ = 0;
+        loaderParameter_.reset();
+        return QStringLiteral("reset byte, loader mode left");
+    case Kind::LoaderStart:
+        loaderParameter_ = quint8(f[1]);
+        return QStringLiteral("loader start, parameter %1").arg(hex(quint8(f[1]), 2));
+    case Kind::BadCheck: return QStringLiteral("bad CRC, ignored");
+    case Kind::Noise: break;
+    }
+    return QStringLiteral("not a frame, dropped");
+}
+
+QString VirtualController::modbus(const QByteArray& request) {
+    const quint8 to = request[0];
+    // Address 0 is the Modbus broadcast: writes are carried out, nobody answers.
+    if (to != slave_ && to != 0) return QStringLiteral("for slave %1, ignored").arg(to);
+    answerWanted_ = to != 0;
+    switch (request[1]) {
+    case 3: case 4: return readRegisters(request);
+    case 6: return writeRegister(request);
+    case 16: return writeRegisters(request);
+    default: return refuse(request, IllegalFunction, QStringLiteral("function not served"));
+    }
+}
+
+QString VirtualController::refuse(const QByteArray& request, quint8 code, const QString& why) {
+    answer(QByteArray{request.constData(), 1} + char(quint8(request[1]) | 0x80) + char(code));
+    return QStringLiteral("function %1: %2, exception %3").arg(quint8(request[1])).arg(why).arg(code);
+}
+
+QString VirtualController::readRegisters(const QByteArray& request) {
+    const int first = word(request, 2), count = word(request, 4);
+    if (count < 1 || count > 125) return refuse(request, IllegalValue, QStringLiteral("bad count"));
+    if (first + count > Registers) return refuse(request, IllegalAddress, QStringLiteral("no such register"));
+    QByteArray bytes = request.first(2) + char(2 * count);
+    for (int r = first; r < first + count; ++r)
+        bytes.append(char(holding(r) >> 8)).append(char(holding(r) & 0xFF));
+    answer(bytes);
+    return QStringLiteral("read %1 register(s) from %2").arg(count).arg(first);
+}
+
+QString VirtualController::writeRegister(const QByteArray& request) {
+    const int reg = word(request, 2);
+    if (reg >= Registers || touchesClock(reg, 1))
+        return refuse(request, IllegalAddress, QStringLiteral("register not writable"));
+    setRegister(reg, word(request, 4));
+    answer(request.first(6));
+    return QStringLiteral("write register %1 = %2").arg(reg).arg(hex(word(request, 4), 4));
+}
+
+QString VirtualController::writeRegisters(const QByteArray& request) {
+    const int first = word(request, 2), count = word(request, 4);
+    if (count < 1 || count > 123 || quint8(request[6]) != 2 * count)
+        return refuse(request, IllegalValue, QStringLiteral("bad count"));
+    if (first + count > Registers) return refuse(request, IllegalAddress, QStringLiteral("no such register"));
+    QString meaning;
+    if (first == ClockRegister && count == ClockRegisters) {
+        if (!clock_.set(QByteArrayView(request).sliced(7, 8)))
+            return refuse(request, IllegalValue, QStringLiteral("not a date and time"));
+        meaning = QStringLiteral("set the clock to ") + clock_.time().toString(Qt::ISODate);
+    } else if (touchesClock(first, count)) {
+        return refuse(request, IllegalAddress, QStringLiteral("the clock is written whole"));
+    } else {
+        for (int i = 0; i < count; ++i)
+            setRegister(first + i, word(request, 7 + 2 * i));
+        meaning = QStringLiteral("write %1 register(s) from %2").arg(count).arg(first);
+    }
+    answer(request.first(6));
+    return meaning;
+}

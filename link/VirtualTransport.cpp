@@ -1,0 +1,20 @@
+#include "VirtualTransport.h"
+
+#include <QTimer>
+
+VirtualTransport::VirtualTransport(quint8 slave, QObject* parent)
+    : Transport(parent), controller_(slave) {
+    connect(&controller_, &VirtualController::reply, this, [this](const QByteArray& bytes) {
+        if (open_) emit bytesArrived(bytes);
+    }, Qt::QueuedConnection);
+}
+
+bool VirtualTransport::open() {
+    open_ = true;
+    return true;
+}
+
+void VirtualTransport::write(const QByteArray& bytes) {
+    if (!open_) return;
+    QTimer::singleShot(0, &controller_, [this, bytes] { controller_.receive(bytes); });
+}

@@ -1,0 +1,127 @@
+#include "FakeTransport.h"
+#include "Frames.h"
+#include "Link.h"
+
+#include <QEventLoop>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+const QByteArray Ack(1, '\x5A');
+
+class Exchange : public ::testing::Test {
+protected:
+    Exchange() {
+        line.open();
+        link.setTransport(&line);
+        link.setDelayMs(20);
+        Frames::byteWrite(link.ShortFrame, 0x1234, 0x56);
+    }
+    // Runs one exchange to its end; nothing when it never ends.
+    std::optional<bool> run(Link::Flag watch = Link::Flag::Ack, int delays = 1) {
+        std::optional<bool> answered;
+        EXPECT_TRUE(link.exchange(Link::Buffer::Short, watch, delays,
+                                  [&](bool a) { answered = a; }));
+        if (!QTest::qWaitFor([&] { return answered.has_value(); }, 10000)) return std::nullopt;
+        return answered;
+    }
+    // Answers the nth write (from 1) and those after it with `answer`.
+    void answerFrom(int nth, const QByteArray& answer) {
+        line.responder = [this, nth, answer](const QByteArray&) {
+            return line.written.size() >= nth ? answer : QByteArray();
+        };
+    }
+
+    FakeTransport line;
+    Link link;
+};
+
+TEST_F(Exchange, AttemptsUntilTheWatchedFlagComesUp) {
+    const struct {
+        const char* name;
+        int answeredFrom; // 0: never
+        QByteArray answer;
+        Link::Flag watch;
+        bool answered;
+        const char* trace;
+    } cases[] = {
+        {"acknowledged at once", 1, Ack, Link::Flag::Ack, true, ">T1"},
+        {"acknowledged on the last attempt", 3, Ack, Link::Flag::Ack, true, ">T1>T2>T3"},
+        {"never acknowledged", 0, {}, Link::Flag::Ack, false, ">T1>T2>T3"},
+        {"answered without an acknowledgement", 1, "\x01\x02", Link::Flag::Ack, false, ">T1>T2>T3"},
+        {"any answer to a probe", 2, "\x01\x02", Link::Flag::Reply, true, ">T1>T2"},
+    };
+    for (const auto& c : cases) {
+        line.written.clear();
+        link.AckFlag = link.ReplyFlag = 1; // left over from before: cleared by the exchange
+        answerFrom(c.answeredFrom ? c.answeredFrom : 99, c.answer);
+        EXPECT_EQ(run(c.watch), c.answered) << c.name;
+        EXPECT_EQ(link.trace(), c.trace) << c.name;
+        EXPECT_EQ(link.TryCount, QString(c.trace).count('>')) << c.name;
+        ASSERT_EQ(line.written.size(), link.TryCount) << c.name;
+        for (const QByteArray& frame : line.written)
+            EXPECT_EQ(frame, QByteArray::fromHex("A55A123456") + char(link.ShortFrame[5]) +
+                                 char(link.ShortFrame[6]) + char(link.ShortFrame[7]));
+    }
+}
+
+TEST_F(Exchange, AnAcknowledgementEndsTheWaitEarly) {
+    // Were the wait not cut short, three minute-long attempts would outlast qWaitFor.
+    link.setDelayMs(60000);
+    answerFrom(1, Ack);
+    EXPECT_EQ(run(Link::Flag::Ack, 2), true);
+    answerFrom(1, "\x10");
+    EXPECT_EQ(run(Link::Flag::Reply, 2), true);
+}
+
+TEST_F(Exchange, WithoutWrEverySendCountsAsAnsweredEvenWithNothingConnected) {
+    link.setWriteCheck(false);
+    link.setDelayMs(60000);
+    line.close();
+    EXPECT_EQ(run(Link::Flag::Ack), true);
+    EXPECT_EQ(link.trace(), ">T1");
+    EXPECT_EQ(link.AckFlag, 1);
+    EXPECT_EQ(link.ReplyFlag, 1);
+
+    link.setTransport(nullptr);
+    EXPECT_EQ(run(Link::Flag::Reply, 2), true);
+}
+
+TEST_F(Exchange, OneAtATime) {
+    link.setDelayMs(60000);
+    ASSERT_TRUE(link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [](bool) {}));
+    EXPECT_FALSE(link.exchange(Link::Buffer::Long, Link::Flag::Ack, 1, [](bool) {}));
+    EXPECT_EQ(line.written.size(), 1);
+    line.deliver(Ack);
+    EXPECT_FALSE(link.exchanging());
+    EXPECT_TRUE(link.exchange(Link::Buffer::Long, Link::Flag::Ack, 1, [](bool) {}));
+    EXPECT_EQ(line.written.last().size(), 17);
+}
+
+TEST_F(Exchange, AChainOfExchangesDoesNotNestItsCallbacks) {
+    // A download of a large image with "WR" off: each done() starts the next
+    // exchange, so finishing inside exchange() would grow the stack per byte.
+    link.setWriteCheck(false);
+    QEventLoop loop;
+    int done = 0, depth = 0, deepest = 0;
+    std::function<void(bool)> next = [&](bool) {
+        ++done;
+        ++depth;
+        deepest = std::max(deepest, depth);
+        if (done < 5000) link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+        else loop.quit();
+        --depth;
+    };
+    link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_EQ(done, 5000);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(line.written.size(), 5000);
+}
+
+} // namespace

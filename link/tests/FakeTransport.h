@@ -1,0 +1,53 @@
+#pragma once
+
+#include "LineSettings.h"
+#include "Transport.h"
+
+#include <QTimer>
+
+#include <functional>
+
+// A line for unit tests: keeps what is written, hands on what a test delivers,
+// and can answer every write through a responder, from the event loop as a
+// real line would.
+class FakeTransport : public Transport {
+    Q_OBJECT
+public:
+    using Responder = std::function<QByteArray(const QByteArray& written)>;
+
+    explicit FakeTransport(QString target = {}) : target(std::move(target)) {}
+
+    bool open() override {
+        ++opens;
+        open_ = openable;
+        return open_;
+    }
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    void write(const QByteArray& bytes) override {
+        if (!open_) return;
+        written << bytes;
+        if (responder)
+            if (const QByteArray answer = responder(bytes); !answer.isEmpty())
+                QTimer::singleShot(0, this, [this, answer] { emit bytesArrived(answer); });
+    }
+    QString errorString() const override { return QStringLiteral("no such device"); }
+    QStringList setLine(const LineSettings& line) override {
+        lineText = line.text();
+        return open_ ? refuseWhileOpen : QStringList{};
+    }
+    QStringList refusedAtOpen() const override { return refuseAtOpen; }
+
+    void deliver(const QByteArray& bytes) { emit bytesArrived(bytes); }
+
+    QString target;
+    bool openable = true;
+    int opens = 0;
+    QString lineText;
+    QStringList refuseAtOpen, refuseWhileOpen;
+    QList<QByteArray> written;
+    Responder responder;
+
+private:
+    bool open_ = false;
+};

@@ -1,0 +1,138 @@
+#include "FakeTransport.h"
+#include "Link.h"
+
+#include <QSignalSpy>
+
+#include "TestBytes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReceiveHandler : public ::testing::Test {
+protected:
+    ReceiveHandler() {
+        link.setTransport(&line);
+        connect();
+    }
+    void connect() {
+        QObject::connect(&link, &Link::tracerReceived,
+                         [this](const QString& text) { tracer += text; });
+    }
+    QByteArray stored(int count) const {
+        return QByteArray(reinterpret_cast<const char*>(link.RxBuf.data()), count);
+    }
+
+    FakeTransport line;
+    Link link;
+    QString tracer;
+};
+
+TEST_F(ReceiveHandler, AnAcknowledgementAnywhereRaisesTheFlagAndShowsAsZero) {
+    for (const char* input : {"5A", "01025A", "5A0102", "AD035A5A"}) {
+        link.AckFlag = link.ReplyFlag = 0;
+        link.RxBuf.fill(0xEE);
+        tracer.clear();
+        const QByteArray bytes = hex(input);
+        line.deliver(bytes);
+        EXPECT_EQ(link.AckFlag, 1) << input;
+        EXPECT_EQ(link.ReplyFlag, 1) << input;
+        EXPECT_EQ(stored(int(bytes.size())), QByteArray(bytes).replace('\x5A', '\0')) << input;
+        EXPECT_EQ(tracer, QString::fromLatin1(QByteArray(bytes).replace('\x5A', '\0').toHex().toUpper()));
+    }
+}
+
+TEST_F(ReceiveHandler, AnyArrivalRaisesTheReplyFlagOnly) {
+    line.deliver(hex("AD03020000285C"));
+    EXPECT_EQ(link.ReplyFlag, 1);
+    EXPECT_EQ(link.AckFlag, 0);
+    EXPECT_EQ(tracer, "AD03020000285C");
+}
+
+TEST_F(ReceiveHandler, BytesPastTheBufferAreDroppedButAnAcknowledgementStillCounts) {
+    QByteArray input(40, '\x11');
+    input[35] = '\x5A';
+    line.deliver(input);
+    EXPECT_EQ(stored(31), QByteArray(31, '\x11'));
+    EXPECT_EQ(tracer, QString(62, u'1'));
+    EXPECT_EQ(link.AckFlag, 1);
+
+    // The next arrival fills the buffer from the start again.
+    line.deliver(hex("0203"));
+    EXPECT_EQ(stored(3), hex("020311"));
+}
+
+TEST_F(ReceiveHandler, TheLogBreaksBeforeFilteredBytes) {
+    const struct {
+        std::array<int, 3> filters;
+        const char* input;
+        QString expected;
+    } cases[] = {
+        {{165, 165, 165}, "A50102", "\r\nA5 1 2 "},
+        {{165, 165, 165}, "5AA5A5", "0 \r\nA5 \r\nA5 "},
+        {{1, 2, 300}, "A50102", "A5 \r\n1 \r\n2 "},
+        // The acknowledgement is logged as the 0 it is shown as, so a filter of 0 breaks before it.
+        {{0, 165, 165}, "105A", "10 \r\n0 "},
+    };
+    link.receiveLog().setEnabled(true);
+    QSignalSpy changed(&link, &Link::receiveLogChanged);
+    for (const auto& c : cases) {
+        link.receiveLog().clear();
+        for (int i = 0; i < 3; ++i)
+            link.receiveLog().setFilter(i, c.filters[i]);
+        line.deliver(hex(c.input));
+        EXPECT_EQ(link.receiveLog().text(), c.expected) << c.input;
+    }
+    EXPECT_EQ(changed.count(), 4);
+
+    link.receiveLog().setEnabled(false);
+    link.receiveLog().clear();
+    line.deliver(hex("A5"));
+    EXPECT_EQ(link.receiveLog().text(), "");
+}
+
+TEST_F(ReceiveHandler, BytesGoToTheDumpOrTheTracerOrNowhere) {
+    link.setDumpSwitch(true);
+    line.deliver(hex("0102"));
+    EXPECT_EQ(link.dump().text(), " - 1\r\n\t - 2");
+    EXPECT_EQ(tracer, "");
+
+    link.setDumpSwitch(false);
+    link.LinkIdle = 0;
+    line.deliver(hex("0304"));
+    EXPECT_EQ(tracer, "");
+    EXPECT_EQ(link.ReplyFlag, 1);
+
+    link.LinkIdle = 1;
+    line.deliver(hex("0304"));
+    EXPECT_EQ(tracer, "0304");
+    EXPECT_EQ(link.dump().text(), " - 1\r\n\t - 2");
+}
+
+TEST(DownloadDump, TabsLineBreaksAndTheLoaderBurst) {
+    DownloadDump dump;
+    for (int b = 1; b <= 13; ++b)
+        dump.add(quint8(b));
+    EXPECT_EQ(dump.text(), " - 1\r\n\t - 2 - 3 - 4\t - 5 - 6 - 7\t - 8 - 9 - A\t - B - C - D\r\n\t");
+
+    // Six 0xAA in a row empty it; the next byte is counted as -1, not a multiple of 3.
+    for (int i = 0; i < 6; ++i)
+        dump.add(0xAA);
+    EXPECT_EQ(dump.text(), "");
+    EXPECT_EQ(dump.byteCount(), -1);
+    dump.add(0x10);
+    EXPECT_EQ(dump.text(), " - 10");
+    dump.add(0x11);
+    EXPECT_EQ(dump.text(), " - 10 - 11\r\n\t");
+
+    // Five are not enough, and a byte between breaks the run.
+    DownloadDump other;
+    other.setByteCount(1);
+    for (const quint8 b : {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0x00, 0xAA})
+        other.add(b);
+    EXPECT_EQ(other.aaRun(), 1);
+    EXPECT_EQ(other.byteCount(), 8);
+    EXPECT_NE(other.text(), "");
+}
+
+} // namespace
