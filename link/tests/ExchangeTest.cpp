@@ -1,13 +1,12 @@
 #include "FakeTransport.h"
 #include "Frames.h"
 #include "Link.h"
+#include "LinkRun.h"
 
 #include <QEventLoop>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 namespace {
 
@@ -21,13 +20,8 @@ protected:
         link.setDelayMs(20);
         Frames::byteWrite(link.ShortFrame, 0x1234, 0x56);
     }
-    // Runs one exchange to its end; nothing when it never ends.
     std::optional<bool> run(Link::Flag watch = Link::Flag::Ack, int delays = 1) {
-        std::optional<bool> answered;
-        EXPECT_TRUE(link.exchange(Link::Buffer::Short, watch, delays,
-                                  [&](bool a) { answered = a; }));
-        if (!QTest::qWaitFor([&] { return answered.has_value(); }, 10000)) return std::nullopt;
-        return answered;
+        return runExchange(link, Link::Buffer::Short, watch, delays);
     }
     // Answers the nth write (from 1) and those after it with `answer`.
     void answerFrom(int nth, const QByteArray& answer) {
@@ -70,7 +64,7 @@ TEST_F(Exchange, AttemptsUntilTheWatchedFlagComesUp) {
 }
 
 TEST_F(Exchange, AnAcknowledgementEndsTheWaitEarly) {
-    // Were the wait not cut short, three minute-long attempts would outlast qWaitFor.
+    // Were the wait not cut short, the minute-long attempts would outlast runExchange.
     link.setDelayMs(60000);
     answerFrom(1, Ack);
     EXPECT_EQ(run(Link::Flag::Ack, 2), true);

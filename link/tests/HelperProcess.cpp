@@ -1,0 +1,39 @@
+#include "HelperProcess.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+HelperProcess::HelperProcess(const QString& program, const QStringList& args) {
+    process_.start(program, args);
+    process_.waitForStarted(10000);
+}
+
+HelperProcess::~HelperProcess() {
+    stop();
+}
+
+QString HelperProcess::firstLine(int ms) {
+    if (!QTest::qWaitFor([this] { return process_.canReadLine(); }, ms)) return {};
+    return QString::fromLocal8Bit(process_.readLine()).trimmed();
+}
+
+QString HelperProcess::errors() {
+    errors_ += QString::fromLocal8Bit(process_.readAllStandardError());
+    return errors_;
+}
+
+void HelperProcess::stop() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+    errors();
+}
+
+SocatPair::SocatPair(const QString& dir)
+    : a(dir + "/ptyA"), b(dir + "/ptyB"),
+      socat_("socat", {"pty,raw,echo=0,link=" + dir + "/ptyA", "pty,raw,echo=0,link=" + dir + "/ptyB"}) {
+    ready_ = QTest::qWaitFor([this] { return QFileInfo::exists(a) && QFileInfo::exists(b); }, 10000);
+}

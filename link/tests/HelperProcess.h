@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A program a test needs beside it (obelc sim, socat): started at once,
+// stopped by its PID when the test ends, never left behind.
+class HelperProcess {
+public:
+    HelperProcess(const QString& program, const QStringList& args);
+    ~HelperProcess();
+    HelperProcess(const HelperProcess&) = delete;
+    HelperProcess& operator=(const HelperProcess&) = delete;
+
+    // The first line it prints on standard output; empty when none comes in time.
+    QString firstLine(int ms = 10000);
+    // All it has written on standard error so far.
+    QString errors();
+    // SIGTERM to its PID, then SIGKILL if it does not end.
+    void stop();
+
+private:
+    QProcess process_;
+    QString errors_;
+};
+
+// A pair of connected pseudo-terminals made by socat, reachable under two
+// links in a folder of the test's. A pty takes no parity: each end opens
+// with parity N.
+class SocatPair {
+public:
+    explicit SocatPair(const QString& dir);
+    bool ready() const { return ready_; }
+    QString a, b;
+
+private:
+    HelperProcess socat_;
+    bool ready_ = false;
+};

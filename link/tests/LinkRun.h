@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Frames.h"
+#include "Link.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+// Runs one exchange of the link to its end: whether it was answered, or
+// nothing when it did not end within ms.
+inline std::optional<bool> runExchange(Link& link, Link::Buffer buffer, Link::Flag watch,
+                                       int delays = 1, int ms = 30000) {
+    std::optional<bool> answered;
+    QEventLoop loop;
+    if (!link.exchange(buffer, watch, delays, [&](bool a) {
+            answered = a;
+            loop.quit();
+        }))
+        return std::nullopt;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return answered;
+}
+
+// Writes data from address first with acknowledged byte writes, one after
+// the other as the download does; returns how many were acknowledged
+// before the first that was not.
+inline int writeBytes(Link& link, quint16 first, const QByteArray& data, int ms = 60000) {
+    int acknowledged = 0;
+    QEventLoop loop;
+    std::function<void(bool)> next = [&](bool answered) {
+        if (answered) ++acknowledged;
+        if (!answered || acknowledged == data.size()) {
+            loop.quit();
+            return;
+        }
+        Frames::byteWrite(link.ShortFrame, quint16(first + acknowledged), quint8(data[acknowledged]));
+        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+    };
+    if (data.isEmpty()) return 0;
+    Frames::byteWrite(link.ShortFrame, first, quint8(data[0]));
+    link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    return acknowledged;
+}
