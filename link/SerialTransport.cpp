@@ -34,7 +34,10 @@ void SerialTransport::close() {
 }
 
 void SerialTransport::write(const QByteArray& bytes) {
-    if (port_.isOpen()) port_.write(bytes);
+    if (!port_.isOpen()) return;
+    // Out now, not on the event loop's next turn: the answer comes sooner.
+    port_.write(bytes);
+    port_.flush();
 }
 
 // The settings the device's terminal attributes do not show.

@@ -111,8 +111,7 @@ TEST_F(Exchange, AChainOfExchangesDoesNotNestItsCallbacks) {
         --depth;
     };
     link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    loop.exec();
+    runFor(loop, 20000);
     ASSERT_EQ(done, 5000);
     EXPECT_EQ(deepest, 1);
     EXPECT_EQ(line.written.size(), 5000);

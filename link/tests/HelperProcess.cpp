@@ -3,7 +3,8 @@
 #include <QFileInfo>
 #include <QTest>
 
-HelperProcess::HelperProcess(const QString& program, const QStringList& args) {
+HelperProcess::HelperProcess(const QString& program, const QStringList& args, bool keepErrors) {
+    if (!keepErrors) process_.setStandardErrorFile(QProcess::nullDevice());
     process_.start(program, args);
     process_.waitForStarted(10000);
 }

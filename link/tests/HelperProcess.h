@@ -8,7 +8,9 @@
 // stopped by its PID when the test ends, never left behind.
 class HelperProcess {
 public:
-    HelperProcess(const QString& program, const QStringList& args);
+    // What it writes on standard error is kept for errors(), or thrown away
+    // when nobody will read it: a pipe nobody empties would stop it once full.
+    HelperProcess(const QString& program, const QStringList& args, bool keepErrors = true);
     ~HelperProcess();
     HelperProcess(const HelperProcess&) = delete;
     HelperProcess& operator=(const HelperProcess&) = delete;

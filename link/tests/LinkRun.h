@@ -9,6 +9,16 @@
 #include <functional>
 #include <optional>
 
+// Runs loop until it quits, or for ms at most. The timer is its own and goes
+// with the call: single-shot timers would pile up, and slow every later one,
+// until the event loop next deletes objects.
+inline void runFor(QEventLoop& loop, int ms) {
+    QTimer patience;
+    QObject::connect(&patience, &QTimer::timeout, &loop, &QEventLoop::quit);
+    patience.start(ms);
+    loop.exec();
+}
+
 // Runs one exchange of the link to its end: whether it was answered, or
 // nothing when it did not end within ms.
 inline std::optional<bool> runExchange(Link& link, Link::Buffer buffer, Link::Flag watch,
@@ -20,8 +30,7 @@ inline std::optional<bool> runExchange(Link& link, Link::Buffer buffer, Link::Fl
             loop.quit();
         }))
         return std::nullopt;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    runFor(loop, ms);
     return answered;
 }
 
@@ -43,7 +52,6 @@ inline int writeBytes(Link& link, quint16 first, const QByteArray& data, int ms 
     if (data.isEmpty()) return 0;
     Frames::byteWrite(link.ShortFrame, first, quint8(data[0]));
     link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+    runFor(loop, ms);
     return acknowledged;
 }
