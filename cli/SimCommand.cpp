@@ -19,7 +19,9 @@ namespace {
 
 struct Options {
     QString ptyLink;
-    QString listen;
+    QString listen; // HOST:PORT as given
+    QHostAddress host;
+    int port = -1;
     int slave = VirtualController::DefaultSlave;
 };
 
@@ -44,6 +46,12 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             options.ptyLink = value;
         } else if (arg == u"--listen") {
             options.listen = value;
+            const qsizetype colon = value.lastIndexOf(u':');
+            bool ok = false;
+            options.port = value.mid(colon + 1).toInt(&ok);
+            options.host = QHostAddress(value.left(colon));
+            if (colon < 0 || !ok || options.port < 0 || options.port > 65535 || options.host.isNull())
+                return QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + value;
         } else {
             bool ok = false;
             options.slave = value.toInt(&ok);
@@ -86,20 +94,13 @@ std::unique_ptr<QSocketNotifier> quitOnSignals() {
 // The line the controller sits on, and the text that names it for the user.
 std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QString& error) {
     if (!options.listen.isEmpty()) {
-        const qsizetype colon = options.listen.lastIndexOf(u':');
-        bool ok = false;
-        const int port = options.listen.mid(colon + 1).toInt(&ok);
-        const QHostAddress host(options.listen.left(colon));
-        if (colon < 0 || !ok || port < 0 || port > 65535 || host.isNull()) {
-            error = QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + options.listen;
-            return nullptr;
-        }
-        auto server = std::make_unique<TcpServerTransport>(host, quint16(port));
+        auto server = std::make_unique<TcpServerTransport>(options.host, quint16(options.port));
         if (!server->open()) {
             error = server->errorString();
             return nullptr;
         }
-        name = QStringLiteral("tcp:%1:%2").arg(options.listen.left(colon)).arg(server->port());
+        name = QStringLiteral("tcp:%1:%2").arg(options.listen.left(options.listen.lastIndexOf(u':')))
+                   .arg(server->port());
         return server;
     }
     auto pty = std::make_unique<PtyTransport>();

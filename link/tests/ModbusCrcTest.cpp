@@ -60,23 +60,6 @@ TEST(ModbusCrc, TablesAgreeWithTheBitwiseChecksum) {
     }
 }
 
-TEST(ModbusCrc, AppendCrcFillsTheLastTwoBytesOfEachBuffer) {
-    ShortBytes s{0xAD, 0x03, 0x00, 0x01, 0x00, 0x01, 0x77, 0x77};
-    ModbusCrc::AppendCRC(s);
-    EXPECT_EQ(s[6], 0xCD);
-    EXPECT_EQ(s[7], 0xA6);
-
-    LongBytes l{};
-    l.fill(0x11);
-    ModbusCrc::AppendCRC17(l);
-    EXPECT_EQ(l[15] | l[16] << 8, bitwise(QByteArray(15, 0x11)));
-
-    FreeBytes f{};
-    f.fill(0x22);
-    ModbusCrc::AppendCRC11(f);
-    EXPECT_EQ(f[9] | f[10] << 8, bitwise(QByteArray(9, 0x22)));
-}
-
 TEST(ModbusCrc, ClosesTellsGoodFramesFromDamagedOnes) {
     const QByteArray good = QByteArray::fromHex("01030000000AC5CD");
     EXPECT_TRUE(ModbusCrc::closes(good));

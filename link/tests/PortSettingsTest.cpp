@@ -163,15 +163,6 @@ TEST_F(PortSettingsTest, TroubleWithThePortIsToldOnceAndTheProgramGoesOn) {
     EXPECT_EQ(problems.last(), "COM3 (/dev/ttyUSB2) does not take 38400 baud; going on without.");
 }
 
-TEST_F(PortSettingsTest, OnLineAndOffLine) {
-    port->load();
-    port->setPortOpen(false);
-    EXPECT_FALSE(port->portOpen());
-    port->setPortOpen(true);
-    EXPECT_TRUE(port->portOpen());
-    EXPECT_EQ(current()->lineText, "9600,e,8,1");
-}
-
 TEST_F(PortSettingsTest, TheMappingFileNamesEachPortsLine) {
     write("def/comports.def", "# comment\r\n"
                               "COM1 = /dev/serial/by-id/usb-FTDI_FT232R-if00-port0\r\n"

@@ -42,13 +42,6 @@ TEST_F(ReceiveHandler, AnAcknowledgementAnywhereRaisesTheFlagAndShowsAsZero) {
     }
 }
 
-TEST_F(ReceiveHandler, AnyArrivalRaisesTheReplyFlagOnly) {
-    line.deliver(hex("AD03020000285C"));
-    EXPECT_EQ(link.ReplyFlag, 1);
-    EXPECT_EQ(link.AckFlag, 0);
-    EXPECT_EQ(tracer, "AD03020000285C");
-}
-
 TEST_F(ReceiveHandler, BytesPastTheBufferAreDroppedButAnAcknowledgementStillCounts) {
     QByteArray input(40, '\x11');
     input[35] = '\x5A';

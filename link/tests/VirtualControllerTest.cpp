@@ -140,14 +140,4 @@ TEST_F(Controller, RawFramesAndTheLoaderBytes) {
     EXPECT_FALSE(plc.running());
 }
 
-TEST_F(Controller, SaysWhatEachFrameMeant) {
-    QStringList meanings;
-    QObject::connect(&plc, &VirtualController::handled,
-                     [&](const QByteArray&, const QString& m) { meanings << m; });
-    plc.receive(checked("AD0300010001") + checked("AD0600201234") + hex("AD0300010001CDA7") +
-                checked("A55A0F0102AA"));
-    EXPECT_EQ(meanings, QStringList({"read 1 register(s) from 1", "write register 32 = 1234",
-                                     "bad CRC, ignored", "write 02 at 0F01, acknowledged"}));
-}
-
 } // namespace

@@ -1,0 +1,52 @@
+// obelc sim's options, seen from outside.
+
+#include "HelperProcess.h"
+#include "Link.h"
+#include "LinkRun.h"
+#include "TcpTransport.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SimCommand, RefusesWhatCannotWork) {
+    const struct {
+        QStringList args;
+        const char* says;
+    } cases[] = {
+        {{"--slave", "170"}, "--slave takes 1 to 247"}, // 0xAA starts the halt frame
+        {{"--slave", "0"}, "--slave takes 1 to 247"},
+        {{"--pty", "/tmp/x", "--listen", "127.0.0.1:0"}, "one of --pty and --listen"},
+        {{"--listen", "localhost"}, "--listen takes HOST:PORT"},
+        {{"--listen"}, "--listen needs a value"},
+        {{"--baud", "9600"}, "unknown option --baud"},
+    };
+    for (const auto& c : cases) {
+        QProcess sim;
+        sim.start(OBELC, QStringList{"sim"} + c.args);
+        ASSERT_TRUE(sim.waitForFinished(10000));
+        EXPECT_EQ(sim.exitCode(), 2) << c.says;
+        EXPECT_TRUE(sim.readAllStandardError().contains(c.says)) << c.says;
+    }
+}
+
+TEST(SimCommand, AnswersOnlyItsOwnSlaveAddress) {
+    HelperProcess sim(OBELC, {"sim", "--listen", "127.0.0.1:0", "--slave", "7"});
+    const QString target = sim.firstLine();
+    ASSERT_TRUE(target.startsWith("tcp:127.0.0.1:")) << sim.errors().toStdString();
+    TcpTransport line("127.0.0.1", quint16(target.section(':', 2).toInt()));
+    ASSERT_TRUE(line.open());
+    Link link;
+    link.setTransport(&line);
+    link.setDelayMs(300);
+
+    Frames::registerRead(link.ShortFrame, 7, 0x10);
+    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
+    Frames::probe(link.ShortFrame);
+    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), false);
+    EXPECT_TRUE(sim.errors().contains("for slave 173, ignored"));
+}
+
+} // namespace
