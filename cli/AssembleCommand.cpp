@@ -1,6 +1,7 @@
 #include "AssembleCommand.h"
 
 #include "Assmber.h"
+#include "CommandStart.h"
 #include "LineReader.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
@@ -81,14 +82,9 @@ const char* AssembleCommand::usage() {
 int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
     bool help = false;
-    if (const QString error = parse(args, options, help); !error.isEmpty()) {
-        err << "obelc assemble: " << error << "\n" << usage();
-        return 2;
-    }
-    if (help) {
-        out << usage();
-        return 0;
-    }
+    const QString usageError = parse(args, options, help);
+    if (const auto status = CommandStart::afterParse("assemble", usageError, help, usage(), out, err))
+        return *status;
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;
     QString error;

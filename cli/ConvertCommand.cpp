@@ -1,5 +1,6 @@
 #include "ConvertCommand.h"
 
+#include "CommandStart.h"
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
@@ -67,14 +68,9 @@ const char* ConvertCommand::usage() {
 int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
     bool help = false;
-    if (const QString error = parse(args, options, help); !error.isEmpty()) {
-        err << "obelc convert: " << error << "\n" << usage();
-        return 2;
-    }
-    if (help) {
-        out << usage();
-        return 0;
-    }
+    const QString usageError = parse(args, options, help);
+    if (const auto status = CommandStart::afterParse("convert", usageError, help, usage(), out, err))
+        return *status;
 
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;

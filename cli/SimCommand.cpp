@@ -1,5 +1,6 @@
 #include "SimCommand.h"
 
+#include "CommandStart.h"
 #include "Frames.h"
 #include "PtyTransport.h"
 #include "TcpServerTransport.h"
@@ -139,14 +140,9 @@ const char* SimCommand::usage() {
 int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
     bool help = false;
-    if (const QString error = parse(args, options, help); !error.isEmpty()) {
-        err << "obelc sim: " << error << "\n" << usage();
-        return 2;
-    }
-    if (help) {
-        out << usage();
-        return 0;
-    }
+    const QString usageError = parse(args, options, help);
+    if (const auto status = CommandStart::afterParse("sim", usageError, help, usage(), out, err))
+        return *status;
 
     QString name, error;
     const std::unique_ptr<Transport> line = makeLine(options, name, error);
