@@ -1,5 +1,6 @@
 #include "AssemblyPass.h"
 
+#include "Blanks.h"
 #include "InstructionSet.h"
 #include "SourceLine.h"
 
@@ -55,21 +56,21 @@ AssemblyPass::Result Scanner::run() {
 Scanner::Step Scanner::scanLine() {
     if (work_.indexOf(CR, pos_ + 1) < 0) return Step::Stop;
     const qsizetype end = work_.indexOf(CR, pos_);
-    QStringView line = SourceLine::trimBlanks(QStringView(work_).mid(pos_ + 1, end - pos_));
+    QStringView line = Blanks::trimmed(QStringView(work_).mid(pos_ + 1, end - pos_));
     if (pos_ >= 1) head_ = QStringView(work_).mid(pos_ - 1, 12);
     if (line.contains(u"PEND")) return Step::Stop;
-    if (end <= commentEnd_) {
-        line = {}; // the rest of a comment line that the scan steps through
-    } else if (const qsizetype quote = head_.indexOf(u'\''); quote >= 0) {
+    if (const qsizetype quote = head_.indexOf(u'\''); quote >= 0) {
         lastComment_ = head_.mid(quote + 1, 10).toString();
         commentEnd_ = end;
         line = {};
+    } else if (end <= commentEnd_) {
+        line = {}; // the rest of a comment line that the scan steps through
     }
     if (line.size() < 4) return Step::ByTwo;
-    if (line.startsWith(u'\'') || SourceLine::trimBlanks(line.mid(1)).isEmpty()) return Step::Next;
+    if (line.startsWith(u'\'') || Blanks::trimmed(line.mid(1)).isEmpty()) return Step::Next;
     if (const qsizetype semicolon = line.indexOf(u';'); semicolon >= 0) line = line.left(semicolon);
     // A line that holds only a ";" comment has nothing to assemble.
-    if (SourceLine::trimBlanks(line).isEmpty()) return Step::Next;
+    if (Blanks::trimmed(line).isEmpty()) return Step::Next;
     // The line end, or after a ";" cut the character before the ";".
     line.chop(1);
     return assemble(line) ? Step::Next : Step::Stop;
@@ -105,7 +106,7 @@ bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) 
     image.put(encoding.byte1);
     ++result_.instructions;
     QString& listing = result_.listing;
-    listing.append(encoding.length == 2 ? u"  " : u"   ").append(SourceLine::trimBlanks(line));
+    listing.append(encoding.length == 2 ? u"  " : u"   ").append(Blanks::trimmed(line));
     listing.append(u" = ").append(CodeImage::hex2(encoding.byte1));
     if (encoding.length == 2) {
         image.put(encoding.byte2);
@@ -125,13 +126,18 @@ void Scanner::fail(QStringView line, const QString& reason) {
     result_.ok = false;
     result_.goToRow = row;
     result_.message = QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
-                      SourceLine::trimBlanks(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
+                      Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
     if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
 }
 
 } // namespace
 
-AssemblyPass::Result AssemblyPass::run(QString work, const Progress& progress) {
+QString AssemblyPass::withEnd(QString work) {
     if (!work.contains(u"PEND")) work += QStringLiteral("\r\n       PEND");
-    return Scanner(work, progress).run();
+    return work;
+}
+
+AssemblyPass::Result AssemblyPass::run(const QString& work, const Progress& progress) {
+    const QString ended = withEnd(work);
+    return Scanner(ended, progress).run();
 }

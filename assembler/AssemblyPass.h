@@ -27,7 +27,9 @@ public:
     // instructions done.
     using Progress = std::function<void(int percent)>;
 
-    static Result run(QString work, const Progress& progress = {});
+    static Result run(const QString& work, const Progress& progress = {});
+    // The work text with the "PEND" line added when it has none.
+    static QString withEnd(QString work);
 
     // The highest address a program may reach.
     static constexpr int Top = 0x7FFF;

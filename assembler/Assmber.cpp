@@ -20,17 +20,16 @@ bool Assmber::assemble(const QString& source) {
     source_ = source;
     fileErrors_.clear();
     SourceReplacement::Result prepared = SourceReplacement::Rep_prs(source, folder_);
-    work_ = std::move(prepared.work);
+    work_ = AssemblyPass::withEnd(std::move(prepared.work));
     skipped_ = std::move(prepared.skipped);
     pass_ = AssemblyPass::run(work_, progress_);
-    image_ = pass_.image;
     message_ = pass_.message;
     return pass_.ok;
 }
 
 bool Assmber::loadMacros() {
     if (!withController_) return true;
-    message_ = macros_.load(source_, macroFolder_, image_);
+    message_ = macros_.load(source_, macroFolder_, pass_.image);
     return message_.isEmpty();
 }
 
@@ -41,11 +40,11 @@ QString Assmber::imageFileName(const QString& mapName) {
 
 void Assmber::writeImageFile() {
     const QString name = imageFileName(mapName_);
-    if (!name.isEmpty()) writeFile(QStringLiteral("plc\\") + name, image_.text() + QStringLiteral("\r\n"));
+    if (!name.isEmpty()) writeFile(QStringLiteral("plc\\") + name, pass_.image.text() + QStringLiteral("\r\n"));
 }
 
 void Assmber::writeProgramMap() {
-    message_ = ProgramMap::text(image_.text());
+    message_ = ProgramMap::text(pass_.image.text());
     if (!mapName_.isEmpty()) writeFile(QStringLiteral("mac\\") + mapName_, message_ + QStringLiteral("\r\n"));
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "AssemblyPass.h"
-#include "CodeImage.h"
 #include "MacroBlocks.h"
 
 #include <QString>
@@ -42,7 +41,7 @@ public:
 
     // What the window shows.
     const QString& work() const { return work_; }
-    const QString& code() const { return image_.text(); }
+    const QString& code() const { return pass_.image.text(); }
     const QString& listing() const { return pass_.listing; }
     const QString& message() const { return message_; }
     const QString& trace() const { return pass_.trace; }
@@ -72,8 +71,7 @@ private:
     QString source_;
     QString work_;
     QStringList skipped_;
-    AssemblyPass::Result pass_;
-    CodeImage image_;
+    AssemblyPass::Result pass_; // its image also takes the macro blocks
     QString message_;
     QStringList fileErrors_;
 };

@@ -1,18 +1,19 @@
 #include "SourceLine.h"
 
+#include "Blanks.h"
 #include "NumericText.h"
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 SourceLine SourceLine::parse(QStringView line) {
     SourceLine parsed;
     const qsizetype p1 = line.indexOf(u',');
     if (p1 < 0) {
-        parsed.mnemonic_ = trimBlanks(line);
+        parsed.mnemonic_ = Blanks::trimmed(line);
         return parsed;
     }
-    parsed.mnemonic_ = trimBlanks(line.left(p1));
+    parsed.mnemonic_ = Blanks::trimmed(line.left(p1));
     const qsizetype p2 = line.indexOf(u',', p1 + 1);
     const QStringView operand1 = p2 < 0 ? line.mid(p1 + 1) : line.mid(p1 + 1, p2 - p1 - 1);
     parsed.a_ = valueOf(operand1);
@@ -27,27 +28,15 @@ QString SourceLine::trace() const {
            written_;
 }
 
-QStringView SourceLine::trimBlanks(QStringView text) {
-    qsizetype from = 0, to = text.size();
-    while (from < to && (text[from] == u' ' || text[from] == u'\t'))
-        ++from;
-    while (to > from && (text[to - 1] == u' ' || text[to - 1] == u'\t'))
-        --to;
-    return text.mid(from, to - from);
-}
-
-// The operand's numeric reading, rounded to a whole number (halves to even)
-// and kept within int.
+// The operand's numeric reading, rounded to a whole number (halves to even).
 int SourceLine::valueOf(QStringView operand) {
-    const double value = std::nearbyint(NumericText::value(operand));
-    if (!(value > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-    if (!(value < std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
-    return int(value);
+    const int value = NumericText::floorInt(std::nearbyint(NumericText::value(operand)));
+    return std::clamp(value, -Limit, Limit);
 }
 
 // The operand as written, with "&H" hexadecimal turned into decimal.
 QString SourceLine::asWritten(QStringView operand) {
-    const QStringView written = trimBlanks(operand);
+    const QStringView written = Blanks::trimmed(operand);
     if (written.size() > 2 && written[0] == u'&' && written[1].toUpper() == u'H') {
         bool ok = false;
         const qlonglong value = written.mid(2).toLongLong(&ok, 16);

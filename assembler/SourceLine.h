@@ -18,10 +18,10 @@ public:
     // The parse trace: mnemonic, operand 1, operand 2, operand 1 as written.
     QString trace() const;
 
-    // Blanks and tabs off both ends; line ends stay.
-    static QStringView trimBlanks(QStringView text);
-
 private:
+    // Operands far beyond any field are held here, which keeps the byte
+    // arithmetic and the origin inside int.
+    static constexpr int Limit = 1 << 24;
     static int valueOf(QStringView operand);
     static QString asWritten(QStringView operand);
 

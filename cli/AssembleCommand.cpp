@@ -2,9 +2,9 @@
 
 #include "Assmber.h"
 #include "CommandStart.h"
-#include "LineReader.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
+#include "SourceFile.h"
 #include "TextCodec.h"
 
 #include <QFile>
@@ -44,7 +44,7 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     return {};
 }
 
-// The source as the assembler's source box holds it: every line ends in CR LF.
+// The source from a file or stdin, as the assembler's source box holds it.
 std::optional<QString> readSource(const QString& name, QString& error) {
     QFile file;
     const bool opened = name == u"-" ? file.open(stdin, QIODevice::ReadOnly)
@@ -53,10 +53,7 @@ std::optional<QString> readSource(const QString& name, QString& error) {
         error = name + QStringLiteral(": ") + file.errorString();
         return std::nullopt;
     }
-    QString source;
-    for (const QString& line : LineReader::lines(TextCodec::decode(file.readAll())))
-        source += line + QStringLiteral("\r\n");
-    return source;
+    return SourceFile::lines(TextCodec::decode(file.readAll()));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "LadderToText.h"
 
+#include "Blanks.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
 #include "LineReader.h"
@@ -19,30 +20,6 @@ const QString CrLf = QStringLiteral("\r\n");
 const QString Indent = QString(12, u' ');
 const QString Empty;
 
-// Trim removes blanks only, never line ends.
-QString trimBlanks(const QString& text) {
-    qsizetype start = 0, end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return start == 0 && end == text.size() ? text : text.mid(start, end - start);
-}
-
-QStringView trimBlanks(QStringView text) {
-    while (!text.isEmpty() && text.front() == u' ')
-        text = text.mid(1);
-    while (!text.isEmpty() && text.back() == u' ')
-        text.chop(1);
-    return text;
-}
-
-bool isBlank(QStringView text) {
-    for (QChar c : text)
-        if (c != u' ') return false;
-    return true;
-}
-
 // A template's few characters are searched directly: Qt's vectorised
 // search costs more to set up than such a text takes to walk.
 qsizetype find(QStringView text, QStringView needle, qsizetype from = 0) {
@@ -59,7 +36,7 @@ bool has(QStringView text, QStringView needle) {
 
 // A template without its line ends, trimmed.
 QString flatten(const QString& text) {
-    if (!has(text, CrLf)) return trimBlanks(text);
+    if (!has(text, CrLf)) return Blanks::trimmed(text);
     const QStringView view(text);
     QString out;
     out.reserve(text.size());
@@ -69,7 +46,7 @@ QString flatten(const QString& text) {
         from = at + 2;
     }
     out.append(view.mid(from));
-    return trimBlanks(out);
+    return Blanks::trimmed(out);
 }
 
 // Whether a template flattens to "OR", without building the flattened text.
@@ -148,11 +125,11 @@ QString LadderToText::expand(int i) {
     QString t = templates_[i];
     t.reserve(t.size() + 4 * (label.size() + 16));
     flattenInPlace(t);
-    if (has(t, u"@")) putInPlace(t, u"@", trimBlanks(QStringView(label)));
+    if (has(t, u"@")) putInPlace(t, u"@", Blanks::trimmed(QStringView(label)));
     const qsizetype comma = label.indexOf(u',');
     const bool hash = has(t, u"#");
     if (comma >= 0 && hash) {
-        const QStringView first = trimBlanks(QStringView(label).left(comma));
+        const QStringView first = Blanks::trimmed(QStringView(label).left(comma));
         if (has(t, u"#1")) {
             flattenInPlace(t);
             putInPlace(t, u"#1", first);
@@ -163,7 +140,7 @@ QString LadderToText::expand(int i) {
         }
     }
     flattenInPlace(t);
-    if (hash) putInPlace(t, u"#2", trimBlanks(QStringView(label).mid(comma + 1, 6)));
+    if (hash) putInPlace(t, u"#2", Blanks::trimmed(QStringView(label).mid(comma + 1, 6)));
     templates_[i] = t;
     return t;
 }
@@ -214,7 +191,7 @@ void LadderToText::writeBranchGroup(int i) {
                         flatten(templateAt(junction)) + flatten(labelAt(junction)) + CrLf;
             if (orGroup) extraRows_ += 11;
         }
-        if (trimBlanks(markAt(i + 11 * (r + 1))) != u"0") return;
+        if (Blanks::trimmed(markAt(i + 11 * (r + 1))) != u"0") return;
     }
 }
 
@@ -225,7 +202,7 @@ QString LadderToText::scan(int pagesInUse) {
     const int last = std::min(pagesInUse, ConvertedPages) * LadderMap::CellsPerPage - 1;
     for (int i = 0; i <= last; ++i) {
         const QString& t = templateAt(i);
-        if (isBlank(t))
+        if (Blanks::isBlank(t))
             endRung(i);
         else if (isOr(t))
             writeBranchGroup(i);
@@ -239,9 +216,9 @@ QString LadderToText::scan(int pagesInUse) {
 
 QString LadderToText::replace(QString text, const QStringList& userLines) {
     for (const QString& line : userLines) {
-        if (trimBlanks(line).isEmpty()) continue;
+        if (Blanks::trimmed(line).isEmpty()) continue;
         const qsizetype open = line.indexOf(u'['), close = line.indexOf(u']');
-        const QString find = trimBlanks(line.left(open));
+        const QString find = Blanks::trimmed(line.left(open));
         if (open < 0 || close < open || find.isEmpty()) continue;
         PlainReplace::all(text, find, QStringView(line).mid(open + 1, close - open - 1));
     }

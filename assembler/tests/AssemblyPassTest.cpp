@@ -70,6 +70,13 @@ TEST(AssemblyPass, ACommentLineIsACommentToItsEnd) {
     EXPECT_EQ(result.listing, "   NOP = 01\r\n   END = FF\r\n");
 }
 
+TEST(AssemblyPass, TheLastCommentIsReadAsFarAsTheScanSeesIt) {
+    // A "'" deep in the line's head: the scan reads the comment again at
+    // every step and keeps the fullest reading.
+    const auto result = AssemblyPass::run("\r\n\r\n\r\n         ' 12\r\n" + I12 + "BAD,1\r\n");
+    EXPECT_EQ(result.message, "Error in Line  12\r\n>>> BAD,1 <<<");
+}
+
 TEST(AssemblyPass, CommentsAndSemicolons) {
     const auto result = AssemblyPass::run(source({"' 2", "NOP ;one byte", "'IN,9,9", "SET,0,63 ; bit 63"}));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
@@ -84,9 +91,12 @@ TEST(AssemblyPass, CommentsAndSemicolons) {
 }
 
 TEST(AssemblyPass, OperandOneMustBeAPlainNumber) {
-    for (const char* line : {"MOVD,5,1", "MOVD,&H5,1", "MOVD, 5 ,1", "MOVD,-5,1", "IN,0,1.5", "IN,0,x"})
+    for (const char* line :
+         {"MOVD,5,1", "MOVD,&H5,1", "MOVD, 5 ,1", "MOVD,-5,1", "IN,0,1.5", "IN,0,x", "MOVD,1,99999999999"})
         EXPECT_TRUE(AssemblyPass::run(source({line})).ok) << line;
-    for (const char* line : {"MOVD,05,1", "MOVD,+5,1", "MOVD,1.5,1", "MOVD,5 x,1", "MOVD,,1", "GOTO,X"}) {
+    // Far beyond any field, operand 1 no longer reads back as written.
+    for (const char* line : {"MOVD,05,1", "MOVD,+5,1", "MOVD,1.5,1", "MOVD,5 x,1", "MOVD,,1", "GOTO,X",
+                             "CPD,2147483647,0", "PUSH,99999999999", "ORG,134217728"}) {
         const auto result = AssemblyPass::run(source({line}));
         EXPECT_FALSE(result.ok) << line;
         EXPECT_TRUE(result.trace.startsWith("ERROR ")) << line;

@@ -1,6 +1,7 @@
 #include "QStringPrinter.h"
 #include "Assmber.h"
 #include "ProgramMap.h"
+#include "SourceFile.h"
 #include "TestFolder.h"
 #include "TextFile.h"
 
@@ -39,6 +40,7 @@ TEST(ProgramMap, RunsOfTheMainProgramAndItsBlocks) {
 
 TEST_F(AssmberTest, WithoutAControllerNoMacroIsLoaded) {
     ASSERT_TRUE(assmber.runWithoutController(source({"MACRO_N,3", "END"})));
+    EXPECT_TRUE(assmber.work().endsWith("END\r\n\r\n       PEND"));
     EXPECT_EQ(assmber.code(), "0000 = 80 - 83\r\n0002 = FF - FF\r\n");
     EXPECT_EQ(assmber.loadedMacros(), "");
 }
@@ -95,6 +97,19 @@ TEST_F(AssmberTest, AFileThatCannotBeWrittenIsNamed) {
     ASSERT_TRUE(assmber.runWithoutController(source({"END"})));
     ASSERT_EQ(assmber.fileErrors().size(), 1);
     EXPECT_TRUE(assmber.fileErrors()[0].contains("PUMP.MAP"));
+}
+
+TEST_F(AssmberTest, SourceFilesComeFromPlcWithCrLfLines) {
+    test.write("PLC/pump.plc", "\n" + I12.toUtf8() + "NOP\n" + I12.toUtf8() + "END");
+    const auto source = SourceFile::load(test.folder(), "PUMP.PLC");
+    ASSERT_TRUE(source);
+    EXPECT_EQ(*source, "\r\n" + I12 + "NOP\r\n" + I12 + "END\r\n");
+    ASSERT_TRUE(assmber.runWithoutController(*source));
+    EXPECT_EQ(assmber.code(), "0000 = 01 - FF\r\n");
+    QString error;
+    EXPECT_FALSE(SourceFile::load(test.folder(), "none.plc", &error));
+    EXPECT_EQ(error, "none.plc cannot be read from the plc folder");
+    EXPECT_FALSE(SourceFile::load(test.folder(), ""));
 }
 
 TEST_F(AssmberTest, ShippedReplacementsMakeTheConversionsWordsInstructions) {
