@@ -41,7 +41,9 @@ bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {
     watch_ = watch;
     delays_ = delays;
     done_ = std::move(done);
-    (watch == Flag::Ack ? AckFlag : ReplyFlag) = 0;
+    // A stale acknowledgement would end the first wait at once.
+    AckFlag = 0;
+    if (watch == Flag::Reply) ReplyFlag = 0;
     trace_.clear();
     attempt(1);
     return true;
@@ -55,15 +57,17 @@ void Link::attempt(int number) {
     DELAY(delays_);
 }
 
-// A wall-clock wait that the receive handler ends early once the watched
-// flag is up. Without "WR" there is nothing to wait for: the flags count as
-// raised and the wait ends on the next pass of the event loop.
+// A wall-clock wait that the receive handler ends early once AckFlag is up,
+// and nothing else: a reply may come in pieces, and a wait ended on its first
+// piece would leave the rest, a 0x5A among it, to answer the next frame.
+// Without "WR" there is nothing to wait for: the flags count as raised and
+// the wait ends on the next pass of the event loop.
 void Link::DELAY(int count) {
     if (!writeCheck_) {
         AckFlag = 1;
         ReplyFlag = 1;
     }
-    wait_.start(flag(watch_) ? 0 : delayMs_ * count);
+    wait_.start(AckFlag ? 0 : delayMs_ * count);
 }
 
 void Link::waited() {
@@ -105,5 +109,8 @@ void Link::onComm(const QByteArray& input) {
     } else if (LinkIdle == 1) {
         emit tracerReceived(QString::fromLatin1(stored.toHex().toUpper()));
     }
-    if (exchanging() && wait_.isActive() && flag(watch_)) finish(true);
+    if (exchanging() && wait_.isActive() && AckFlag) {
+        wait_.stop();
+        waited();
+    }
 }

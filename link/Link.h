@@ -35,11 +35,13 @@ public:
     // Sends the whole buffer as it stands.
     void send(Buffer buffer);
 
-    // Clears the watched flag and the attempt trace, then up to three times:
-    // adds ">T" and the attempt number to the trace, sends the buffer and
-    // waits `delays` DELAYs, stopping as soon as the flag is 1. done() is
-    // called once, from the event loop, with whether the flag came up.
-    // False (and nothing sent) while another exchange runs.
+    // Clears AckFlag, the watched flag and the attempt trace, then up to
+    // three times: adds ">T" and the attempt number to the trace, sends the
+    // buffer and waits `delays` DELAYs, stopping as soon as the watched flag
+    // is 1 after a wait. Only AckFlag cuts a wait short, so a reply is
+    // waited out in full. done() is called once, from the event loop, with
+    // whether the watched flag came up. False (and nothing sent) while
+    // another exchange runs.
     bool exchange(Buffer buffer, Flag watch, int delays, Done done);
     bool exchanging() const { return static_cast<bool>(done_); }
 

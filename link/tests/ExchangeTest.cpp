@@ -2,7 +2,9 @@
 #include "Frames.h"
 #include "Link.h"
 #include "LinkRun.h"
+#include "TestBytes.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <gtest/gtest.h>
@@ -63,13 +65,51 @@ TEST_F(Exchange, AttemptsUntilTheWatchedFlagComesUp) {
     }
 }
 
-TEST_F(Exchange, AnAcknowledgementEndsTheWaitEarly) {
+TEST_F(Exchange, OnlyAnAcknowledgementEndsTheWaitEarly) {
     // Were the wait not cut short, the minute-long attempts would outlast runExchange.
     link.setDelayMs(60000);
     answerFrom(1, Ack);
     EXPECT_EQ(run(Link::Flag::Ack, 2), true);
-    answerFrom(1, "\x10");
+    answerFrom(1, "\x10\x5A");
     EXPECT_EQ(run(Link::Flag::Reply, 2), true);
+
+    // A reply without one is waited out: both DELAYs of the attempt, even
+    // with an acknowledgement left over from before.
+    link.setDelayMs(100);
+    link.AckFlag = 1;
+    answerFrom(1, "\x10");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(run(Link::Flag::Reply, 2), true);
+    EXPECT_GE(clock.elapsed(), 180); // a coarse timer may fire 5 % early
+    EXPECT_EQ(link.trace(), ">T1");
+}
+
+TEST_F(Exchange, APiecemealProbeAnswerCannotAcknowledgeTheByteWriteAfterIt) {
+    // The probe's answer comes in two pieces, the register it reads holding
+    // 0x5A; the byte write follows as soon as the probe is done.
+    link.setDelayMs(60000);
+    Frames::probe(link.ShortFrame);
+    std::optional<bool> probe, write;
+    QEventLoop loop;
+    link.exchange(Link::Buffer::Short, Link::Flag::Reply, 2, [&](bool answered) {
+        probe = answered;
+        link.setDelayMs(20);
+        Frames::byteWrite(link.ShortFrame, 0x1234, 0x56);
+        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [&](bool acknowledged) {
+            write = acknowledged;
+            loop.quit();
+        });
+    });
+    const QByteArray answer = checked("AD0302005A");
+    line.deliver(answer.first(3));
+    EXPECT_FALSE(probe.has_value()) << "the first piece ended the probe's wait";
+    line.deliver(answer.mid(3));
+    EXPECT_EQ(probe, true);
+    runFor(loop, 5000);
+    EXPECT_EQ(write, false) << "the probe's 0x5A counted for the byte write";
+    EXPECT_EQ(link.trace(), ">T1>T2>T3");
+    EXPECT_EQ(line.written.size(), 4);
 }
 
 TEST_F(Exchange, WithoutWrEverySendCountsAsAnsweredEvenWithNothingConnected) {

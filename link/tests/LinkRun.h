@@ -34,6 +34,19 @@ inline std::optional<bool> runExchange(Link& link, Link::Buffer buffer, Link::Fl
     return answered;
 }
 
+// The probe as "Assm" sends it, two DELAYs an attempt. Its reply is waited
+// out in full, so it runs with DELAYs of ms rather than the link's own,
+// which the tests keep long for acknowledgements that end them early.
+inline std::optional<bool> runProbe(Link& link, int ms = 250) {
+    const int own = link.delayMs();
+    link.setDelayMs(ms);
+    Frames::probe(link.ShortFrame);
+    const std::optional<bool> answered =
+        runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2);
+    link.setDelayMs(own);
+    return answered;
+}
+
 // Writes data from address first with acknowledged byte writes, one after
 // the other as the download does; returns how many were acknowledged
 // before the first that was not.

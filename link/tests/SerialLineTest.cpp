@@ -86,8 +86,7 @@ TEST_F(SerialLine, APtyOfTheSimulatorTakesADownload) {
     EXPECT_EQ(problems, QStringList({"COM1 (" + dir.filePath("plc") +
                                      ") does not take even parity, DTR; going on without."}));
 
-    Frames::probe(link.ShortFrame);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
+    EXPECT_EQ(runProbe(link), true);
     // A baud rate change keeps the port open and the line working.
     port.click(5);
     const QByteArray data = QByteArray::fromHex("00015A5AA5FF0102AAAAAAAAAAAAA7A7");
@@ -122,8 +121,7 @@ TEST_F(SerialLine, APtyThatSocatBridgesToTheSimulator) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(bridge); }, 10000));
 
     loadWithCom1(bridge);
-    Frames::probe(link.ShortFrame);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
+    EXPECT_EQ(runProbe(link), true);
     const QByteArray data = QByteArray::fromHex("FEDCBA");
     download(0x2000, data);
     EXPECT_EQ(meanings(sim).toStdString(), downloadLog(0x2000, data).toStdString());

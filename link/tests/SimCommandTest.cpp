@@ -44,8 +44,7 @@ TEST(SimCommand, AnswersOnlyItsOwnSlaveAddress) {
 
     Frames::registerRead(link.ShortFrame, 7, 0x10);
     EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
-    Frames::probe(link.ShortFrame);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), false);
+    EXPECT_EQ(runProbe(link), false);
     EXPECT_TRUE(sim.errors().contains("for slave 173, ignored"));
 }
 

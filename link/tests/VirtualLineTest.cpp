@@ -26,8 +26,7 @@ protected:
 
 TEST_F(VirtualLine, ADownloadArrivesByteForByte) {
     ASSERT_NE(line, nullptr);
-    Frames::probe(link.ShortFrame);
-    ASSERT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
+    ASSERT_EQ(runProbe(link), true);
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(link.RxBuf.data()), 7), checked("AD03020000"));
 
     Frames::halt(link.ShortFrame);
@@ -42,8 +41,7 @@ TEST_F(VirtualLine, ADownloadArrivesByteForByte) {
 
     Frames::start(link.ShortFrame);
     link.send(Link::Buffer::Short);
-    Frames::probe(link.ShortFrame);
-    ASSERT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
+    ASSERT_EQ(runProbe(link), true);
     EXPECT_TRUE(line->controller().running());
 }
 
