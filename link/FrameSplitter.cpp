@@ -48,8 +48,10 @@ FrameSplitter::Frame FrameSplitter::head() const {
     case Frames::ByteWrite: {
         const Frame f = take(Kind::ByteWrite, ShortLength);
         if (f.bytes.isEmpty()) return f;
-        const bool checked = quint8(f.bytes[1]) == Frames::ByteWriteMark && ModbusCrc::closes(f.bytes);
-        return {checked ? Kind::ByteWrite : Kind::RawMemoryWrite, f.bytes};
+        if (quint8(f.bytes[1]) != Frames::ByteWriteMark) return {Kind::RawMemoryWrite, f.bytes};
+        // A damaged byte write must not reach memory as a raw write; the
+        // raw writes to 0x64xx, which look the same, are given up for that.
+        return {ModbusCrc::closes(f.bytes) ? Kind::ByteWrite : Kind::BadCheck, f.bytes};
     }
     default: return modbus();
     }

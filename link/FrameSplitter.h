@@ -17,7 +17,7 @@ public:
         Halt,           // AA x 6 + check
         Start,          // A7 x 6 + check
         ByteWrite,      // A5 5A hi lo data xx + check
-        RawMemoryWrite, // A5 hi-10 lo data + four bytes, no check
+        RawMemoryWrite, // A5 hi-10 lo data + four bytes, no check; hi-10 is not 5A
         RawTest,        // A8 address data
         LoaderByte,     // a single AA
         ResetByte,      // a single A7

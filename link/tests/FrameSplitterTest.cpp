@@ -52,6 +52,9 @@ TEST(FrameSplitter, FindsFramesHoweverTheLineCutsTheStream) {
           Kind::LoaderStart}},
         {"a damaged probe, then a good one", hex("AD0300010001CDA7") + hex(Probe),
          {Kind::BadCheck, Kind::Modbus}},
+        // Not a raw memory write either, though it starts A5 like one.
+        {"a damaged byte write, then a good one", hex("A55A0F0102AA9329") + checked(ByteWrite),
+         {Kind::BadCheck, Kind::ByteWrite}},
         {"noise before a frame", hex("00FF") + hex(Probe), {Kind::Noise, Kind::Noise, Kind::Modbus}},
     };
     for (const auto& c : cases)

@@ -103,11 +103,13 @@ TEST_F(Controller, ByteWritesAreStoredAndAcknowledged) {
     for (int a = 0; a < 64; ++a)
         ASSERT_EQ(plc.memory(quint16(0x0F00 + a)), quint8(a * 3)) << a;
 
-    // A damaged byte write is not a byte write: no acknowledgement.
-    Frames::byteWrite(f, 0x0F00, 0xEE);
+    // A damaged byte write is ignored: no acknowledgement, and no raw write
+    // of its bytes either (read as one, A5 5A 0F 2A puts 2A at 0x640F).
+    Frames::byteWrite(f, 0x0F2A, 0xEE);
     f[7] ^= 1;
     EXPECT_EQ(ask(bytes(f)), "");
-    EXPECT_NE(plc.memory(0x0F00), 0xEE);
+    EXPECT_EQ(plc.memory(0x0F2A), quint8(42 * 3));
+    EXPECT_EQ(plc.memory(0x640F), 0);
 }
 
 TEST_F(Controller, RawFramesAndTheLoaderBytes) {
