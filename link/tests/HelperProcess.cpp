@@ -1,6 +1,5 @@
 #include "HelperProcess.h"
 
-#include <QFileInfo>
 #include <QTest>
 
 HelperProcess::HelperProcess(const QString& program, const QStringList& args, bool keepErrors) {
@@ -31,10 +30,4 @@ void HelperProcess::stop() {
         process_.waitForFinished(5000);
     }
     errors();
-}
-
-SocatPair::SocatPair(const QString& dir)
-    : a(dir + "/ptyA"), b(dir + "/ptyB"),
-      socat_("socat", {"pty,raw,echo=0,link=" + dir + "/ptyA", "pty,raw,echo=0,link=" + dir + "/ptyB"}) {
-    ready_ = QTest::qWaitFor([this] { return QFileInfo::exists(a) && QFileInfo::exists(b); }, 10000);
 }

@@ -5,9 +5,11 @@
 
 #include "Frames.h"
 #include "HelperProcess.h"
+#include "SocatPair.h"
 #include "TestBytes.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +63,7 @@ TEST(ModbusPeer, LibmodbusSendsTheBytesOfOurFrames) {
     ASSERT_TRUE(pair.ready());
     const int far = ::open(qPrintable(pair.b), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(far, 0);
+    const auto closeFar = qScopeGuard([far] { ::close(far); });
     Master master(pair.a, 0xAD);
     ASSERT_TRUE(master.connected());
     master.impatient();
@@ -90,7 +93,6 @@ TEST(ModbusPeer, LibmodbusSendsTheBytesOfOurFrames) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return (sent += drain(far)).size() >= c.ours.size(); }, 5000));
         EXPECT_EQ(sent.toHex(' '), c.ours.toHex(' ')) << c.name;
     }
-    ::close(far);
 }
 
 class ModbusMaster : public ::testing::Test {
