@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -20,6 +21,8 @@ bool PtyTransport::open() {
         master_ = slave_ = -1;
         return false;
     }
+    // Nobody may be reading the other end: a write must never wait for room.
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     slavePath_ = QString::fromLocal8Bit(name);
     notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &PtyTransport::readable);
@@ -39,14 +42,21 @@ void PtyTransport::readable() {
     if (n > 0) emit bytesArrived(QByteArray(buffer, n));
 }
 
+// What a full line cannot take is dropped, as a device drops what nobody
+// reads: the slave side stays open here, so with no program on it the
+// buffer fills and stays full.
 void PtyTransport::write(const QByteArray& bytes) {
     for (qsizetype done = 0; master_ >= 0 && done < bytes.size();) {
         const ssize_t n = ::write(master_, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno != EINTR) {
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
             error_ = QString::fromLocal8Bit(std::strerror(errno));
             emit failed(error_);
-            return;
         }
-        if (n > 0) done += n;
+        return;
     }
 }

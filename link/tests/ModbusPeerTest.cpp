@@ -3,6 +3,7 @@
 // writes the virtual controller's registers and checks every answer's form
 // and CRC. Ptys take no parity, so libmodbus opens them with parity N.
 
+#include "Drain.h"
 #include "Frames.h"
 #include "HelperProcess.h"
 #include "SocatPair.h"
@@ -47,15 +48,6 @@ private:
     modbus_t* ctx_;
     bool connected_ = false;
 };
-
-// Everything that has arrived on a raw pty end so far.
-QByteArray drain(int fd) {
-    QByteArray all;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
-        all.append(buffer, n);
-    return all;
-}
 
 TEST(ModbusPeer, LibmodbusSendsTheBytesOfOurFrames) {
     QTemporaryDir dir;
