@@ -18,11 +18,14 @@ public:
     explicit FakeTransport(QString target = {}) : target(std::move(target)) {}
 
     bool open() override {
-        ++opens;
+        record(QStringLiteral("open "));
         open_ = openable;
         return open_;
     }
-    void close() override { open_ = false; }
+    void close() override {
+        record(QStringLiteral("close "));
+        open_ = false;
+    }
     bool isOpen() const override { return open_; }
     void write(const QByteArray& bytes) override {
         if (!open_) return;
@@ -42,12 +45,18 @@ public:
 
     QString target;
     bool openable = true;
-    int opens = 0;
     QString lineText;
     QStringList refuseAtOpen, refuseWhileOpen;
     QList<QByteArray> written;
     Responder responder;
+    // Where opens and closes are told, with the target, when a test wants
+    // their order across several lines.
+    QStringList* events = nullptr;
 
 private:
+    void record(const QString& what) {
+        if (events) *events << what + target;
+    }
+
     bool open_ = false;
 };

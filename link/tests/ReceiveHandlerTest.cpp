@@ -125,7 +125,7 @@ TEST(DownloadDump, TabsLineBreaksAndTheLoaderBurst) {
         other.add(b);
     EXPECT_EQ(other.aaRun(), 1);
     EXPECT_EQ(other.byteCount(), 8);
-    EXPECT_NE(other.text(), "");
+    EXPECT_EQ(other.text(), " - AA - AA - AA\t - AA - AA - 0\t - AA");
 }
 
 } // namespace
