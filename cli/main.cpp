@@ -2,6 +2,7 @@
 
 #include "AssembleCommand.h"
 #include "ConvertCommand.h"
+#include "PortsCommand.h"
 #include "SimCommand.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ const char* usage() {
            "  convert   convert a ladder map into instruction text\n"
            "  assemble  assemble instruction text into a code image\n"
            "  sim       run the virtual controller on a pty or a TCP port\n"
+           "  ports     show which line each port option means, and this machine's ports\n"
            "\n"
            "obelc COMMAND --help tells more about a command.\n";
 }
@@ -40,6 +42,7 @@ int main(int argc, char* argv[]) {
     if (command == u"convert") return ConvertCommand::run(args, out, err);
     if (command == u"assemble") return AssembleCommand::run(args, out, err);
     if (command == u"sim") return SimCommand::run(args, out, err);
+    if (command == u"ports") return PortsCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();
     return 2;
 }
