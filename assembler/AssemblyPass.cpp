@@ -87,7 +87,8 @@ bool Scanner::assemble(QStringView line) {
     if (encoding->origin) {
         const int origin = InstructionSet::originOf(parsed.a());
         if (origin < 0 || origin > AssemblyPass::Top) {
-            fail(line, QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a()));
+            fail(line,
+                 QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a()));
             return false;
         }
         result_.image.completeWord();
@@ -125,8 +126,9 @@ void Scanner::fail(QStringView line, const QString& reason) {
     row = row.trimmed();
     result_.ok = false;
     result_.goToRow = row;
-    result_.message = QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
-                      Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
+    result_.message =
+        QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
+        Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
     if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
 }
 

@@ -40,12 +40,14 @@ QString Assmber::imageFileName(const QString& mapName) {
 
 void Assmber::writeImageFile() {
     const QString name = imageFileName(mapName_);
-    if (!name.isEmpty()) writeFile(QStringLiteral("plc\\") + name, pass_.image.text() + QStringLiteral("\r\n"));
+    if (!name.isEmpty())
+        writeFile(QStringLiteral("plc\\") + name, pass_.image.text() + QStringLiteral("\r\n"));
 }
 
 void Assmber::writeProgramMap() {
     message_ = ProgramMap::text(pass_.image.text());
-    if (!mapName_.isEmpty()) writeFile(QStringLiteral("mac\\") + mapName_, message_ + QStringLiteral("\r\n"));
+    if (!mapName_.isEmpty())
+        writeFile(QStringLiteral("mac\\") + mapName_, message_ + QStringLiteral("\r\n"));
 }
 
 bool Assmber::runWithoutController(const QString& source) {

@@ -63,7 +63,8 @@ QList<CodeImage::Record> CodeImage::records(QStringView text) {
         // "AAAA = BB - CC"
         if (line.size() != 14 || line.mid(4, 3) != u" = " || line.mid(9, 3) != u" - ") continue;
         bool okAddress = false, okEven = false, okOdd = false;
-        const Record record{hexValue(line.left(4), &okAddress), quint8(hexValue(line.mid(7, 2), &okEven)),
+        const Record record{hexValue(line.left(4), &okAddress),
+                            quint8(hexValue(line.mid(7, 2), &okEven)),
                             quint8(hexValue(line.mid(12, 2), &okOdd))};
         if (okAddress && okEven && okOdd) records.append(record);
     }

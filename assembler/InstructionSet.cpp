@@ -7,13 +7,13 @@ namespace {
 
 // How the two bytes follow from the operands a and b.
 enum class Rule {
-    Direct,       // byte1 = base1 + a, byte2 = base2 + b
-    Register,     // byte1 = base1 + a, byte2 = base2 + lo(b)
-    Address,      // byte1 = base1 + hi(a + offset), byte2 = base2 + lo(a + offset)
-    NinthBit,     // as Address, with bit 8 of a added as 4 to byte1
-    FixedOpcode,  // byte1 = base1, byte2 = base2 + lo(a)
-    Single,       // byte1 = base1 only
-    Origin,       // ORG: the single byte base1 at the new location
+    Direct,      // byte1 = base1 + a, byte2 = base2 + b
+    Register,    // byte1 = base1 + a, byte2 = base2 + lo(b)
+    Address,     // byte1 = base1 + hi(a + offset), byte2 = base2 + lo(a + offset)
+    NinthBit,    // as Address, with bit 8 of a added as 4 to byte1
+    FixedOpcode, // byte1 = base1, byte2 = base2 + lo(a)
+    Single,      // byte1 = base1 only
+    Origin,      // ORG: the single byte base1 at the new location
 };
 
 struct Instruction {
@@ -99,8 +99,12 @@ constexpr Instruction table[] = {
 };
 
 // Bits 6 and 7 as a number 0 to 3, and the low six bits.
-int hi(int x) { return (x & 0xC0) / 64; }
-int lo(int x) { return x & 0x3F; }
+int hi(int x) {
+    return (x & 0xC0) / 64;
+}
+int lo(int x) {
+    return x & 0x3F;
+}
 
 const QHash<QStringView, const Instruction*>& byMnemonic() {
     static const QHash<QStringView, const Instruction*> index = [] {

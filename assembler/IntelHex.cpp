@@ -56,8 +56,7 @@ IntelHex::Result IntelHex::read(const QString& text) {
         const QStringView line = QStringView(lines[n]).trimmed();
         if (line.isEmpty()) continue;
         QString error;
-        const QByteArray bytes =
-            line.startsWith(u':') ? bytesOf(line.mid(1), error) : QByteArray();
+        const QByteArray bytes = line.startsWith(u':') ? bytesOf(line.mid(1), error) : QByteArray();
         if (!line.startsWith(u':')) error = QStringLiteral("not a record (no \":\")");
         if (error.isEmpty()) error = checkRecord(bytes);
         if (!error.isEmpty()) {
@@ -67,7 +66,8 @@ IntelHex::Result IntelHex::read(const QString& text) {
         }
         const int count = quint8(bytes[0]);
         if (count == 0 || bytes[3] == EndOfFile) break;
-        result.records.append({(quint8(bytes[1]) << 8) | quint8(bytes[2]), bytes.mid(4, count), int(n + 1)});
+        result.records.append(
+            {(quint8(bytes[1]) << 8) | quint8(bytes[2]), bytes.mid(4, count), int(n + 1)});
     }
     return result;
 }

@@ -7,13 +7,15 @@
 #include "TextFile.h"
 
 QString MacroBlocks::load(const QString& source, const QString& subFolder, CodeImage& image) {
-    for (qsizetype at = source.indexOf(u"MACRO_"); at >= 0; at = source.indexOf(u"MACRO_", at + 1)) {
+    for (qsizetype at = source.indexOf(u"MACRO_"); at >= 0;
+         at = source.indexOf(u"MACRO_", at + 1)) {
         // The name follows "MACRO_", the letter and the "," and runs to the line end.
         const qsizetype from = at + 8;
         qsizetype end = from;
         while (end < source.size() && source[end] != u'\r' && source[end] != u'\n')
             ++end;
-        const QString name = from < source.size() ? source.mid(from, end - from).trimmed() : QString();
+        const QString name =
+            from < source.size() ? source.mid(from, end - from).trimmed() : QString();
         // Whole entries are compared, so a loaded "30" does not hide "3".
         const QString entry = u'<' + name + QStringLiteral("\r\n");
         if (loaded_.startsWith(entry) || loaded_.contains(u'\n' + entry)) continue;
@@ -37,7 +39,8 @@ QString MacroBlocks::loadOne(const QString& name, const QString& subFolder, Code
     const IntelHex::Result hex = IntelHex::read(fileText_);
     const QString where = QString(relative).replace(u'\\', u'/');
     if (hex.error.isEmpty() && hex.records.isEmpty())
-        return QString::fromUtf16(ErrorText) + QStringLiteral("\r\n") + where + QStringLiteral(": no code in it");
+        return QString::fromUtf16(ErrorText) + QStringLiteral("\r\n") + where +
+               QStringLiteral(": no code in it");
     QString error = hex.error;
     int errorLine = hex.errorLine;
     for (const IntelHex::Record& record : hex.records)

@@ -10,16 +10,16 @@ namespace {
 QString blockLabel(int start) {
     if (start == 0) return QStringLiteral("  [ Main PRG. ]");
     const int linked = start + MacroBlocks::LinkOffset - 0x1000;
-    const QString number = linked % 16 == 0 ? QString::number(linked / 16)
-                                             : QString::number(linked / 16.0);
+    const QString number =
+        linked % 16 == 0 ? QString::number(linked / 16) : QString::number(linked / 16.0);
     return QStringLiteral("  [ Macro&H") + (linked < 0 ? QString() : QStringLiteral(" ")) + number +
            QStringLiteral(" ]");
 }
 
 QString runLine(int start, int end) {
-    return CodeImage::hex4(start) + QStringLiteral(" -- ") + CodeImage::hex4(end) + QStringLiteral(" = ") +
-           QStringLiteral("%1").arg(end - start, 4, 10, QLatin1Char('0')) + blockLabel(start) +
-           QStringLiteral("\r\n");
+    return CodeImage::hex4(start) + QStringLiteral(" -- ") + CodeImage::hex4(end) +
+           QStringLiteral(" = ") + QStringLiteral("%1").arg(end - start, 4, 10, QLatin1Char('0')) +
+           blockLabel(start) + QStringLiteral("\r\n");
 }
 
 } // namespace

@@ -14,7 +14,8 @@ QString SourceFile::lines(const QString& text) {
     return source;
 }
 
-std::optional<QString> SourceFile::load(const ProgramFolder& folder, const QString& name, QString* error) {
+std::optional<QString> SourceFile::load(const ProgramFolder& folder, const QString& name,
+                                        QString* error) {
     const QString path = folder.path(QStringLiteral("plc\\") + name);
     const auto text = QFileInfo(path).isFile() ? TextFile::read(path) : std::nullopt;
     if (!text) {

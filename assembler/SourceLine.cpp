@@ -24,8 +24,8 @@ SourceLine SourceLine::parse(QStringView line) {
 }
 
 QString SourceLine::trace() const {
-    return mnemonic_.toString() + QStringLiteral(" - ") + QString::number(a_) + QStringLiteral(" - ") + QString::number(b_) + QStringLiteral(" - ") +
-           written_;
+    return mnemonic_.toString() + QStringLiteral(" - ") + QString::number(a_) +
+           QStringLiteral(" - ") + QString::number(b_) + QStringLiteral(" - ") + written_;
 }
 
 // The operand's numeric reading, rounded to a whole number (halves to even).

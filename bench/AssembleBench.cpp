@@ -23,9 +23,10 @@ QString sixteenThousandLines() {
     QString text = QStringLiteral("\r\n\r\n\r\n");
     for (int rung = 0; rung < 3200; ++rung)
         text += indent + QStringLiteral("IN,%1,%2\r\n").arg(rung % 8).arg(rung % 64) + indent +
-                QStringLiteral("/AND,1,%1\r\n").arg(rung % 64) + indent + QStringLiteral("OR,2,3\r\n") +
-                indent + (rung % 2 ? QStringLiteral(" OUT,1,%1\r\n").arg(rung % 64)
-                                   : QStringLiteral(" MOVD,%1          ,100\r\n").arg(rung % 200)) +
+                QStringLiteral("/AND,1,%1\r\n").arg(rung % 64) + indent +
+                QStringLiteral("OR,2,3\r\n") + indent +
+                (rung % 2 ? QStringLiteral(" OUT,1,%1\r\n").arg(rung % 64)
+                          : QStringLiteral(" MOVD,%1          ,100\r\n").arg(rung % 200)) +
                 QStringLiteral("' %1\r\n").arg(rung % 13 + 2);
     return text + QStringLiteral("       PEND\r\n");
 }
@@ -55,7 +56,10 @@ QByteArray fourKibibyteMacro() {
     QByteArray hex;
     for (int address = 0x1000; address < 0x2000; address += 16) {
         QByteArray record;
-        record.append(char(16)).append(char(address >> 8)).append(char(address & 0xFF)).append(char(0));
+        record.append(char(16))
+            .append(char(address >> 8))
+            .append(char(address & 0xFF))
+            .append(char(0));
         for (int i = 0; i < 16; ++i)
             record.append(char((address + i) & 0xFF));
         quint8 sum = 0;

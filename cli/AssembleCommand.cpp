@@ -31,7 +31,9 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
             (arg == u"-C" ? options.programDir : options.mapName) = args[++i];
         } else if (arg == u"--macros" || arg == u"--listing" || arg == u"--map") {
-            (arg == u"--macros" ? options.macros : arg == u"--listing" ? options.listing : options.map) = true;
+            (arg == u"--macros"    ? options.macros
+             : arg == u"--listing" ? options.listing
+                                   : options.map) = true;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
             return QStringLiteral("unknown option ") + arg;
         } else if (options.source.isEmpty()) {
@@ -40,7 +42,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             return QStringLiteral("one source only, not also ") + arg;
         }
     }
-    if (!help && options.source.isEmpty()) return QStringLiteral("no source given (a file, or - for stdin)");
+    if (!help && options.source.isEmpty())
+        return QStringLiteral("no source given (a file, or - for stdin)");
     return {};
 }
 
@@ -59,7 +62,8 @@ std::optional<QString> readSource(const QString& name, QString& error) {
 } // namespace
 
 const char* AssembleCommand::usage() {
-    return "usage: obelc assemble [-C PROGRAM_DIR] [--name MAPNAME] [--macros] [--listing] [--map]\n"
+    return "usage: obelc assemble [-C PROGRAM_DIR] [--name MAPNAME] [--macros] [--listing] "
+           "[--map]\n"
            "                      SOURCE|-\n"
            "\n"
            "Prepares SOURCE (a file, or - for stdin) with def/Replace.def and assembles it\n"
@@ -80,7 +84,8 @@ int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream&
     Options options;
     bool help = false;
     const QString usageError = parse(args, options, help);
-    if (const auto status = CommandStart::afterParse("assemble", usageError, help, usage(), out, err))
+    if (const auto status =
+            CommandStart::afterParse("assemble", usageError, help, usage(), out, err))
         return *status;
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;

@@ -69,7 +69,8 @@ int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
     Options options;
     bool help = false;
     const QString usageError = parse(args, options, help);
-    if (const auto status = CommandStart::afterParse("convert", usageError, help, usage(), out, err))
+    if (const auto status =
+            CommandStart::afterParse("convert", usageError, help, usage(), out, err))
         return *status;
 
     const QString root = ProgramFolderOption::resolve(options.programDir, err);

@@ -51,7 +51,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             bool ok = false;
             options.port = value.mid(colon + 1).toInt(&ok);
             options.host = QHostAddress(value.left(colon));
-            if (colon < 0 || !ok || options.port < 0 || options.port > 65535 || options.host.isNull())
+            if (colon < 0 || !ok || options.port < 0 || options.port > 65535 ||
+                options.host.isNull())
                 return QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + value;
         } else {
             bool ok = false;
@@ -59,7 +60,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             // The controller's own command bytes lead frames of their own, so
             // a slave with such an address could not be told from them.
             if (!ok || options.slave < 1 || options.slave > 247 || isCommandByte(options.slave))
-                return QStringLiteral("--slave takes 1 to 247 but not 165-168 or 170, not ") + value;
+                return QStringLiteral("--slave takes 1 to 247 but not 165-168 or 170, not ") +
+                       value;
         }
     }
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
@@ -100,7 +102,8 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
             error = server->errorString();
             return nullptr;
         }
-        name = QStringLiteral("tcp:%1:%2").arg(options.listen.left(options.listen.lastIndexOf(u':')))
+        name = QStringLiteral("tcp:%1:%2")
+                   .arg(options.listen.left(options.listen.lastIndexOf(u':')))
                    .arg(server->port());
         return server;
     }
@@ -151,7 +154,8 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
         return 1;
     }
     VirtualController controller(quint8(options.slave));
-    QObject::connect(line.get(), &Transport::bytesArrived, &controller, &VirtualController::receive);
+    QObject::connect(line.get(), &Transport::bytesArrived, &controller,
+                     &VirtualController::receive);
     QObject::connect(&controller, &VirtualController::reply, line.get(), &Transport::write);
     QObject::connect(&controller, &VirtualController::handled,
                      [&err](const QByteArray& frame, const QString& meaning) {

@@ -19,8 +19,9 @@ ControllerClock::ControllerClock(QDateTime now) : time_(std::move(now)) {}
 std::array<quint8, 8> ControllerClock::bytes() const {
     const QDate d = time_.date();
     const QTime t = time_.time();
-    return {bcd(d.year() % 100), bcd(d.month()), bcd(d.dayOfWeek() % 7 + 1), bcd(d.day()),
-            bcd(t.hour()),       bcd(t.minute()), bcd(t.second()),         marker_};
+    return {bcd(d.year() % 100), bcd(d.month()), bcd(d.dayOfWeek() % 7 + 1),
+            bcd(d.day()),        bcd(t.hour()),  bcd(t.minute()),
+            bcd(t.second()),     marker_};
 }
 
 quint16 ControllerClock::reg(int index) const {

@@ -41,10 +41,14 @@ FrameSplitter::Frame FrameSplitter::take(Kind kind, qsizetype length) const {
 FrameSplitter::Frame FrameSplitter::head() const {
     if (buffer_.isEmpty()) return {Kind::Noise, {}};
     switch (static_cast<quint8>(buffer_[0])) {
-    case Frames::Halt: return commandOrSingle(Kind::Halt, Kind::LoaderByte);
-    case Frames::Start: return commandOrSingle(Kind::Start, Kind::ResetByte);
-    case Frames::RawTest: return take(Kind::RawTest, 3);
-    case Frames::LoaderStart: return take(Kind::LoaderStart, 2);
+    case Frames::Halt:
+        return commandOrSingle(Kind::Halt, Kind::LoaderByte);
+    case Frames::Start:
+        return commandOrSingle(Kind::Start, Kind::ResetByte);
+    case Frames::RawTest:
+        return take(Kind::RawTest, 3);
+    case Frames::LoaderStart:
+        return take(Kind::LoaderStart, 2);
     case Frames::ByteWrite: {
         const Frame f = take(Kind::ByteWrite, ShortLength);
         if (f.bytes.isEmpty()) return f;
@@ -53,7 +57,8 @@ FrameSplitter::Frame FrameSplitter::head() const {
         // raw writes to 0x64xx, which look the same, are given up for that.
         return {ModbusCrc::closes(f.bytes) ? Kind::ByteWrite : Kind::BadCheck, f.bytes};
     }
-    default: return modbus();
+    default:
+        return modbus();
     }
 }
 
@@ -73,10 +78,16 @@ FrameSplitter::Frame FrameSplitter::modbus() const {
     if (buffer_.size() < 2) return {Kind::Noise, {}};
     qsizetype length = 0;
     switch (buffer_[1]) {
-    case 1: case 2: case 3: case 4: case 5: case 6:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
         length = ShortLength;
         break;
-    case 15: case 16:
+    case 15:
+    case 16:
         if (buffer_.size() < 7) return {Kind::Noise, {}};
         length = 9 + quint8(buffer_[6]);
         break;

@@ -4,8 +4,7 @@
 #include "Transport.h"
 
 namespace {
-template <std::size_t N>
-QByteArray toBytes(const std::array<quint8, N>& buffer) {
+template <std::size_t N> QByteArray toBytes(const std::array<quint8, N>& buffer) {
     return QByteArray(reinterpret_cast<const char*>(buffer.data()), N);
 }
 } // namespace
@@ -23,10 +22,14 @@ void Link::setTransport(Transport* transport) {
 
 QByteArray Link::bytes(Buffer buffer) const {
     switch (buffer) {
-    case Buffer::Long: return toBytes(LongFrame);
-    case Buffer::Test: return toBytes(TestFrame);
-    case Buffer::Free: return toBytes(FreeFrame);
-    case Buffer::Short: break;
+    case Buffer::Long:
+        return toBytes(LongFrame);
+    case Buffer::Test:
+        return toBytes(TestFrame);
+    case Buffer::Free:
+        return toBytes(FreeFrame);
+    case Buffer::Short:
+        break;
     }
     return toBytes(ShortFrame);
 }
@@ -71,9 +74,12 @@ void Link::DELAY(int count) {
 }
 
 void Link::waited() {
-    if (flag(watch_)) finish(true);
-    else if (TryCount < Attempts) attempt(TryCount + 1);
-    else finish(false);
+    if (flag(watch_))
+        finish(true);
+    else if (TryCount < Attempts)
+        attempt(TryCount + 1);
+    else
+        finish(false);
 }
 
 void Link::finish(bool answered) {

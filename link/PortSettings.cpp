@@ -10,14 +10,14 @@ namespace {
 
 struct Option {
     int index;
-    int port;       // 0 for a baud option
+    int port;         // 0 for a baud option
     const char* baud; // nullptr for a port option
 };
 
 constexpr Option Options[] = {
-    {0, 1, nullptr}, {1, 2, nullptr}, {6, 3, nullptr},  {7, 4, nullptr},  {10, 5, nullptr},
-    {8, 0, "1200"},  {9, 0, "2400"},  {2, 0, "4800"},   {3, 0, "9600"},   {4, 0, "19200"},
-    {5, 0, "38400"},
+    {0, 1, nullptr},  {1, 2, nullptr}, {6, 3, nullptr}, {7, 4, nullptr},
+    {10, 5, nullptr}, {8, 0, "1200"},  {9, 0, "2400"},  {2, 0, "4800"},
+    {3, 0, "9600"},   {4, 0, "19200"}, {5, 0, "38400"},
 };
 
 const Option* option(int index) {
@@ -95,12 +95,15 @@ void PortSettings::readFile() {
     const auto text = TextFile::read(folder_.path(QString::fromLatin1(FileName)));
     if (!text) return;
     const QStringList lines = LineReader::lines(*text);
-    const int port = NumericText::floorInt(NumericText::value(ItemReader::items(lines.value(0)).value(0)));
+    const int port =
+        NumericText::floorInt(NumericText::value(ItemReader::items(lines.value(0)).value(0)));
     if (port >= 1 && port <= MaxPort) commPort_ = port;
     if (lines.size() < 2) return;
-    if (const auto line = LineSettings::parse(lines[1])) line_ = *line;
-    else report(QStringLiteral("%1: the line settings \"%2\" are not understood; using %3.")
-                    .arg(QString::fromLatin1(FileName), lines[1], line_.text()));
+    if (const auto line = LineSettings::parse(lines[1]))
+        line_ = *line;
+    else
+        report(QStringLiteral("%1: the line settings \"%2\" are not understood; using %3.")
+                   .arg(QString::fromLatin1(FileName), lines[1], line_.text()));
 }
 
 void PortSettings::writeFile() {
@@ -111,7 +114,9 @@ void PortSettings::writeFile() {
 }
 
 QString PortSettings::portName() const {
-    return QStringLiteral("COM%1 (%2)").arg(commPort_).arg(PortMap::read(folder_).target(commPort_));
+    return QStringLiteral("COM%1 (%2)")
+        .arg(commPort_)
+        .arg(PortMap::read(folder_).target(commPort_));
 }
 
 void PortSettings::openPort() {
@@ -119,8 +124,10 @@ void PortSettings::openPort() {
     transport_ = make_(target);
     emit transportChanged(transport_.get());
     if (!transport_) {
-        report(QStringLiteral("%1: \"%2\" in %3 is not a line. Use a device path, tcp:HOST:PORT or sim.")
-                   .arg(QStringLiteral("COM%1").arg(commPort_), target, QString::fromLatin1(PortMap::FileName)));
+        report(QStringLiteral(
+                   "%1: \"%2\" in %3 is not a line. Use a device path, tcp:HOST:PORT or sim.")
+                   .arg(QStringLiteral("COM%1").arg(commPort_), target,
+                        QString::fromLatin1(PortMap::FileName)));
         return;
     }
     connect(transport_.get(), &Transport::failed, this, [this](const QString& reason) {

@@ -4,8 +4,7 @@
 
 SerialTransport::SerialTransport(const QString& device, QObject* parent)
     : Transport(parent), port_(device) {
-    connect(&port_, &QSerialPort::readyRead, this,
-            [this] { emit bytesArrived(port_.readAll()); });
+    connect(&port_, &QSerialPort::readyRead, this, [this] { emit bytesArrived(port_.readAll()); });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         // A device unplugged while open; the rest are answered where they happen.
         if (e == QSerialPort::ResourceError) {

@@ -40,8 +40,10 @@ VirtualController::VirtualController(quint8 slave, QObject* parent)
 void VirtualController::receive(const QByteArray& bytes) {
     for (const FrameSplitter::Frame& frame : splitter_.feed(bytes))
         take(frame);
-    if (splitter_.pending()) quiet_.start();
-    else quiet_.stop();
+    if (splitter_.pending())
+        quiet_.start();
+    else
+        quiet_.stop();
 }
 
 void VirtualController::flushLine() {
@@ -73,8 +75,10 @@ void VirtualController::setRegister(int reg, quint16 value) {
 
 void VirtualController::setRunning(bool running) {
     running_ = running;
-    if (running) seconds_.start();
-    else seconds_.stop();
+    if (running)
+        seconds_.start();
+    else
+        seconds_.stop();
 }
 
 void VirtualController::answer(QByteArray bytes) {
@@ -87,7 +91,8 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
     const QByteArray& f = frame.bytes;
     using Kind = FrameSplitter::Kind;
     switch (frame.kind) {
-    case Kind::Modbus: return modbus(f);
+    case Kind::Modbus:
+        return modbus(f);
     case Kind::Halt:
         setRunning(false);
         return QStringLiteral("halt");
@@ -98,10 +103,12 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
         const quint16 address = word(f, 2);
         memory_[address] = f[4];
         reply_ = QByteArray(1, char(Frames::Ack));
-        return QStringLiteral("write %1 at %2, acknowledged").arg(hex(quint8(f[4]), 2), hex(address, 4));
+        return QStringLiteral("write %1 at %2, acknowledged")
+            .arg(hex(quint8(f[4]), 2), hex(address, 4));
     }
     case Kind::RawMemoryWrite: {
-        const quint16 address = ((quint8(f[1]) + Frames::RawHighOffset) << 8 | quint8(f[2])) & 0xFFFF;
+        const quint16 address =
+            ((quint8(f[1]) + Frames::RawHighOffset) << 8 | quint8(f[2])) & 0xFFFF;
         memory_[address] = f[3];
         return QStringLiteral("raw write %1 at %2").arg(hex(quint8(f[3]), 2), hex(address, 4));
     }
@@ -110,7 +117,8 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
         return QStringLiteral("link test, echoed");
     case Kind::LoaderByte:
         ++loaderBytes_;
-        return loaderMode() ? QStringLiteral("loader byte, in loader mode") : QStringLiteral("loader byte");
+        return loaderMode() ? QStringLiteral("loader byte, in loader mode")
+                            : QStringLiteral("loader byte");
     case Kind::ResetByte:
         loaderBytes_ = 0;
         loaderParameter_.reset();
@@ -118,8 +126,10 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
     case Kind::LoaderStart:
         loaderParameter_ = quint8(f[1]);
         return QStringLiteral("loader start, parameter %1").arg(hex(quint8(f[1]), 2));
-    case Kind::BadCheck: return QStringLiteral("bad CRC, ignored");
-    case Kind::Noise: break;
+    case Kind::BadCheck:
+        return QStringLiteral("bad CRC, ignored");
+    case Kind::Noise:
+        break;
     }
     return QStringLiteral("not a frame, dropped");
 }
@@ -130,22 +140,31 @@ QString VirtualController::modbus(const QByteArray& request) {
     if (to != slave_ && to != 0) return QStringLiteral("for slave %1, ignored").arg(to);
     answerWanted_ = to != 0;
     switch (request[1]) {
-    case 3: case 4: return readRegisters(request);
-    case 6: return writeRegister(request);
-    case 16: return writeRegisters(request);
-    default: return refuse(request, IllegalFunction, QStringLiteral("function not served"));
+    case 3:
+    case 4:
+        return readRegisters(request);
+    case 6:
+        return writeRegister(request);
+    case 16:
+        return writeRegisters(request);
+    default:
+        return refuse(request, IllegalFunction, QStringLiteral("function not served"));
     }
 }
 
 QString VirtualController::refuse(const QByteArray& request, quint8 code, const QString& why) {
     answer(QByteArray{request.constData(), 1} + char(quint8(request[1]) | 0x80) + char(code));
-    return QStringLiteral("function %1: %2, exception %3").arg(quint8(request[1])).arg(why).arg(code);
+    return QStringLiteral("function %1: %2, exception %3")
+        .arg(quint8(request[1]))
+        .arg(why)
+        .arg(code);
 }
 
 QString VirtualController::readRegisters(const QByteArray& request) {
     const int first = word(request, 2), count = word(request, 4);
     if (count < 1 || count > 125) return refuse(request, IllegalValue, QStringLiteral("bad count"));
-    if (first + count > Registers) return refuse(request, IllegalAddress, QStringLiteral("no such register"));
+    if (first + count > Registers)
+        return refuse(request, IllegalAddress, QStringLiteral("no such register"));
     QByteArray bytes = request.first(2) + char(2 * count);
     for (int r = first; r < first + count; ++r)
         bytes.append(char(holding(r) >> 8)).append(char(holding(r) & 0xFF));
@@ -166,7 +185,8 @@ QString VirtualController::writeRegisters(const QByteArray& request) {
     const int first = word(request, 2), count = word(request, 4);
     if (count < 1 || count > 123 || quint8(request[6]) != 2 * count)
         return refuse(request, IllegalValue, QStringLiteral("bad count"));
-    if (first + count > Registers) return refuse(request, IllegalAddress, QStringLiteral("no such register"));
+    if (first + count > Registers)
+        return refuse(request, IllegalAddress, QStringLiteral("no such register"));
     QString meaning;
     if (first == ClockRegister && count == ClockRegisters) {
         if (!clock_.set(QByteArrayView(request).sliced(7, 8)))

@@ -4,9 +4,12 @@
 
 VirtualTransport::VirtualTransport(quint8 slave, QObject* parent)
     : Transport(parent), controller_(slave) {
-    connect(&controller_, &VirtualController::reply, this, [this](const QByteArray& bytes) {
-        if (open_) emit bytesArrived(bytes);
-    }, Qt::QueuedConnection);
+    connect(
+        &controller_, &VirtualController::reply, this,
+        [this](const QByteArray& bytes) {
+            if (open_) emit bytesArrived(bytes);
+        },
+        Qt::QueuedConnection);
 }
 
 bool VirtualTransport::open() {

@@ -1,5 +1,5 @@
-#include "QStringPrinter.h"
 #include "AssemblyPass.h"
+#include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,11 @@ TEST(AssemblyPass, AnOddEndIsPaddedAndOneByteInstructionsShareWords) {
 }
 
 TEST(AssemblyPass, PendEndsThePassAndIsAddedWhenMissing) {
-    EXPECT_EQ(records(AssemblyPass::run(source({"NOP", "PEND", "END"}))), QStringList{"0000 = 01 - FF"});
+    EXPECT_EQ(records(AssemblyPass::run(source({"NOP", "PEND", "END"}))),
+              QStringList{"0000 = 01 - FF"});
     // Without PEND the last line still gets its line end and is assembled.
-    EXPECT_EQ(AssemblyPass::run(QStringLiteral("\r\n") + I12 + "NOP").image.text(), "0000 = 01 - FF\r\n");
+    EXPECT_EQ(AssemblyPass::run(QStringLiteral("\r\n") + I12 + "NOP").image.text(),
+              "0000 = 01 - FF\r\n");
     // A text without any line end has nothing to assemble.
     EXPECT_EQ(AssemblyPass::run(QStringLiteral("NOP")).image.text(), "");
 }
@@ -47,8 +49,8 @@ TEST(AssemblyPass, PendEndsThePassAndIsAddedWhenMissing) {
 TEST(AssemblyPass, TheScannerStepsOverShortAndEmptyLines) {
     // Short lines (under four characters) and blank runs of any length are
     // passed over; instructions after them are all found.
-    const QString text = "\r\n" + I12 + "NOP\r\n\r\n\r\n" + I12 + "ab\r\n\r\n" + I12 + "END\r\n\r\n\r\n\r\n" +
-                         I12 + "IN,1,2\r\n";
+    const QString text = "\r\n" + I12 + "NOP\r\n\r\n\r\n" + I12 + "ab\r\n\r\n" + I12 +
+                         "END\r\n\r\n\r\n\r\n" + I12 + "IN,1,2\r\n";
     const auto result = AssemblyPass::run(text);
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(result.listing, "   NOP = 01\r\n   END = FF\r\n  IN,1,2 = C1-02\r\n");
@@ -78,7 +80,8 @@ TEST(AssemblyPass, TheLastCommentIsReadAsFarAsTheScanSeesIt) {
 }
 
 TEST(AssemblyPass, CommentsAndSemicolons) {
-    const auto result = AssemblyPass::run(source({"' 2", "NOP ;one byte", "'IN,9,9", "SET,0,63 ; bit 63"}));
+    const auto result =
+        AssemblyPass::run(source({"' 2", "NOP ;one byte", "'IN,9,9", "SET,0,63 ; bit 63"}));
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(result.listing, "   NOP = 01\r\n  SET,0,63 = D0-BF\r\n");
     // A ";" needs a blank before it: the character before it is cut.
@@ -91,12 +94,12 @@ TEST(AssemblyPass, CommentsAndSemicolons) {
 }
 
 TEST(AssemblyPass, OperandOneMustBeAPlainNumber) {
-    for (const char* line :
-         {"MOVD,5,1", "MOVD,&H5,1", "MOVD, 5 ,1", "MOVD,-5,1", "IN,0,1.5", "IN,0,x", "MOVD,1,99999999999"})
+    for (const char* line : {"MOVD,5,1", "MOVD,&H5,1", "MOVD, 5 ,1", "MOVD,-5,1", "IN,0,1.5",
+                             "IN,0,x", "MOVD,1,99999999999"})
         EXPECT_TRUE(AssemblyPass::run(source({line})).ok) << line;
     // Far beyond any field, operand 1 no longer reads back as written.
-    for (const char* line : {"MOVD,05,1", "MOVD,+5,1", "MOVD,1.5,1", "MOVD,5 x,1", "MOVD,,1", "GOTO,X",
-                             "CPD,2147483647,0", "PUSH,99999999999", "ORG,134217728"}) {
+    for (const char* line : {"MOVD,05,1", "MOVD,+5,1", "MOVD,1.5,1", "MOVD,5 x,1", "MOVD,,1",
+                             "GOTO,X", "CPD,2147483647,0", "PUSH,99999999999", "ORG,134217728"}) {
         const auto result = AssemblyPass::run(source({line}));
         EXPECT_FALSE(result.ok) << line;
         EXPECT_TRUE(result.trace.startsWith("ERROR ")) << line;
@@ -106,7 +109,8 @@ TEST(AssemblyPass, OperandOneMustBeAPlainNumber) {
 }
 
 TEST(AssemblyPass, TheErrorReportNamesTheRungAndStopsThePass) {
-    const auto result = AssemblyPass::run(source({"IN,0,1", "' 2", "NOP", "' 3", "BAD,1", "NOP", "' 4"}));
+    const auto result =
+        AssemblyPass::run(source({"IN,0,1", "' 2", "NOP", "' 3", "BAD,1", "NOP", "' 4"}));
     ASSERT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Error in Line  3\r\n>>> BAD,1 <<<");
     EXPECT_EQ(result.goToRow, "3");
@@ -128,7 +132,8 @@ TEST(AssemblyPass, OrgCompletesAnOddWordAndMovesToItsBlock) {
 TEST(AssemblyPass, AProgramCannotRunPastTheTopOfMemory) {
     EXPECT_FALSE(AssemblyPass::run(source({"ORG,2016"})).ok);
     EXPECT_FALSE(AssemblyPass::run(source({"ORG,-33"})).ok);
-    const auto top = AssemblyPass::run(source({"ORG,2015", QString("NOP\r\n" + I12).repeated(16) + "NOP"}));
+    const auto top =
+        AssemblyPass::run(source({"ORG,2015", QString("NOP\r\n" + I12).repeated(16) + "NOP"}));
     EXPECT_FALSE(top.ok);
     EXPECT_TRUE(top.message.contains("past address")) << top.message.toStdString();
 }
@@ -137,7 +142,8 @@ TEST(AssemblyPass, ProgressCountsTwoByteInstructionsOutOf4096) {
     QList<int> seen;
     QStringList lines;
     for (int i = 0; i < 82; ++i)
-        lines << "IN,0,1" << "NOP";
+        lines << "IN,0,1"
+              << "NOP";
     AssemblyPass::run(source(lines), [&](int percent) { seen.append(percent); });
     ASSERT_EQ(seen.size(), 82);
     EXPECT_EQ(seen.front(), 0);

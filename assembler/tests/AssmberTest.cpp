@@ -1,6 +1,6 @@
-#include "QStringPrinter.h"
 #include "Assmber.h"
 #include "ProgramMap.h"
+#include "QStringPrinter.h"
 #include "SourceFile.h"
 #include "TestFolder.h"
 #include "TextFile.h"
@@ -28,11 +28,13 @@ protected:
 };
 
 TEST(ProgramMap, RunsOfTheMainProgramAndItsBlocks) {
-    EXPECT_EQ(ProgramMap::runs("0000 = C0 - 01\r\n0002 = 01 - FF\r\n0004 = FF - C0\r\n0210 = F0 - FF\r\n"),
+    EXPECT_EQ(ProgramMap::runs(
+                  "0000 = C0 - 01\r\n0002 = 01 - FF\r\n0004 = FF - C0\r\n0210 = F0 - FF\r\n"),
               "0000 -- 0004 = 0004  [ Main PRG. ]\r\n0210 -- 0210 = 0000  [ Macro&H 1 ]\r\n");
     // Macro code follows the main program whatever its address; a block
     // below the main program's end still starts a run of its own.
-    EXPECT_EQ(ProgramMap::runs("0000 = 01 - FF\r\n0230 = FE - FF\r\n0232 = FE - FF\r\n0002 = 01 - FF\r\n"),
+    EXPECT_EQ(ProgramMap::runs(
+                  "0000 = 01 - FF\r\n0230 = FE - FF\r\n0232 = FE - FF\r\n0002 = 01 - FF\r\n"),
               "0000 -- 0000 = 0000  [ Main PRG. ]\r\n0230 -- 0232 = 0002  [ Macro&H 3 ]\r\n"
               "0002 -- 0002 = 0000  [ Macro&H-31.875 ]\r\n");
     EXPECT_EQ(ProgramMap::text(""), "\r\n    ---------- PG map --------\r\n");
@@ -83,7 +85,8 @@ TEST_F(AssmberTest, TheImageFileAndTheProgramMapFileAreNamedAfterTheMap) {
     EXPECT_EQ(TextFile::read(test.path("PLC/PUMP.BIN")).value(), assmber.code() + "\r\n");
     const QString map = TextFile::read(test.path("mac/PUMP.MAP")).value();
     EXPECT_EQ(map, assmber.message() + "\r\n");
-    EXPECT_TRUE(map.endsWith("0000 -- 0004 = 0004  [ Main PRG. ]\r\n0210 -- 0210 = 0000  [ Macro&H 1 ]\r\n\r\n"));
+    EXPECT_TRUE(map.endsWith(
+        "0000 -- 0004 = 0004  [ Main PRG. ]\r\n0210 -- 0210 = 0000  [ Macro&H 1 ]\r\n\r\n"));
     EXPECT_EQ(assmber.origin(), "528");
     EXPECT_TRUE(assmber.fileErrors().isEmpty());
 
@@ -114,13 +117,15 @@ TEST_F(AssmberTest, SourceFilesComeFromPlcWithCrLfLines) {
 
 TEST_F(AssmberTest, ShippedReplacementsMakeTheConversionsWordsInstructions) {
     TestFolder shipped;
-    ProgramFolder::locate({}, shipped.path("obel"), {qEnvironmentVariable("OBEL_TEST_PROGRAM_DIR")}, nullptr);
+    ProgramFolder::locate({}, shipped.path("obel"), {qEnvironmentVariable("OBEL_TEST_PROGRAM_DIR")},
+                          nullptr);
     const ProgramFolder folder(shipped.path("obel"));
     Assmber fromShipped(folder);
     ASSERT_TRUE(fromShipped.assemble(source({"MEMO1,3", "SYS,5", "XW,2,1", "CHG_XW"})))
         << fromShipped.message().toStdString();
-    EXPECT_EQ(fromShipped.listing(), "  OUT,1,3 = C1-83\r\n  CALL,5 = A0-85\r\n  MOVM,2,1 = 82-01\r\n"
-                                     "   CHG_XW = FA\r\n");
+    EXPECT_EQ(fromShipped.listing(),
+              "  OUT,1,3 = C1-83\r\n  CALL,5 = A0-85\r\n  MOVM,2,1 = 82-01\r\n"
+              "   CHG_XW = FA\r\n");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include "QStringPrinter.h"
+#include "MacroBlocks.h"
 #include "CodeImage.h"
 #include "IntelHex.h"
-#include "MacroBlocks.h"
+#include "QStringPrinter.h"
 #include "TestFolder.h"
 
 #include <QFile>
@@ -16,15 +16,17 @@ const QString Error = QString::fromUtf16(MacroBlocks::ErrorText);
 
 // Intel HEX as srec_cat, a tool nobody here wrote, makes it from bytes
 // placed at an address.
-QByteArray srecCat(const QByteArray& bytes, int address, const QStringList& options = {"-address-length=2"}) {
+QByteArray srecCat(const QByteArray& bytes, int address,
+                   const QStringList& options = {"-address-length=2"}) {
     QTemporaryDir dir;
     QFile in(dir.filePath("in.bin"));
     if (!in.open(QIODevice::WriteOnly)) return {};
     in.write(bytes);
     in.close();
     QProcess process;
-    process.start("srec_cat", QStringList{in.fileName(), "-binary", "-offset", QString::number(address),
-                                          "-o", "-", "-intel"} + options);
+    process.start("srec_cat", QStringList{in.fileName(), "-binary", "-offset",
+                                          QString::number(address), "-o", "-", "-intel"} +
+                                  options);
     process.waitForFinished();
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     return process.readAllStandardOutput();

@@ -1,6 +1,6 @@
-#include "QStringPrinter.h"
-#include "AssemblyPass.h"
 #include "SourceReplacement.h"
+#include "AssemblyPass.h"
+#include "QStringPrinter.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@ TEST(SourceReplacement, UpperCaseAndThePlusFormsOfHexadecimalOperands) {
     const auto result = SourceReplacement::apply(I12 + "push,&h10\r\n" + I12 + "PUSH,16\r\n" + I12 +
                                                      "xrl,&h3\r\n" + I12 + "+PUSH,&H10\r\n",
                                                  {});
-    EXPECT_EQ(result.work, I12 + "+PUSH,&H10\r\n" + I12 + "PUSH,16\r\n" + I12 + "+XRL,&H3\r\n" + I12 +
-                               "++PUSH,&H10\r\n");
+    EXPECT_EQ(result.work, I12 + "+PUSH,&H10\r\n" + I12 + "PUSH,16\r\n" + I12 + "+XRL,&H3\r\n" +
+                               I12 + "++PUSH,&H10\r\n");
     // Both address 16 in the end: the plain form adds 32 to its operand.
     const auto pass = AssemblyPass::run("\r\n" + result.work);
     EXPECT_TRUE(pass.image.text().startsWith("0000 = 90 - D0\r\n0002 = 90 - F0\r\n"));
@@ -24,8 +24,8 @@ TEST(SourceReplacement, UpperCaseAndThePlusFormsOfHexadecimalOperands) {
 }
 
 TEST(SourceReplacement, TheListActsInFileOrderOnUpperCase) {
-    const auto result = SourceReplacement::apply("memo 1\r\na b\r\n",
-                                                 {"memo [ movd ]", "", "A[B]", "  ", "B[C] rest ignored"});
+    const auto result = SourceReplacement::apply(
+        "memo 1\r\na b\r\n", {"memo [ movd ]", "", "A[B]", "  ", "B[C] rest ignored"});
     EXPECT_EQ(result.work, "MOVD 1\r\nC C\r\n");
     EXPECT_TRUE(result.skipped.isEmpty());
 }

@@ -1,5 +1,5 @@
-#include "QStringPrinter.h"
 #include "ObelcFixture.h"
+#include "QStringPrinter.h"
 #include "TextFile.h"
 
 #include <QDir>
@@ -28,7 +28,8 @@ protected:
 TEST_F(AssembleCommandTest, EverySampleMapConvertsAndAssembles) {
     const Outcome latch = convertThenAssemble("LATCH.MAP", {"--name", "LATCH.MAP"});
     ASSERT_EQ(latch.status, 0) << latch.err.toStdString();
-    EXPECT_EQ(latch.out, "0000 = C0 - 00\r\n0002 = C9 - 00\r\n0004 = C8 - C1\r\n0006 = C1 - 80\r\n");
+    EXPECT_EQ(latch.out,
+              "0000 = C0 - 00\r\n0002 = C9 - 00\r\n0004 = C8 - C1\r\n0006 = C1 - 80\r\n");
     EXPECT_EQ(latch.err, "");
     EXPECT_EQ(TextFile::read(folder() + "/PLC/LATCH.BIN").value(), latch.out + "\r\n");
     EXPECT_TRUE(TextFile::read(folder() + "/mac/LATCH.MAP").value().contains("  [ Main PRG. ]"));
@@ -54,15 +55,18 @@ TEST_F(AssembleCommandTest, MacrosAndTheProgramMap) {
     write("source.plc", "\n" + I12 + "MACRO_N,2\n" + I12 + "END\n");
     const QStringList args{"assemble", "-C", folder(), "--map", folder() + "/source.plc"};
     const Outcome without = obelc(args);
-    EXPECT_TRUE(without.out.endsWith("0000 -- 0002 = 0002  [ Main PRG. ]\r\n")) << without.out.toStdString();
+    EXPECT_TRUE(without.out.endsWith("0000 -- 0002 = 0002  [ Main PRG. ]\r\n"))
+        << without.out.toStdString();
     const Outcome with = obelc(args + QStringList{"--macros"});
     ASSERT_EQ(with.status, 0) << with.err.toStdString();
     EXPECT_TRUE(with.out.startsWith("0000 = 80 - 82\r\n0002 = FF - FF\r\n0220 = FE - FF\r\n"));
-    EXPECT_TRUE(with.out.endsWith("0220 -- 0220 = 0000  [ Macro&H 2 ]\r\n")) << with.out.toStdString();
+    EXPECT_TRUE(with.out.endsWith("0220 -- 0220 = 0000  [ Macro&H 2 ]\r\n"))
+        << with.out.toStdString();
     write("MACRO/2.HEX", ":02102000FEFFD2\r\n");
     const Outcome damaged = obelc(args + QStringList{"--macros"});
     EXPECT_EQ(damaged.status, 1);
-    EXPECT_EQ(damaged.err, "------ MACRO ERROR !! -------\r\nMACRO/2.HEX line 1: checksum D2, expected D1\n");
+    EXPECT_EQ(damaged.err,
+              "------ MACRO ERROR !! -------\r\nMACRO/2.HEX line 1: checksum D2, expected D1\n");
 }
 
 TEST_F(AssembleCommandTest, MalformedReplacementsAreNamedAndTheRestApplies) {
@@ -74,8 +78,9 @@ TEST_F(AssembleCommandTest, MalformedReplacementsAreNamedAndTheRestApplies) {
 }
 
 TEST_F(AssembleCommandTest, BadUsage) {
-    for (const QStringList& bad : {QStringList{"assemble"}, QStringList{"assemble", "--name"},
-                                   QStringList{"assemble", "--fast", "-"}, QStringList{"assemble", "a", "b"}}) {
+    for (const QStringList& bad :
+         {QStringList{"assemble"}, QStringList{"assemble", "--name"},
+          QStringList{"assemble", "--fast", "-"}, QStringList{"assemble", "a", "b"}}) {
         const Outcome run = obelc(bad);
         EXPECT_EQ(run.status, 2) << bad.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("usage: obelc assemble")) << bad.join(' ').toStdString();

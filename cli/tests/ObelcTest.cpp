@@ -68,11 +68,13 @@ TEST_F(ObelcTest, MissingFilesSayWhichAndFail) {
 namespace {
 
 TEST_F(ObelcTest, PortsShowTheMappingAsLinesForTheFile) {
-    ASSERT_TRUE(TextFile::write(folder() + "/def/comports.def", "# a comment\r\nCOM2=tcp:localhost:4001\r\n"));
+    ASSERT_TRUE(TextFile::write(folder() + "/def/comports.def",
+                                "# a comment\r\nCOM2=tcp:localhost:4001\r\n"));
     const Outcome run = obelc({"ports", "-C", folder()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.startsWith("COM1=/dev/ttyUSB0\nCOM2=tcp:localhost:4001\nCOM3=/dev/ttyUSB2\n"
-                                   "COM4=/dev/ttyUSB3\nCOM5=/dev/ttyUSB4\n\n# Serial ports of this machine:"))
+    EXPECT_TRUE(run.out.startsWith(
+        "COM1=/dev/ttyUSB0\nCOM2=tcp:localhost:4001\nCOM3=/dev/ttyUSB2\n"
+        "COM4=/dev/ttyUSB3\nCOM5=/dev/ttyUSB4\n\n# Serial ports of this machine:"))
         << run.out.toStdString();
     EXPECT_EQ(obelc({"ports", "--all"}).status, 2);
 }

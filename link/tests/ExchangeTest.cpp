@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 const QByteArray Ack(1, '\x5A');
@@ -146,8 +145,10 @@ TEST_F(Exchange, AChainOfExchangesDoesNotNestItsCallbacks) {
         ++done;
         ++depth;
         deepest = std::max(deepest, depth);
-        if (done < 5000) link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-        else loop.quit();
+        if (done < 5000)
+            link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+        else
+            loop.quit();
         --depth;
     };
     link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);

@@ -41,25 +41,32 @@ TEST(FrameSplitter, FindsFramesHoweverTheLineCutsTheStream) {
         std::vector<Kind> expected;
     } cases[] = {
         {"probe", hex(Probe), {Kind::Modbus}},
-        {"halt, byte write, start", hex(Halt) + checked(ByteWrite) + hex(Start),
+        {"halt, byte write, start",
+         hex(Halt) + checked(ByteWrite) + hex(Start),
          {Kind::Halt, Kind::ByteWrite, Kind::Start}},
         {"clock write", checked("AD100050000408261201060905035A"), {Kind::Modbus}},
         {"raw memory write", hex("A51000FF0001CDA6"), {Kind::RawMemoryWrite}},
         {"raw test then probe", hex("A81234") + hex(Probe), {Kind::RawTest, Kind::Modbus}},
-        {"the loader's burst and start", QByteArray(10, '\xAA') + hex("A608"),
+        {"the loader's burst and start",
+         QByteArray(10, '\xAA') + hex("A608"),
          {Kind::LoaderByte, Kind::LoaderByte, Kind::LoaderByte, Kind::LoaderByte, Kind::LoaderByte,
           Kind::LoaderByte, Kind::LoaderByte, Kind::LoaderByte, Kind::LoaderByte, Kind::LoaderByte,
           Kind::LoaderStart}},
-        {"a damaged probe, then a good one", hex("AD0300010001CDA7") + hex(Probe),
+        {"a damaged probe, then a good one",
+         hex("AD0300010001CDA7") + hex(Probe),
          {Kind::BadCheck, Kind::Modbus}},
         // Not a raw memory write either, though it starts A5 like one.
-        {"a damaged byte write, then a good one", hex("A55A0F0102AA9329") + checked(ByteWrite),
+        {"a damaged byte write, then a good one",
+         hex("A55A0F0102AA9329") + checked(ByteWrite),
          {Kind::BadCheck, Kind::ByteWrite}},
-        {"noise before a frame", hex("00FF") + hex(Probe), {Kind::Noise, Kind::Noise, Kind::Modbus}},
+        {"noise before a frame",
+         hex("00FF") + hex(Probe),
+         {Kind::Noise, Kind::Noise, Kind::Modbus}},
     };
     for (const auto& c : cases)
         for (const int piece : {0, 1, 3, 5})
-            EXPECT_EQ(split(c.stream, piece, false), c.expected) << c.name << ", pieces of " << piece;
+            EXPECT_EQ(split(c.stream, piece, false), c.expected)
+                << c.name << ", pieces of " << piece;
 }
 
 TEST(FrameSplitter, QuietDecidesWhatCouldStillHaveGrown) {

@@ -59,7 +59,8 @@ inline int writeBytes(Link& link, quint16 first, const QByteArray& data, int ms 
             loop.quit();
             return;
         }
-        Frames::byteWrite(link.ShortFrame, quint16(first + acknowledged), quint8(data[acknowledged]));
+        Frames::byteWrite(link.ShortFrame, quint16(first + acknowledged),
+                          quint8(data[acknowledged]));
         link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
     };
     if (data.isEmpty()) return 0;

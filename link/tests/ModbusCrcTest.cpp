@@ -40,7 +40,7 @@ TEST(ModbusCrc, PublishedVectors) {
         {QByteArray::fromHex("01030000000A"), 0xC5, 0xCD},
         {QByteArray::fromHex("11 03 006B 0003"), 0x76, 0x87}, // the Modbus guide's example
         {QByteArray::fromHex("010400000001"), 0x31, 0xCA},
-        {QByteArray("123456789"), 0x37, 0x4B},               // CRC-16/MODBUS check value
+        {QByteArray("123456789"), 0x37, 0x4B}, // CRC-16/MODBUS check value
         {QByteArray(), 0xFF, 0xFF},
     };
     for (const auto& c : cases) {

@@ -28,7 +28,8 @@ namespace {
 // A libmodbus RTU master on a serial device.
 class Master {
 public:
-    Master(const QString& device, int slave) : ctx_(modbus_new_rtu(qPrintable(device), 9600, 'N', 8, 1)) {
+    Master(const QString& device, int slave)
+        : ctx_(modbus_new_rtu(qPrintable(device), 9600, 'N', 8, 1)) {
         if (!ctx_) return;
         modbus_set_slave(ctx_, slave);
         modbus_set_response_timeout(ctx_, 2, 0);
@@ -76,13 +77,15 @@ TEST(ModbusPeer, LibmodbusSendsTheBytesOfOurFrames) {
         {"the tracer's write", [&] { modbus_write_register(*master, 0x20, 0xA55A); },
          (Frames::registerWrite(ours, 0xAD, 0x20, 0xA55A), bytes(ours))},
         {"the clock setting", [&] { modbus_write_registers(*master, 0x50, 4, time); },
-         (Frames::timeWrite(clock, 0xAD, {0x26, 0x12, 0x01, 0x06, 0x09, 0x05, 0x03}), bytes(clock))},
+         (Frames::timeWrite(clock, 0xAD, {0x26, 0x12, 0x01, 0x06, 0x09, 0x05, 0x03}),
+          bytes(clock))},
     };
     for (const auto& c : cases) {
         drain(far);
         c.theirs();
         QByteArray sent;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return (sent += drain(far)).size() >= c.ours.size(); }, 5000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return (sent += drain(far)).size() >= c.ours.size(); }, 5000));
         EXPECT_EQ(sent.toHex(' '), c.ours.toHex(' ')) << c.name;
     }
 }
@@ -90,7 +93,8 @@ TEST(ModbusPeer, LibmodbusSendsTheBytesOfOurFrames) {
 class ModbusMaster : public ::testing::Test {
 protected:
     void SetUp() override {
-        sim = std::make_unique<HelperProcess>(OBELC, QStringList{"sim", "--pty", dir.filePath("plc")});
+        sim = std::make_unique<HelperProcess>(OBELC,
+                                              QStringList{"sim", "--pty", dir.filePath("plc")});
         ASSERT_TRUE(sim->firstLine().startsWith("/dev/pts/"));
         master = std::make_unique<Master>(dir.filePath("plc"), 0xAD);
         ASSERT_TRUE(master->connected());

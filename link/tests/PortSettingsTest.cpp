@@ -1,5 +1,5 @@
-#include "FakeTransport.h"
 #include "PortSettings.h"
+#include "FakeTransport.h"
 #include "QStringPrinter.h"
 
 #include <QDir>
@@ -125,18 +125,20 @@ TEST_F(PortSettingsTest, EveryOptionAndItsCaption) {
         const char* caption;
         int port;
         const char* settings;
-    } cases[] = {{0, "COM1", 1, nullptr},        {1, "COM2", 2, nullptr},
-                 {6, "COM3", 3, nullptr},        {7, "COM4", 4, nullptr},
-                 {10, "COM5", 5, nullptr},       {8, "1200", 0, "1200,e,8,1"},
-                 {9, "2400", 0, "2400,e,8,1"},   {2, "4800", 0, "4800,e,8,1"},
-                 {3, "9600", 0, "9600,e,8,1"},   {4, "19200", 0, "19200,e,8,1"},
-                 {5, "38400", 0, "38400,e,8,1"}};
+    } cases[] = {
+        {0, "COM1", 1, nullptr},        {1, "COM2", 2, nullptr},       {6, "COM3", 3, nullptr},
+        {7, "COM4", 4, nullptr},        {10, "COM5", 5, nullptr},      {8, "1200", 0, "1200,e,8,1"},
+        {9, "2400", 0, "2400,e,8,1"},   {2, "4800", 0, "4800,e,8,1"},  {3, "9600", 0, "9600,e,8,1"},
+        {4, "19200", 0, "19200,e,8,1"}, {5, "38400", 0, "38400,e,8,1"}};
     for (const auto& c : cases) {
         EXPECT_EQ(PortSettings::caption(c.index), c.caption);
         ASSERT_TRUE(port->click(c.index));
-        if (c.port) EXPECT_EQ(port->commPort(), c.port) << c.caption;
-        else EXPECT_EQ(port->settings(), c.settings) << c.caption;
-        EXPECT_EQ(file(), QString(" %1\r\n%2\r\n").arg(port->commPort()).arg(port->settings()).toLatin1());
+        if (c.port)
+            EXPECT_EQ(port->commPort(), c.port) << c.caption;
+        else
+            EXPECT_EQ(port->settings(), c.settings) << c.caption;
+        EXPECT_EQ(file(),
+                  QString(" %1\r\n%2\r\n").arg(port->commPort()).arg(port->settings()).toLatin1());
     }
     EXPECT_EQ(PortSettings::caption(11), "");
 }
@@ -161,7 +163,8 @@ TEST_F(PortSettingsTest, TroubleWithThePortIsToldOnceAndTheProgramGoesOn) {
     port->click(6);
     port->click(6);
     ASSERT_EQ(problems.size(), 3);
-    EXPECT_EQ(problems.last(), "COM3 (/dev/ttyUSB2) does not take even parity, DTR; going on without.");
+    EXPECT_EQ(problems.last(),
+              "COM3 (/dev/ttyUSB2) does not take even parity, DTR; going on without.");
 
     current()->refuseWhileOpen = {"38400 baud"};
     port->click(5);

@@ -38,7 +38,8 @@ TEST_F(ReceiveHandler, AnAcknowledgementAnywhereRaisesTheFlagAndShowsAsZero) {
         EXPECT_EQ(link.AckFlag, 1) << input;
         EXPECT_EQ(link.ReplyFlag, 1) << input;
         EXPECT_EQ(stored(int(bytes.size())), QByteArray(bytes).replace('\x5A', '\0')) << input;
-        EXPECT_EQ(tracer, QString::fromLatin1(QByteArray(bytes).replace('\x5A', '\0').toHex().toUpper()));
+        EXPECT_EQ(tracer,
+                  QString::fromLatin1(QByteArray(bytes).replace('\x5A', '\0').toHex().toUpper()));
     }
 }
 
@@ -106,7 +107,8 @@ TEST(DownloadDump, TabsLineBreaksAndTheLoaderBurst) {
     DownloadDump dump;
     for (int b = 1; b <= 13; ++b)
         dump.add(quint8(b));
-    EXPECT_EQ(dump.text(), " - 1\r\n\t - 2 - 3 - 4\t - 5 - 6 - 7\t - 8 - 9 - A\t - B - C - D\r\n\t");
+    EXPECT_EQ(dump.text(),
+              " - 1\r\n\t - 2 - 3 - 4\t - 5 - 6 - 7\t - 8 - 9 - A\t - B - C - D\r\n\t");
 
     // Six 0xAA in a row empty it; the next byte is counted as -1, not a multiple of 3.
     for (int i = 0; i < 6; ++i)

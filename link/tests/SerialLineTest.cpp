@@ -23,7 +23,8 @@ protected:
     SerialLine() {
         QDir(dir.path()).mkdir("def");
         QObject::connect(&port, &PortSettings::transportChanged, &link, &Link::setTransport);
-        QObject::connect(&port, &PortSettings::problem, [this](const QString& text) { problems << text; });
+        QObject::connect(&port, &PortSettings::problem,
+                         [this](const QString& text) { problems << text; });
         link.setDelayMs(2000);
     }
     void write(const QString& name, const QString& text) {
@@ -131,7 +132,8 @@ TEST_F(SerialLine, APortThatCannotBeOpenedIsToldOnceAndFramesGoNowhere) {
     loadWithCom1(dir.filePath("no-such-port"));
     EXPECT_FALSE(port.portOpen());
     ASSERT_EQ(problems.size(), 1);
-    EXPECT_TRUE(problems[0].startsWith("COM1 (" + dir.filePath("no-such-port") + ") cannot be opened"))
+    EXPECT_TRUE(
+        problems[0].startsWith("COM1 (" + dir.filePath("no-such-port") + ") cannot be opened"))
         << problems[0].toStdString();
 
     link.setDelayMs(10);

@@ -21,7 +21,6 @@ private:
     std::unique_ptr<QCoreApplication> app_;
 };
 
-[[maybe_unused]] const auto* environment =
-    ::testing::AddGlobalTestEnvironment(new Application);
+[[maybe_unused]] const auto* environment = ::testing::AddGlobalTestEnvironment(new Application);
 
 } // namespace

@@ -16,7 +16,6 @@ inline QByteArray checked(const QByteArray& text) {
     return f + char(crc & 0xFF) + char(crc >> 8);
 }
 
-template <std::size_t N>
-QByteArray bytes(const std::array<quint8, N>& buffer) {
+template <std::size_t N> QByteArray bytes(const std::array<quint8, N>& buffer) {
     return QByteArray(reinterpret_cast<const char*>(buffer.data()), qsizetype(N));
 }

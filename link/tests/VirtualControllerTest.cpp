@@ -1,5 +1,5 @@
-#include "Frames.h"
 #include "VirtualController.h"
+#include "Frames.h"
 
 #include <QTest>
 
@@ -34,7 +34,9 @@ TEST_F(Controller, AnswersModbusRequestsAsASlaveDoes) {
         {"probe", checked("AD0300010001"), checked("AD03020000")},
         {"write register 32", checked("AD0600201234"), checked("AD0600201234")},
         {"read it back among eight", checked("AD0300200008"),
-         checked("AD0310" "1234" + QByteArray(28, '0'))},
+         checked("AD0310"
+                 "1234" +
+                 QByteArray(28, '0'))},
         {"read input registers alike", checked("AD0400200001"), checked("AD04021234")},
         {"several registers at once", checked("AD10003000020400010002"), checked("AD1000300002")},
         {"and read", checked("AD0300300002"), checked("AD030400010002")},
@@ -130,9 +132,8 @@ TEST_F(Controller, RawFramesAndTheLoaderBytes) {
 
     // Ten reset bytes, the last six told apart from a start frame once the line is quiet.
     int resets = 0;
-    QObject::connect(&plc, &VirtualController::handled, [&](const QByteArray& f, const QString&) {
-        resets += f == hex("A7");
-    });
+    QObject::connect(&plc, &VirtualController::handled,
+                     [&](const QByteArray& f, const QString&) { resets += f == hex("A7"); });
     for (int i = 0; i < 10; ++i)
         plc.receive(hex("A7"));
     EXPECT_EQ(resets, 4);

@@ -14,7 +14,9 @@ namespace {
 // port mapping.
 class VirtualLine : public ::testing::Test {
 protected:
-    VirtualLine() : transport(Transports::make("sim")), line(dynamic_cast<VirtualTransport*>(transport.get())) {
+    VirtualLine()
+        : transport(Transports::make("sim")),
+          line(dynamic_cast<VirtualTransport*>(transport.get())) {
         link.setTransport(transport.get());
         link.setDelayMs(2000);
         if (line) line->open();
@@ -27,7 +29,8 @@ protected:
 TEST_F(VirtualLine, ADownloadArrivesByteForByte) {
     ASSERT_NE(line, nullptr);
     ASSERT_EQ(runProbe(link), true);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(link.RxBuf.data()), 7), checked("AD03020000"));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(link.RxBuf.data()), 7),
+              checked("AD03020000"));
 
     Frames::halt(link.ShortFrame);
     link.send(Link::Buffer::Short);
