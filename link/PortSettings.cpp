@@ -114,13 +114,12 @@ void PortSettings::writeFile() {
 }
 
 QString PortSettings::portName() const {
-    return QStringLiteral("COM%1 (%2)")
-        .arg(commPort_)
-        .arg(PortMap::read(folder_).target(commPort_));
+    return QStringLiteral("COM%1 (%2)").arg(commPort_).arg(target_);
 }
 
 void PortSettings::openPort() {
-    const QString target = PortMap::read(folder_).target(commPort_);
+    target_ = PortMap::read(folder_).target(commPort_);
+    const QString& target = target_;
     transport_ = make_(target);
     emit transportChanged(transport_.get());
     if (!transport_) {

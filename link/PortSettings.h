@@ -65,6 +65,7 @@ private:
     ProgramFolder folder_;
     MakeTransport make_;
     int commPort_ = DefaultPort;
+    QString target_; // the line the port means, read from the mapping file at opening
     LineSettings line_;
     int portOption_ = -1;
     int baudOption_ = -1;
