@@ -1,5 +1,4 @@
 #include "DefinitionFiles.h"
-#include "CaptionFile.h"
 #include "ElementCatalogue.h"
 #include "TestFolder.h"
 #include "TextFile.h"
@@ -57,22 +56,4 @@ TEST(DefinitionFiles, PageCountReadsTheLeadingNumber) {
     QString error;
     ASSERT_TRUE(files.writePageCount(5, &error));
     EXPECT_EQ(TextFile::read(t.path("def/mpage.def")).value(), " 5\r\n");
-}
-
-TEST(CaptionFile, ACommaInACaptionShiftsTheFollowingOnes) {
-    TestFolder t;
-    t.write("fun_name1.txt", "Title\r\nA,B\r\nC\r\n");
-    const QStringList captions = CaptionFile::load(t.folder());
-    ASSERT_EQ(captions.size(), CaptionFile::Count);
-    EXPECT_EQ(captions[0], "Title");
-    EXPECT_EQ(captions[1], "A");
-    EXPECT_EQ(captions[2], "B");
-    EXPECT_EQ(captions[3], "C");
-    EXPECT_EQ(captions[4], CaptionFile::builtIn()[4]); // the file ran out: built-in stays
-}
-
-TEST(CaptionFile, MissingFileKeepsTheBuiltInCaptions) {
-    TestFolder t;
-    EXPECT_EQ(CaptionFile::load(t.folder()), CaptionFile::builtIn());
-    EXPECT_EQ(CaptionFile::builtIn()[0], "norvette-c Map");
 }
