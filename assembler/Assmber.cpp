@@ -18,6 +18,7 @@ void Assmber::setMacroFolder(const QString& folder) {
 bool Assmber::assemble(const QString& source) {
     if (clearMacroList_) macros_.clearLoaded();
     source_ = source;
+    programMap_.clear();
     fileErrors_.clear();
     SourceReplacement::Result prepared = SourceReplacement::Rep_prs(source, folder_);
     work_ = AssemblyPass::withEnd(std::move(prepared.work));
@@ -45,9 +46,9 @@ void Assmber::writeImageFile() {
 }
 
 void Assmber::writeProgramMap() {
-    message_ = ProgramMap::text(pass_.image.text());
+    programMap_ = ProgramMap::text(pass_.image.text());
     if (!mapName_.isEmpty())
-        writeFile(QStringLiteral("mac\\") + mapName_, message_ + QStringLiteral("\r\n"));
+        writeFile(QStringLiteral("mac\\") + mapName_, programMap_ + QStringLiteral("\r\n"));
 }
 
 bool Assmber::runWithoutController(const QString& source) {

@@ -43,7 +43,11 @@ public:
     const QString& work() const { return work_; }
     const QString& code() const { return pass_.image.text(); }
     const QString& listing() const { return pass_.listing; }
+    // The error report of the pass or the macro loading; empty after success.
     const QString& message() const { return message_; }
+    // The code image and its runs, as the message box shows it after a
+    // finished download.
+    const QString& programMap() const { return programMap_; }
     const QString& trace() const { return pass_.trace; }
     const QString& origin() const { return pass_.origin; }
     const QString& goToRow() const { return pass_.goToRow; }
@@ -73,5 +77,6 @@ private:
     QStringList skipped_;
     AssemblyPass::Result pass_; // its image also takes the macro blocks
     QString message_;
+    QString programMap_;
     QStringList fileErrors_;
 };

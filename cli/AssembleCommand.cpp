@@ -72,7 +72,8 @@ const char* AssembleCommand::usage() {
            "  -C PROGRAM_DIR  the program folder (default: the one Obel uses)\n"
            "  --name MAPNAME  the map's name: writes plc/NAME.BIN and mac/MAPNAME\n"
            "                  (without it no file is written)\n"
-           "  --macros        load the macro blocks the source calls from MACRO/\n"
+           "  --macros        load the macro blocks the source calls from MACRO/ (the\n"
+           "                  \"WR\" switch of the assembler window: with a controller)\n"
            "  --listing       print the listing instead of the code image\n"
            "  --map           print the program map instead of the code image\n"
            "  -h, --help      this text\n"
@@ -108,7 +109,7 @@ int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream&
         return 1;
     }
     if (options.listing) out << assmber.listing();
-    if (options.map) out << assmber.message();
+    if (options.map) out << assmber.programMap();
     if (!options.listing && !options.map) out << assmber.code();
     out.flush();
     for (const QString& fileError : assmber.fileErrors())

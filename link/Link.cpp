@@ -34,6 +34,10 @@ QByteArray Link::bytes(Buffer buffer) const {
     return toBytes(ShortFrame);
 }
 
+QByteArray Link::received() const {
+    return QByteArray(reinterpret_cast<const char*>(RxBuf.data()), qsizetype(received_));
+}
+
 void Link::send(Buffer buffer) {
     if (transport_) transport_->write(bytes(buffer));
 }
@@ -45,15 +49,15 @@ bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {
     delays_ = delays;
     done_ = std::move(done);
     // A stale acknowledgement would end the first wait at once.
-    AckFlag = 0;
-    if (watch == Flag::Reply) ReplyFlag = 0;
+    ackFlag_ = 0;
+    if (watch == Flag::Reply) replyFlag_ = 0;
     trace_.clear();
     attempt(1);
     return true;
 }
 
 void Link::attempt(int number) {
-    TryCount = static_cast<qint16>(number);
+    tryCount_ = static_cast<qint16>(number);
     trace_ += QStringLiteral(">T%1").arg(number);
     emit traceChanged();
     send(buffer_);
@@ -66,18 +70,18 @@ void Link::attempt(int number) {
 // Without "WR" there is nothing to wait for: the flags count as raised and
 // the wait ends on the next pass of the event loop.
 void Link::DELAY(int count) {
-    if (!writeCheck_) {
-        AckFlag = 1;
-        ReplyFlag = 1;
+    if (!withController_) {
+        ackFlag_ = 1;
+        replyFlag_ = 1;
     }
-    wait_.start(AckFlag ? 0 : delayMs_ * count);
+    wait_.start(ackFlag_ ? 0 : delayMs_ * count);
 }
 
 void Link::waited() {
     if (flag(watch_))
         finish(true);
-    else if (TryCount < Attempts)
-        attempt(TryCount + 1);
+    else if (tryCount_ < Attempts)
+        attempt(tryCount_ + 1);
     else
         finish(false);
 }
@@ -90,7 +94,7 @@ void Link::finish(bool answered) {
 }
 
 void Link::onComm(const QByteArray& input) {
-    ReplyFlag = 1;
+    replyFlag_ = 1;
     std::size_t p = 0;
     for (const char c : input) {
         quint8 byte = static_cast<quint8>(c);
@@ -99,7 +103,7 @@ void Link::onComm(const QByteArray& input) {
         // and the acknowledgement, and losing the latter would fail a good
         // exchange.
         if (byte == Frames::Ack) {
-            AckFlag = 1;
+            ackFlag_ = 1;
             byte = 0;
         }
         if (p < RxBuf.size()) RxBuf[p++] = byte;
@@ -107,15 +111,16 @@ void Link::onComm(const QByteArray& input) {
     }
     if (log_.enabled() && !input.isEmpty()) emit receiveLogChanged();
 
-    const QByteArray stored(reinterpret_cast<const char*>(RxBuf.data()), qsizetype(p));
+    received_ = p;
+    const QByteArray stored = received();
     if (dumpSwitch_) {
         for (const char c : stored)
             dump_.add(static_cast<quint8>(c));
         emit dumpChanged();
-    } else if (LinkIdle == 1) {
+    } else if (linkIdle_ == 1) {
         emit tracerReceived(QString::fromLatin1(stored.toHex().toUpper()));
     }
-    if (exchanging() && wait_.isActive() && AckFlag) {
+    if (exchanging() && wait_.isActive() && ackFlag_) {
         wait_.stop();
         waited();
     }

@@ -45,10 +45,10 @@ public:
     bool exchange(Buffer buffer, Flag watch, int delays, Done done);
     bool exchanging() const { return static_cast<bool>(done_); }
 
-    // "WR": when off, every wait counts as answered at once, for working
-    // without a controller.
-    bool writeCheck() const { return writeCheck_; }
-    void setWriteCheck(bool on) { writeCheck_ = on; }
+    // "WR", the switch between working with and without a controller: when
+    // off, every wait counts as answered at once.
+    bool withController() const { return withController_; }
+    void setWithController(bool on) { withController_ = on; }
     // The wall-clock length of one DELAY.
     int delayMs() const { return delayMs_; }
     void setDelayMs(int ms) { delayMs_ = ms; }
@@ -61,15 +61,22 @@ public:
     DownloadDump& dump() { return dump_; }
     const QString& trace() const { return trace_; }
 
+    // The flags the receive handler and the exchanges raise and clear.
+    qint16 ReplyFlag() const { return replyFlag_; }
+    qint16 AckFlag() const { return ackFlag_; }
+    qint16 TryCount() const { return tryCount_; }
+    // 1 when received bytes may go on to the tracer's display; the download
+    // holds it at 0 while it runs.
+    qint16 LinkIdle() const { return linkIdle_; }
+    void setLinkIdle(bool idle) { linkIdle_ = idle ? 1 : 0; }
+    // What the last arrival left in the receive buffer (31 bytes at most).
+    QByteArray received() const;
+
+    // The transmit buffers, filled by the senders through Frames.
     ShortBytes ShortFrame{};
     LongBytes LongFrame{};
     TestBytes TestFrame{};
     FreeBytes FreeFrame{};
-    std::array<quint8, 31> RxBuf{};
-    qint16 ReplyFlag = 0;
-    qint16 AckFlag = 0;
-    qint16 LinkIdle = 1;
-    qint16 TryCount = 0;
 
 public slots:
     // The receive handler: one arrival of bytes from the line.
@@ -88,13 +95,19 @@ private:
     void DELAY(int count);
     void waited();
     void finish(bool answered);
-    qint16 flag(Flag f) const { return f == Flag::Ack ? AckFlag : ReplyFlag; }
+    qint16 flag(Flag f) const { return f == Flag::Ack ? ackFlag_ : replyFlag_; }
 
     QPointer<Transport> transport_;
     ReceiveLog log_;
     DownloadDump dump_;
     QString trace_;
-    bool writeCheck_ = true;
+    std::array<quint8, 31> RxBuf{};
+    std::size_t received_ = 0;
+    qint16 replyFlag_ = 0;
+    qint16 ackFlag_ = 0;
+    qint16 linkIdle_ = 1;
+    qint16 tryCount_ = 0;
+    bool withController_ = true;
     bool dumpSwitch_ = false;
     int delayMs_ = DefaultDelayMs;
 

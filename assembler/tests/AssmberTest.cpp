@@ -52,7 +52,7 @@ TEST_F(AssmberTest, MacrosLoadOnceAcrossAssembliesUntilTheListIsCleared) {
     const QString program = source({"MACRO_N,3", "MACRO_D,3"});
     ASSERT_TRUE(assmber.runWithoutController(program));
     EXPECT_EQ(assmber.code(), "0000 = 80 - 83\r\n0002 = 90 - 83\r\n0230 = FE - FF\r\n");
-    EXPECT_TRUE(assmber.message().endsWith("0000 -- 0002 = 0002  [ Main PRG. ]\r\n"
+    EXPECT_TRUE(assmber.programMap().endsWith("0000 -- 0002 = 0002  [ Main PRG. ]\r\n"
                                            "0230 -- 0230 = 0000  [ Macro&H 3 ]\r\n"));
     ASSERT_TRUE(assmber.runWithoutController(program));
     EXPECT_EQ(assmber.code(), "0000 = 80 - 83\r\n0002 = 90 - 83\r\n");
@@ -84,7 +84,7 @@ TEST_F(AssmberTest, TheImageFileAndTheProgramMapFileAreNamedAfterTheMap) {
     ASSERT_TRUE(assmber.runWithoutController(source({"IN,0,1", "OUT,1,0", "NOP", "ORG,1", "END"})));
     EXPECT_EQ(TextFile::read(test.path("PLC/PUMP.BIN")).value(), assmber.code() + "\r\n");
     const QString map = TextFile::read(test.path("mac/PUMP.MAP")).value();
-    EXPECT_EQ(map, assmber.message() + "\r\n");
+    EXPECT_EQ(map, assmber.programMap() + "\r\n");
     EXPECT_TRUE(map.endsWith(
         "0000 -- 0004 = 0004  [ Main PRG. ]\r\n0210 -- 0210 = 0000  [ Macro&H 1 ]\r\n\r\n"));
     EXPECT_EQ(assmber.origin(), "528");

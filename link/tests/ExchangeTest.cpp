@@ -52,12 +52,12 @@ TEST_F(Exchange, AttemptsUntilTheWatchedFlagComesUp) {
     };
     for (const auto& c : cases) {
         line.written.clear();
-        link.AckFlag = link.ReplyFlag = 1; // left over from before: cleared by the exchange
+        line.deliver(QByteArray(1, Frames::Ack)); // left over from before: cleared by the exchange
         answerFrom(c.answeredFrom ? c.answeredFrom : 99, c.answer);
         EXPECT_EQ(run(c.watch), c.answered) << c.name;
         EXPECT_EQ(link.trace(), c.trace) << c.name;
-        EXPECT_EQ(link.TryCount, QString(c.trace).count('>')) << c.name;
-        ASSERT_EQ(line.written.size(), link.TryCount) << c.name;
+        EXPECT_EQ(link.TryCount(), QString(c.trace).count('>')) << c.name;
+        ASSERT_EQ(line.written.size(), link.TryCount()) << c.name;
         for (const QByteArray& frame : line.written)
             EXPECT_EQ(frame, QByteArray::fromHex("A55A123456") + char(link.ShortFrame[5]) +
                                  char(link.ShortFrame[6]) + char(link.ShortFrame[7]));
@@ -75,7 +75,7 @@ TEST_F(Exchange, OnlyAnAcknowledgementEndsTheWaitEarly) {
     // A reply without one is waited out: both DELAYs of the attempt, even
     // with an acknowledgement left over from before.
     link.setDelayMs(100);
-    link.AckFlag = 1;
+    line.deliver(QByteArray(1, Frames::Ack));
     answerFrom(1, "\x10");
     QElapsedTimer clock;
     clock.start();
@@ -112,13 +112,13 @@ TEST_F(Exchange, APiecemealProbeAnswerCannotAcknowledgeTheByteWriteAfterIt) {
 }
 
 TEST_F(Exchange, WithoutWrEverySendCountsAsAnsweredEvenWithNothingConnected) {
-    link.setWriteCheck(false);
+    link.setWithController(false);
     link.setDelayMs(60000);
     line.close();
     EXPECT_EQ(run(Link::Flag::Ack), true);
     EXPECT_EQ(link.trace(), ">T1");
-    EXPECT_EQ(link.AckFlag, 1);
-    EXPECT_EQ(link.ReplyFlag, 1);
+    EXPECT_EQ(link.AckFlag(), 1);
+    EXPECT_EQ(link.ReplyFlag(), 1);
 
     link.setTransport(nullptr);
     EXPECT_EQ(run(Link::Flag::Reply, 2), true);
@@ -138,7 +138,7 @@ TEST_F(Exchange, OneAtATime) {
 TEST_F(Exchange, AChainOfExchangesDoesNotNestItsCallbacks) {
     // A download of a large image with "WR" off: each done() starts the next
     // exchange, so finishing inside exchange() would grow the stack per byte.
-    link.setWriteCheck(false);
+    link.setWithController(false);
     QEventLoop loop;
     int done = 0, depth = 0, deepest = 0;
     std::function<void(bool)> next = [&](bool) {

@@ -19,9 +19,6 @@ protected:
         QObject::connect(&link, &Link::tracerReceived,
                          [this](const QString& text) { tracer += text; });
     }
-    QByteArray stored(int count) const {
-        return QByteArray(reinterpret_cast<const char*>(link.RxBuf.data()), count);
-    }
 
     FakeTransport line;
     Link link;
@@ -30,15 +27,17 @@ protected:
 
 TEST_F(ReceiveHandler, AnAcknowledgementAnywhereRaisesTheFlagAndShowsAsZero) {
     for (const char* input : {"5A", "01025A", "5A0102", "AD035A5A"}) {
-        link.AckFlag = link.ReplyFlag = 0;
-        link.RxBuf.fill(0xEE);
-        tracer.clear();
+        FakeTransport fresh;
+        Link other;
+        other.setTransport(&fresh);
+        QString shown;
+        QObject::connect(&other, &Link::tracerReceived, [&](const QString& text) { shown += text; });
         const QByteArray bytes = hex(input);
-        line.deliver(bytes);
-        EXPECT_EQ(link.AckFlag, 1) << input;
-        EXPECT_EQ(link.ReplyFlag, 1) << input;
-        EXPECT_EQ(stored(int(bytes.size())), QByteArray(bytes).replace('\x5A', '\0')) << input;
-        EXPECT_EQ(tracer,
+        fresh.deliver(bytes);
+        EXPECT_EQ(other.AckFlag(), 1) << input;
+        EXPECT_EQ(other.ReplyFlag(), 1) << input;
+        EXPECT_EQ(other.received(), QByteArray(bytes).replace('\x5A', '\0')) << input;
+        EXPECT_EQ(shown,
                   QString::fromLatin1(QByteArray(bytes).replace('\x5A', '\0').toHex().toUpper()));
     }
 }
@@ -47,13 +46,13 @@ TEST_F(ReceiveHandler, BytesPastTheBufferAreDroppedButAnAcknowledgementStillCoun
     QByteArray input(40, '\x11');
     input[35] = '\x5A';
     line.deliver(input);
-    EXPECT_EQ(stored(31), QByteArray(31, '\x11'));
+    EXPECT_EQ(link.received(), QByteArray(31, '\x11'));
     EXPECT_EQ(tracer, QString(62, u'1'));
-    EXPECT_EQ(link.AckFlag, 1);
+    EXPECT_EQ(link.AckFlag(), 1);
 
     // The next arrival fills the buffer from the start again.
     line.deliver(hex("0203"));
-    EXPECT_EQ(stored(3), hex("020311"));
+    EXPECT_EQ(link.received(), hex("0203"));
 }
 
 TEST_F(ReceiveHandler, TheLogBreaksBeforeFilteredBytes) {
@@ -92,12 +91,12 @@ TEST_F(ReceiveHandler, BytesGoToTheDumpOrTheTracerOrNowhere) {
     EXPECT_EQ(tracer, "");
 
     link.setDumpSwitch(false);
-    link.LinkIdle = 0;
+    link.setLinkIdle(false);
     line.deliver(hex("0304"));
     EXPECT_EQ(tracer, "");
-    EXPECT_EQ(link.ReplyFlag, 1);
+    EXPECT_EQ(link.ReplyFlag(), 1);
 
-    link.LinkIdle = 1;
+    link.setLinkIdle(true);
     line.deliver(hex("0304"));
     EXPECT_EQ(tracer, "0304");
     EXPECT_EQ(link.dump().text(), " - 1\r\n\t - 2");

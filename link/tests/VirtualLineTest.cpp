@@ -29,8 +29,7 @@ protected:
 TEST_F(VirtualLine, ADownloadArrivesByteForByte) {
     ASSERT_NE(line, nullptr);
     ASSERT_EQ(runProbe(link), true);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(link.RxBuf.data()), 7),
-              checked("AD03020000"));
+    EXPECT_EQ(link.received(), checked("AD03020000"));
 
     Frames::halt(link.ShortFrame);
     link.send(Link::Buffer::Short);
