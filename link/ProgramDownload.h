@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class Assmber;
+class Link;
+
+// The road of "Assm" from a source text into a running controller, as one
+// state machine on the event loop: the link check (probe, three attempts of
+// two DELAYs), source replacement and the pass, the image check, the halt
+// frame, the macro blocks ("Complace"), the transfer of every image byte with
+// an acknowledged byte write ("TRAN", three attempts of one DELAY each), the
+// .BIN file, the start frame and the program map. The assembler window, obelc
+// and the tests all drive this one machine; none of them holds a step of it.
+// LinkIdle is 0 exactly while the assembly and the transfer run.
+class ProgramDownload : public QObject {
+    Q_OBJECT
+public:
+    enum class Phase {
+        Idle,
+        Probe,    // the link check
+        Assemble, // Rep_prs and the pass
+        Macros,   // the transfer panel reads "Complace"
+        Transfer, // the transfer panel reads "TRAN"
+    };
+    enum class Outcome {
+        Done,            // transferred, started, program map written
+        NoAnswer,        // the probe went unanswered: "RS-232 ERROR !!"
+        AssemblyError,   // the pass failed; the assembler's message names the line
+        MacroError,      // a macro block could not be loaded
+        BadImage,        // a code image record is not hexadecimal: nothing sent
+        NotAcknowledged, // a byte write went unacknowledged: "Load ERROR !!"
+        Stopped,         // the user gave up the transfer; the controller stays halted
+    };
+
+    ProgramDownload(Link& link, Assmber& assmber, QObject* parent = nullptr);
+
+    // Starts the road with the source as the user wrote it; false (nothing
+    // done) while a download runs.
+    bool start(const QString& source);
+    // Gives up a running transfer after the exchange under way; the controller
+    // stays halted and nothing after the transfer runs. Before the transfer
+    // it ends the road where it is, nothing sent after the probe.
+    void stop();
+
+    bool running() const { return phase_ != Phase::Idle; }
+    Phase phase() const { return phase_; }
+    // PB2: the share of the image text sent at the start of the record under
+    // way, i x 100 / length as a single-precision value.
+    float transferPercent() const { return percent_; }
+    // The address of the byte write that went unacknowledged, or of the
+    // record that is not hexadecimal; -1 otherwise.
+    int failedAddress() const { return failedAddress_; }
+    // One line for the user about how the last download ended, "" when done.
+    const QString& failure() const { return failure_; }
+    Outcome outcome() const { return outcome_; }
+
+    // Texts and titles of the messages the window shows.
+    static constexpr const char* NoAnswerText = "RS-232 ERROR !!";
+    static constexpr const char* NotAcknowledgedText = "Load ERROR !!";
+    static constexpr const char* MessageTitle = "norvette-c Hrim";
+    // Captions of the transfer panel by phase.
+    static QString panelCaption(Phase phase);
+
+signals:
+    void phaseChanged(ProgramDownload::Phase phase);
+    // PB2 moved; the attempt trace is the link's own (traceChanged).
+    void transferProgress(float percent);
+    // After the halt frame and after the .BIN file.
+    void beep();
+    void finished(ProgramDownload::Outcome outcome);
+
+private:
+    Link& link_;
+    Assmber& assmber_;
+    Phase phase_ = Phase::Idle;
+    Outcome outcome_ = Outcome::Done;
+    float percent_ = 0;
+    int failedAddress_ = -1;
+    QString failure_;
+};
