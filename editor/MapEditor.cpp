@@ -20,7 +20,7 @@ void MapEditor::start() {
     emit captionsChanged();
     view_.initialise();
     map_.setCurrentPage(0);
-    mapFiles_.setFolder(folder_.path(ProductChoice::product(0).mapFolder));
+    mapFiles_.browser().setFolder(folder_.path(ProductChoice::product(0).mapFolder));
 
     files_.loadTemplates(catalogue_);
     for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
@@ -74,7 +74,7 @@ void MapEditor::setPagesInUse(int pages) {
 void MapEditor::chooseProduct(int index) {
     if (index < 0 || index >= ProductChoice::Count) return;
     product_ = index;
-    mapFiles_.setFolder(folder_.path(ProductChoice::product(index).mapFolder));
+    mapFiles_.browser().setFolder(folder_.path(ProductChoice::product(index).mapFolder));
     emit productChanged(index);
 }
 

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStorageInfo>
 
 namespace {
 const QString Title = QStringLiteral("VantMAP");
@@ -24,40 +23,13 @@ bool endsAsMap(const QString& name) {
 MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
                    const QString& hardwareTable, Prompter& prompter)
     : programFolder_(folder), map_(map), view_(view), hardwareTable_(hardwareTable),
-      prompter_(prompter), folder_(folder.root()) {}
-
-void MapFiles::setFolder(const QString& folder) {
-    folder_ = QDir::cleanPath(folder);
-    emit folderChanged();
-}
-
-QStringList MapFiles::mapFiles() const {
-    return QDir(folder_).entryList({QStringLiteral("*.map")}, QDir::Files,
-                                   QDir::Name | QDir::IgnoreCase);
-}
-
-QStringList MapFiles::folders() const {
-    return QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                   QDir::Name | QDir::IgnoreCase);
-}
-
-QStringList MapFiles::places() const {
-    QStringList places{programFolder_.root(), QDir::homePath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady()) places << volume.rootPath();
-    places.removeDuplicates();
-    return places;
-}
+      prompter_(prompter), browser_(folder.root(), QStringLiteral("*.map")) {}
 
 void MapFiles::setFileName(const QString& name) {
     if (name == fileName_) return;
     fileName_ = name;
     view_.setProjectName(name);
     emit fileNameChanged(name);
-}
-
-QString MapFiles::pathOf(const QString& name) const {
-    return folder_ + u'/' + name;
 }
 
 bool MapFiles::save() {
@@ -67,12 +39,12 @@ bool MapFiles::save() {
     setFileName(name);
 
     QString error;
-    if (!TextFile::write(pathOf(name), MapFile::write(map_, map_.pagesInUse()), &error)) {
+    if (!TextFile::write(browser_.pathOf(name), MapFile::write(map_, map_.pagesInUse()), &error)) {
         prompter_.inform(Title, QStringLiteral("The map was not saved.\n%1").arg(error));
         return false;
     }
-    emit folderChanged();
-    const QString companion = pathOf(MapFile::companionName(name));
+    browser_.rescan();
+    const QString companion = browser_.pathOf(MapFile::companionName(name));
     if (!TextFile::write(companion, hardwareTable_ + QStringLiteral("\r\n"), &error)) {
         prompter_.inform(
             Title, QStringLiteral("The map was saved, its hardware table was not.\n%1").arg(error));
@@ -100,7 +72,7 @@ void MapFiles::loadFromList(const QString& clickedName, const QDateTime& now) {
 
 bool MapFiles::load() {
     if (fileName_.trimmed().isEmpty()) return false;
-    QFile file(pathOf(fileName_));
+    QFile file(browser_.pathOf(fileName_));
     // The map is cleared only once the file is open: a mistyped name must
     // not cost the drawing on screen.
     if (!file.open(QIODevice::ReadOnly)) {

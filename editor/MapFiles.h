@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FolderBrowser.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QStringList>
@@ -19,15 +21,9 @@ public:
     MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
              const QString& hardwareTable, Prompter& prompter);
 
-    const QString& folder() const { return folder_; }
-    void setFolder(const QString& folder);
-    // The "*.map" files of the folder, without regard to case, sorted.
-    QStringList mapFiles() const;
-    // The sub-folders of the folder, without regard to case, sorted.
-    QStringList folders() const;
-    // The places a user can start from: the program folder, the home folder
-    // and the mounted volumes.
-    QStringList places() const;
+    // The folder the file list shows and its "*.map" files.
+    FolderBrowser& browser() { return browser_; }
+    const FolderBrowser& browser() const { return browser_; }
 
     const QString& fileName() const { return fileName_; }
     // Every change of the file-name box; it also names the printed page.
@@ -47,11 +43,9 @@ public:
     void pickFromHistory(const QString& history, qsizetype caret);
 
 signals:
-    void folderChanged();
     void fileNameChanged(const QString& name);
 
 private:
-    QString pathOf(const QString& name) const;
     void appendToLog(const QString& line);
 
     const ProgramFolder& programFolder_;
@@ -59,6 +53,6 @@ private:
     PageView& view_;
     const QString& hardwareTable_;
     Prompter& prompter_;
-    QString folder_;
+    FolderBrowser browser_;
     QString fileName_;
 };

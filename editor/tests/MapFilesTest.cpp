@@ -49,14 +49,14 @@ TEST_F(MapFilesTest, SaveNamesGetTheirExtensionOnce) {
     files().save();
     EXPECT_TRUE(QFileInfo::exists(plc("tank.map")));
     EXPECT_TRUE(QFileInfo::exists(plc("tank.CHR")));
-    EXPECT_EQ(files().mapFiles(), QStringList({"pump.MAP", "tank.map"}));
+    EXPECT_EQ(files().browser().files(), QStringList({"pump.MAP", "tank.map"}));
 }
 
 TEST_F(MapFilesTest, CancelChangesNothing) {
     prompter.answer = false;
     map().cell(0, 0).A = "no.bmp";
     EXPECT_FALSE(files().save());
-    EXPECT_TRUE(files().mapFiles().isEmpty());
+    EXPECT_TRUE(files().browser().files().isEmpty());
     files().setFileName("x.MAP");
     files().loadByName();
     EXPECT_EQ(map().cell(0, 0).A, "no.bmp");
@@ -69,7 +69,7 @@ TEST_F(MapFilesTest, AFailedSaveIsReportedAndKeepsThePreviousFile) {
     map().cell(0, 0).A = "new.bmp";
     // A folder in the companion's place makes the second write fail, and a
     // folder that does not exist makes the first one fail.
-    files().setFolder(t.path("nowhere"));
+    files().browser().setFolder(t.path("nowhere"));
     EXPECT_FALSE(files().save());
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].startsWith("The map was not saved."));
@@ -134,10 +134,10 @@ TEST_F(MapFilesTest, HistoryPicksTheNameAfterTheCaret) {
 }
 
 TEST_F(MapFilesTest, ProductsPointTheFileListAtTheirFolders) {
-    EXPECT_EQ(files().folder(), t.path("PLC"));
+    EXPECT_EQ(files().browser().folder(), t.path("PLC"));
     editor.chooseProduct(2);
-    EXPECT_EQ(files().folder(), t.path("DBL"));
-    EXPECT_TRUE(files().places().contains(QDir::homePath()));
+    EXPECT_EQ(files().browser().folder(), t.path("DBL"));
+    EXPECT_TRUE(files().browser().places().contains(QDir::homePath()));
 }
 
 } // namespace

@@ -1,15 +1,13 @@
 #include "FileFrame.h"
 
 #include "CaptionFile.h"
+#include "FolderBrowserView.h"
 #include "MapFiles.h"
 
-#include <QComboBox>
 #include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -22,27 +20,19 @@ QPushButton* button(const QString& caption, const QString& name) {
 } // namespace
 
 FileFrame::FileFrame(MapFiles& files, QWidget* parent)
-    : QGroupBox(parent), files_(files), places_(new QComboBox), path_(new QLabel),
-      folders_(new QListWidget), mapList_(new QListWidget), name_(new QLineEdit),
+    : QGroupBox(parent), files_(files), lists_(new FolderBrowserView(files.browser())),
+      name_(new QLineEdit),
       save_(button(QStringLiteral("Save"), QStringLiteral("FileButton(0)"))),
       load_(button(QStringLiteral("Load"), QStringLiteral("FileButton(1)"))),
       exit_(button(QStringLiteral("Exit"), QStringLiteral("FileButton(2)"))) {
     setObjectName(QStringLiteral("FileFrame"));
     setAutoFillBackground(true);
-    places_->setObjectName(QStringLiteral("Drive1"));
-    path_->setObjectName(QStringLiteral("DirPath"));
-    path_->setWordWrap(true);
-    folders_->setObjectName(QStringLiteral("Dir1"));
-    mapList_->setObjectName(QStringLiteral("File1"));
     name_->setObjectName(QStringLiteral("Text2"));
     name_->installEventFilter(this);
     auto* history = button(QStringLiteral("History"), QStringLiteral("HistoryButton"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(places_, 0, 0);
-    grid->addWidget(path_, 1, 0);
-    grid->addWidget(folders_, 2, 0);
-    grid->addWidget(mapList_, 0, 1, 3, 1);
+    grid->addWidget(lists_, 0, 0, 3, 2);
     grid->addWidget(name_, 3, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {save_, load_, history, exit_})
@@ -50,22 +40,15 @@ FileFrame::FileFrame(MapFiles& files, QWidget* parent)
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->addWidget(buildHistoryFrame(), 5, 0, 1, 2);
 
-    connect(places_, &QComboBox::activated, this,
-            [this](int index) { files_.setFolder(places_->itemText(index)); });
-    connect(folders_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        files_.setFolder(files_.folder() + u'/' + item->text());
-    });
-    connect(mapList_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { files_.setFileName(item->text()); });
-    connect(mapList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        files_.loadFromList(item->text(), QDateTime::currentDateTime());
+    connect(lists_, &FolderBrowserView::fileClicked, &files_, &MapFiles::setFileName);
+    connect(lists_, &FolderBrowserView::fileDoubleClicked, this, [this](const QString& name) {
+        files_.loadFromList(name, QDateTime::currentDateTime());
     });
     connect(name_, &QLineEdit::textChanged, &files_, &MapFiles::setFileName);
     connect(name_, &QLineEdit::returnPressed, &files_, &MapFiles::loadByName);
     connect(&files_, &MapFiles::fileNameChanged, this, [this](const QString& name) {
         if (name_->text() != name) name_->setText(name);
     });
-    connect(&files_, &MapFiles::folderChanged, this, &FileFrame::refresh);
     connect(save_, &QPushButton::clicked, &files_, &MapFiles::save);
     connect(load_, &QPushButton::clicked, &files_, &MapFiles::load);
     connect(history, &QPushButton::clicked, this, &FileFrame::showHistory);
@@ -115,15 +98,7 @@ bool FileFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FileFrame::refresh() {
-    const QString folder = files_.folder();
-    places_->clear();
-    places_->addItems(files_.places());
-    path_->setText(folder);
-    folders_->clear();
-    folders_->addItem(QStringLiteral(".."));
-    folders_->addItems(files_.folders());
-    mapList_->clear();
-    mapList_->addItems(files_.mapFiles());
+    lists_->refresh();
 }
 
 void FileFrame::setCaptions(const QStringList& captions) {

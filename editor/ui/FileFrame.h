@@ -2,11 +2,9 @@
 
 #include <QGroupBox>
 
+class FolderBrowserView;
 class MapFiles;
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -32,10 +30,7 @@ private:
     void showHistory();
 
     MapFiles& files_;
-    QComboBox* places_;
-    QLabel* path_;
-    QListWidget* folders_;
-    QListWidget* mapList_;
+    FolderBrowserView* lists_;
     QLineEdit* name_;
     QPushButton* save_;
     QPushButton* load_;
