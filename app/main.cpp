@@ -1,8 +1,7 @@
-#include "Form1.h"
-#include "MapEditor.h"
 #include "MessageBoxPrompter.h"
 #include "ProgramFolder.h"
 #include "SingleInstance.h"
+#include "Windows.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,10 +21,8 @@ int main(int argc, char* argv[]) {
     }
     const ProgramFolder folder(root);
     MessageBoxPrompter prompter;
-    MapEditor editor(folder, prompter);
-    Form1 window(editor);
-    prompter.setParent(&window);
-    window.start();
-    window.show();
+    Windows windows(folder, prompter);
+    prompter.setParent(&windows.mapWindow());
+    windows.start();
     return app.exec();
 }

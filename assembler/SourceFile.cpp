@@ -24,3 +24,12 @@ std::optional<QString> SourceFile::load(const ProgramFolder& folder, const QStri
     }
     return lines(*text);
 }
+
+QString SourceFile::saveName(const QString& answer) {
+    if (answer.contains(u".PLC") || answer.contains(u".plc")) return answer;
+    return answer + QStringLiteral(".plc");
+}
+
+bool SourceFile::save(const QString& path, const QString& source, QString* error) {
+    return TextFile::write(path, source + QStringLiteral("\r\n"), error);
+}

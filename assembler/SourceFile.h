@@ -15,4 +15,11 @@ public:
     // it cannot be read (the file browser may have shown another folder).
     static std::optional<QString> load(const ProgramFolder& folder, const QString& name,
                                        QString* error = nullptr);
+
+    // The file name "Save" makes of a typed answer: ".plc" is added unless
+    // the answer holds ".PLC" or ".plc" anywhere.
+    static QString saveName(const QString& answer);
+    // The source text and one CR LF, written atomically: a failed write
+    // leaves the previous file whole and says why in error.
+    static bool save(const QString& path, const QString& source, QString* error = nullptr);
 };

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// Message boxes and the beep, behind an interface so that the cores can ask
+#include <optional>
+
+// Message boxes, the input box and the beep, behind an interface so that the cores can ask
 // and tests can answer.
 class Prompter {
 public:
@@ -10,5 +12,8 @@ public:
     // A question with OK and Cancel; true for OK.
     virtual bool confirm(const QString& title, const QString& text) = 0;
     virtual void inform(const QString& title, const QString& text) = 0;
+    // An input box; nothing on Cancel.
+    virtual std::optional<QString> ask(const QString& title, const QString& prompt,
+                                       const QString& answer) = 0;
     virtual void beep() = 0;
 };

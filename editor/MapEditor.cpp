@@ -88,3 +88,13 @@ void MapEditor::paletteRightPressed(int slot) {
     const GridEditor::Element& element = grid_.element();
     definitions_.paletteCopy(slot, element.bitmapName, element.templateText);
 }
+
+LadderToText::Result MapEditor::text_prs() {
+    LadderToText::Result result =
+        LadderToText::text_prs(map_, catalogue_, mapFiles_.fileName(), folder_);
+    if (!result.saved)
+        prompter_.inform(QStringLiteral("VantMAP"),
+                         QStringLiteral("The instruction text was not kept in %1.\n%2")
+                             .arg(result.file, result.error));
+    return result;
+}

@@ -5,6 +5,7 @@
 #include "ElementDefinitions.h"
 #include "GridEditor.h"
 #include "LabelList.h"
+#include "LadderToText.h"
 #include "LadderMap.h"
 #include "MapFiles.h"
 #include "PageView.h"
@@ -51,6 +52,10 @@ public:
 
     void setOnline(bool online);
     bool online() const { return online_; }
+
+    // Command button 1: the map as instruction text, also kept in plc\ as
+    // the map's ".hrim" file.
+    LadderToText::Result text_prs();
 
     // The element-copy box: while ticked, a right press on a palette slot
     // copies the selected element into it.

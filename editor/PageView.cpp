@@ -99,6 +99,13 @@ void PageView::setGoToRowText(const QString& text) {
     emit changed();
 }
 
+void PageView::unmarkGoToRow() {
+    const int row = rowLabelOf(NumericText::value(goToRowText_));
+    if (row < 0) return;
+    rowBackgrounds_[row] = White;
+    emit changed();
+}
+
 QString PageView::signedNumber(int value) {
     return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value);
 }

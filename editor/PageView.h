@@ -62,6 +62,9 @@ public:
     const QString& goToRowText() const { return goToRowText_; }
     // Every change of the go-to row field: shows the row's page and marks it.
     void setGoToRowText(const QString& text);
+    // The assembler window's commands give the row the field names a white
+    // label again.
+    void unmarkGoToRow();
 
     void pointerOverCell(int cell, int x, int y);
     void pointerOverLabel(int cell, int x, int y);

@@ -67,6 +67,7 @@ void PortSettings::load() {
     // Showing an option counts as clicking it, which rewrites the file; the
     // port it would reopen is the one just opened, so it stays as it is.
     if (portOption_ >= 0 || baudOption_ >= 0) writeFile();
+    emit lineChanged();
 }
 
 bool PortSettings::click(int index) {
@@ -83,12 +84,31 @@ bool PortSettings::click(int index) {
         baudOption_ = index;
     }
     writeFile();
+    emit lineChanged();
     return true;
 }
 
 void PortSettings::setPortOpen(bool open) {
     if (open && !portOpen()) openPort();
     if (!open) closePort();
+    emit lineChanged();
+}
+
+QString PortSettings::lineDescription() const {
+    const bool simulated = target_.compare(QStringLiteral("sim"), Qt::CaseInsensitive) == 0;
+    QString text = QStringLiteral("COM%1 \u2192 ").arg(commPort_);
+    if (simulated)
+        text += QStringLiteral("virtual controller");
+    else
+        text += QStringLiteral("%1, %2 %3%4%5")
+                    .arg(target_)
+                    .arg(line_.baud())
+                    .arg(int(line_.dataBits()))
+                    .arg(LineSettings::parityName(line_.parity()).left(1).toUpper())
+                    .arg(line_.stopBits() == QSerialPort::TwoStop ? 2 : 1);
+    if (portOpen()) return text;
+    return text + (notOpen_.isEmpty() ? QStringLiteral(": closed (off line)")
+                                      : QStringLiteral(": not open, ") + notOpen_);
 }
 
 void PortSettings::readFile() {
@@ -122,7 +142,9 @@ void PortSettings::openPort() {
     const QString& target = target_;
     transport_ = make_(target);
     emit transportChanged(transport_.get());
+    notOpen_.clear();
     if (!transport_) {
+        notOpen_ = QStringLiteral("not a line");
         report(QStringLiteral(
                    "%1: \"%2\" in %3 is not a line. Use a device path, tcp:HOST:PORT or sim.")
                    .arg(QStringLiteral("COM%1").arg(commPort_), target,
@@ -130,10 +152,13 @@ void PortSettings::openPort() {
         return;
     }
     connect(transport_.get(), &Transport::failed, this, [this](const QString& reason) {
+        notOpen_ = reason;
         report(QStringLiteral("%1: %2").arg(portName(), reason));
+        emit lineChanged();
     });
     transport_->setLine(line_);
     if (!transport_->open()) {
+        notOpen_ = transport_->errorString();
         const QStringList ports = PortMap::machinePorts();
         report(QStringLiteral("%1 cannot be opened: %2. The link goes on without a port. "
                               "Serial ports of this machine: %3. %4 says which line each COM is.")
@@ -152,6 +177,7 @@ void PortSettings::reportRefused(const QStringList& refused) {
 }
 
 void PortSettings::closePort() {
+    notOpen_.clear();
     if (transport_) transport_->close();
 }
 

@@ -44,12 +44,18 @@ public:
     int selectedPortOption() const { return portOption_; }
     int selectedBaudOption() const { return baudOption_; }
     Transport* transport() const { return transport_.get(); }
+    // The line in use, for the window to show at all times: "COM1 ->
+    // /dev/ttyUSB0, 9600 8E1", "COM5 -> virtual controller", and why it is
+    // not open when it is not.
+    QString lineDescription() const;
 
     // Option button captions by index ("COM1", "9600", ...); empty for none.
     static QString caption(int option);
 
 signals:
     void transportChanged(Transport* transport);
+    // The port was opened, closed or changed its settings.
+    void lineChanged();
     void problem(const QString& text);
 
 private:
@@ -66,6 +72,7 @@ private:
     MakeTransport make_;
     int commPort_ = DefaultPort;
     QString target_; // the line the port means, read from the mapping file at opening
+    QString notOpen_; // why the port is not open, "" when it is or was closed on purpose
     LineSettings line_;
     int portOption_ = -1;
     int baudOption_ = -1;

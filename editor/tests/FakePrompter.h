@@ -12,9 +12,17 @@ public:
         return answer;
     }
     void inform(const QString&, const QString& text) override { messages << text; }
+    std::optional<QString> ask(const QString&, const QString& prompt,
+                               const QString& shown) override {
+        questions << prompt;
+        shownAnswers << shown;
+        return typed;
+    }
     void beep() override { ++beeps; }
 
     bool answer = true;
+    std::optional<QString> typed; // what the input box returns
+    QStringList shownAnswers;     // what it showed to start with
     QStringList questions;
     QStringList messages;
     int beeps = 0;

@@ -95,6 +95,11 @@ TEST_F(PageViewTest, GoToRowShowsThePageAndMarksTheRow) {
     // The page display resets the label of the text it finds ("27"), so the
     // label coloured by the intermediate "2" stays coloured.
     EXPECT_EQ(view.rowNumberBackground(1), PageView::RowMark);
+
+    // A command of the assembler window whitens the label of the row named.
+    view.unmarkGoToRow();
+    EXPECT_EQ(view.rowNumberBackground(0), PageView::White);
+    EXPECT_EQ(view.rowNumberBackground(1), PageView::RowMark);
 }
 
 TEST_F(PageViewTest, GoToRowZeroAsksForPageMinusOne) {

@@ -129,6 +129,10 @@ QWidget* Form1::buildCommandFrame() {
     commandFrame_ = new QGroupBox;
     commandFrame_->setObjectName(QStringLiteral("CommandFrame"));
     auto* layout = new QHBoxLayout(commandFrame_);
+    convertButton_ = new QPushButton;
+    convertButton_->setObjectName(QStringLiteral("Command1(0)"));
+    connect(convertButton_, &QPushButton::pressed, this, &Form1::convert);
+    layout->addWidget(convertButton_);
     fileButton_ = new QPushButton;
     fileButton_->setObjectName(QStringLiteral("Command1(4)"));
     // Command buttons act as the mouse button goes down.
@@ -260,12 +264,20 @@ QWidget* Form1::buildFeedbackRow() {
 
 QList<QWidget*> Form1::captionedWidgets() const {
     QList<QWidget*> widgets{title_,        elementFrame_, ladderFrame_, instructionFrame_,
-                            commandFrame_, fileButton_,   fileFrame_};
+                            commandFrame_, convertButton_, fileButton_, fileFrame_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
     return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets() +
            operandBox_->captionedWidgets() + definitionFrame_->captionedWidgets() +
            QList<QWidget*>{operandBox_, definitionFrame_};
+}
+
+void Form1::showGoToRow(const QString& row) {
+    goToRow_->setText(row);
+}
+
+void Form1::convert() {
+    emit converted(editor_.text_prs().text);
 }
 
 void Form1::Font_chg() {
@@ -288,6 +300,7 @@ void Form1::applyCaptions() {
     instructionFrame_->setTitle(caption(CaptionFile::InstructionFrame));
     palette_->setCaptions(captions);
     commandFrame_->setTitle(caption(CaptionFile::CommandFrame));
+    convertButton_->setText(caption(CaptionFile::ConvertButton));
     fileButton_->setText(caption(CaptionFile::FileFrameButton));
     fileFrame_->setCaptions(captions);
     operandBox_->setCaptions(captions);

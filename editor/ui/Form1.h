@@ -38,6 +38,12 @@ public:
     void Font_chg();
 
     GridView* grid() const { return grid_; }
+    // The go-to row field takes a row from elsewhere (the assembler's error).
+    void showGoToRow(const QString& row);
+
+signals:
+    // Command button 1 converted the map; the assembler window takes the text.
+    void converted(const QString& source);
 
 private:
     QWidget* buildTopRow();
@@ -45,6 +51,7 @@ private:
     QWidget* buildPageRow();
     QWidget* buildFeedbackRow();
     QWidget* buildCommandFrame();
+    void convert();
     void toggleFileFrame();
     void wireEditing();
     void renderEditing();
@@ -77,6 +84,7 @@ private:
     QPlainTextEdit* preview_ = nullptr;
     QTimer* timer_ = nullptr;
     QGroupBox* commandFrame_ = nullptr;
+    QPushButton* convertButton_ = nullptr;
     QPushButton* fileButton_ = nullptr;
     FileFrame* fileFrame_ = nullptr;
     OperandBox* operandBox_ = nullptr;

@@ -1,6 +1,8 @@
 #include "MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 bool MessageBoxPrompter::confirm(const QString& title, const QString& text) {
@@ -10,6 +12,15 @@ bool MessageBoxPrompter::confirm(const QString& title, const QString& text) {
 
 void MessageBoxPrompter::inform(const QString& title, const QString& text) {
     QMessageBox::warning(parent_, title, text);
+}
+
+std::optional<QString> MessageBoxPrompter::ask(const QString& title, const QString& prompt,
+                                               const QString& answer) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, answer, &ok);
+    if (!ok) return std::nullopt;
+    return text;
 }
 
 void MessageBoxPrompter::beep() {

@@ -12,6 +12,8 @@ public:
 
     bool confirm(const QString& title, const QString& text) override;
     void inform(const QString& title, const QString& text) override;
+    std::optional<QString> ask(const QString& title, const QString& prompt,
+                               const QString& answer) override;
     void beep() override;
 
 private:

@@ -1,0 +1,56 @@
+#include "Windows.h"
+
+#include "AssemblerLink.h"
+#include "Form3.h"
+#include "MapFiles.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
+    : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_) {
+    connect(&form1_, &Form1::converted, this,
+            [this](const QString& source) { assemblerWindow().showConverted(source); });
+    connect(&editor_, &MapEditor::onlineChanged, this,
+            [this](bool online) { station().port().setPortOpen(online); });
+    form1_.installEventFilter(this);
+}
+
+bool Windows::eventFilter(QObject* watched, QEvent* event) {
+    // The map editor's close box ends the program, whatever else is open.
+    if (watched == &form1_ && event->type() == QEvent::Close)
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+Windows::~Windows() = default;
+
+void Windows::start() {
+    form1_.start();
+    form1_.show();
+}
+
+Form3& Windows::assemblerWindow() {
+    if (!form3_) makeAssemblerWindow();
+    return *form3_;
+}
+
+AssemblerLink& Windows::station() {
+    if (!station_) makeAssemblerWindow();
+    return *station_;
+}
+
+void Windows::makeAssemblerWindow() {
+    station_ = std::make_unique<AssemblerLink>(folder_, prompter_);
+    form3_ = std::make_unique<Form3>(*station_);
+    AssemblerLink& station = *station_;
+    station.setMapName(editor_.mapFiles().fileName());
+    connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, &station,
+            &AssemblerLink::setMapName);
+    connect(&station, &AssemblerLink::goToRow, &form1_, &Form1::showGoToRow);
+    connect(&station, &AssemblerLink::commonStepsTaken, &editor_.view(),
+            &PageView::unmarkGoToRow);
+    form3_->resize(1280, 720);
+    form3_->load();
+}

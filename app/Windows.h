@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Form1.h"
+#include "MapEditor.h"
+
+#include <QObject>
+
+#include <memory>
+
+class AssemblerLink;
+class Form3;
+class ProgramFolder;
+class Prompter;
+
+// The program's windows and where they meet: the map editor is the first
+// window; the assembler-and-link window is made and loaded the first time it
+// is needed (a conversion, or the map editor's "on line" / "off line") and
+// afterwards only hidden, never destroyed.
+class Windows : public QObject {
+    Q_OBJECT
+public:
+    Windows(const ProgramFolder& folder, Prompter& prompter);
+    ~Windows() override;
+
+    // The map editor's start-up; then it shows.
+    void start();
+
+    MapEditor& editor() { return editor_; }
+    Form1& mapWindow() { return form1_; }
+    Form3& assemblerWindow();
+    AssemblerLink& station();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void makeAssemblerWindow();
+
+    const ProgramFolder& folder_;
+    Prompter& prompter_;
+    MapEditor editor_;
+    Form1 form1_;
+    std::unique_ptr<AssemblerLink> station_;
+    std::unique_ptr<Form3> form3_;
+};

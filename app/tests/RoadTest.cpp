@@ -1,0 +1,103 @@
+// The whole road with real parts: a shipped map converted by the map
+// editor's command button 1, "Assm" in the assembler window, the real port
+// settings opening a socat pty, and the virtual controller on its other end.
+
+#include "AssemblerLink.h"
+#include "CodeImage.h"
+#include "FakePrompter.h"
+#include "Form3.h"
+#include "MapFiles.h"
+#include "SerialTransport.h"
+#include "ShippedFolder.h"
+#include "SocatPair.h"
+#include "TextFile.h"
+#include "VirtualController.h"
+#include "Windows.h"
+
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Road : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pair.ready());
+        TextFile::write(shipped.path("def/comports.def"), "COM1=" + pair.a + "\r\n");
+        TextFile::write(shipped.path("def/rs232.def"), " 1\r\n9600,e,8,1\r\n");
+        QObject::connect(&far, &Transport::bytesArrived, &controller, &VirtualController::receive);
+        QObject::connect(&controller, &VirtualController::reply, &far, &Transport::write);
+        QObject::connect(&controller, &VirtualController::handled,
+                         [this](const QByteArray&, const QString& meaning) { line << meaning; });
+        ASSERT_TRUE(far.open()) << far.errorString().toStdString();
+        windows.start();
+        windows.editor().mapFiles().browser().setFolder(shipped.path("PLC"));
+        windows.editor().mapFiles().setFileName("LATCH.MAP");
+        ASSERT_TRUE(windows.editor().mapFiles().load());
+    }
+
+    // Presses the map editor's command button 1, then clicks "Assm" and
+    // waits for the road's end.
+    ProgramDownload::Outcome convertAndAssemble() {
+        QTest::mousePress(windows.mapWindow().findChild<QPushButton*>("Command1(0)"),
+                          Qt::LeftButton);
+        Form3& form3 = windows.assemblerWindow();
+        form3.findChild<QPushButton*>("Command1(0)")->click();
+        const ProgramDownload& download = windows.station().download();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !download.running(); }, 60000));
+        return download.outcome();
+    }
+
+    QTemporaryDir lines;
+    SocatPair pair{lines.path()};
+    ShippedFolder shipped;
+    SerialTransport far{pair.b};
+    VirtualController controller;
+    QStringList line;
+    ProgramFolder folder{shipped.path()};
+    FakePrompter prompter;
+    Windows windows{folder, prompter};
+};
+
+TEST_F(Road, AShippedMapRunsInTheControllerWithExactlyTheBytesOfItsImageFile) {
+    ASSERT_EQ(convertAndAssemble(), ProgramDownload::Outcome::Done)
+        << windows.station().message().toStdString();
+    Form3& form3 = windows.assemblerWindow();
+    EXPECT_TRUE(form3.isVisible());
+    EXPECT_TRUE(form3.findChild<QPlainTextEdit*>("Text4")->toPlainText().contains("PEND"));
+
+    const auto image = TextFile::read(shipped.path("plc/LATCH.BIN"));
+    ASSERT_TRUE(image.has_value());
+    const QList<CodeImage::Record> records = CodeImage::records(*image);
+    ASSERT_FALSE(records.isEmpty());
+    for (const CodeImage::Record& r : records) {
+        EXPECT_EQ(controller.memory(quint16(r.address)), r.even) << r.address;
+        EXPECT_EQ(controller.memory(quint16(r.address + 1)), r.odd) << r.address;
+    }
+    EXPECT_TRUE(controller.running());
+
+    // Probe, halt, one acknowledged write per image byte, start.
+    ASSERT_EQ(line.size(), 3 + 2 * records.size()) << line.join('\n').toStdString();
+    EXPECT_TRUE(line.first().startsWith("read 1 register(s) from 1"));
+    EXPECT_EQ(line[1], "halt");
+    for (int i = 2; i < line.size() - 1; ++i)
+        EXPECT_TRUE(line[i].startsWith("write ")) << line[i].toStdString();
+    EXPECT_EQ(line.last(), "start");
+    EXPECT_TRUE(windows.station().message().contains("[ Main PRG. ]"));
+}
+
+TEST_F(Road, AnAssemblyErrorTakesTheMapEditorToTheFailingRow) {
+    // An element whose template is not an instruction makes the pass fail.
+    TextFile::write(shipped.path("def/Replace.def"), "IN,[NOT_AN_INSTRUCTION,]\r\n");
+    EXPECT_EQ(convertAndAssemble(), ProgramDownload::Outcome::AssemblyError);
+    EXPECT_TRUE(windows.station().message().startsWith("Error in Line "));
+    EXPECT_EQ(windows.mapWindow().findChild<QLineEdit*>("Text13")->text(),
+              windows.station().assmber().goToRow());
+    EXPECT_FALSE(windows.station().assmber().goToRow().isEmpty());
+    EXPECT_FALSE(line.contains("halt")) << "nothing may be sent after a failed pass";
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "Assmber.h"
+#include "FolderBrowser.h"
+#include "Link.h"
+#include "PortSettings.h"
+#include "ProgramDownload.h"
+#include "RunControl.h"
+
+#include <QObject>
+
+class ProgramFolder;
+class Prompter;
+
+// The assembler-and-link window's state behind the window: the port and the
+// link every sender goes through, the assembler, the download, the run/stop
+// button and the source browser; and what the command row does.
+class AssemblerLink : public QObject {
+    Q_OBJECT
+public:
+    enum Command { Assm = 0, Save = 1, Load = 2, Print = 3, RunStop = 4 };
+    static constexpr int Commands = 5;
+    static constexpr const char* Title = "Vant Obel Assmber";
+
+    AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QObject* parent = nullptr);
+
+    // What loading the window does: the port opens as rs232.def says.
+    void load();
+
+    // A click on the command row with the source box's text. Every click
+    // first asks the map editor to whiten its go-to row label and the tracer
+    // to stop (commonStepsTaken) and beeps; "Load" is the window's own.
+    void command(int index, const QString& source);
+    static QString commandCaption(int index);
+
+    // A double click in the file list: the source box's new text, read from
+    // the plc folder; nothing (and the user told why) when it cannot be read.
+    std::optional<QString> loadSource(const QString& name);
+    // The source-name box.
+    const QString& sourceName() const { return sourceName_; }
+    void setSourceName(const QString& name) { sourceName_ = name; }
+    // The map's name in the map editor: it names the .BIN and program map files.
+    void setMapName(const QString& name) { assmber_.setMapName(name); }
+    // "WR" for the link and the assembler alike.
+    void setWithController(bool on);
+    bool withController() const { return link_.withController(); }
+    // Text18: a sub-folder of MACRO for the macro files; typing one ticks "WR".
+    void setMacroFolder(const QString& folder);
+
+    // What the message box shows after the last command.
+    const QString& message() const { return message_; }
+
+    Link& link() { return link_; }
+    PortSettings& port() { return port_; }
+    Assmber& assmber() { return assmber_; }
+    ProgramDownload& download() { return download_; }
+    const RunControl& runControl() const { return runControl_; }
+    FolderBrowser& browser() { return browser_; }
+
+signals:
+    // The three steps every click of the command row takes before its own.
+    void commonStepsTaken();
+    void messageChanged();
+    void sourceNameChanged(const QString& name);
+    void runCaptionChanged(const QString& caption);
+    void withControllerChanged(bool on);
+    // An assembly error: the map editor's go-to row field takes this text.
+    void goToRow(const QString& row);
+
+private:
+    void save(const QString& source);
+    void finished(ProgramDownload::Outcome outcome);
+    void setMessage(const QString& text);
+
+    const ProgramFolder& folder_;
+    Prompter& prompter_;
+    Link link_;
+    PortSettings port_;
+    Assmber assmber_;
+    ProgramDownload download_;
+    RunControl runControl_;
+    FolderBrowser browser_;
+    QString sourceName_;
+    QString message_;
+};

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class AssemblerLink;
+class FolderBrowserView;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class TransferPanel;
+
+// The assembler-and-link window: the source box and its browser, the work,
+// code and listing boxes, the message box, the macro fields, the port and
+// baud options, the line in use, the command row and the transfer panel. It
+// renders AssemblerLink's state and turns the user's actions into calls on it.
+class Form3 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form3(AssemblerLink& station, QWidget* parent = nullptr);
+
+    // Loading the window: the port opens as rs232.def says.
+    void load();
+    // Command button 1 of the map editor: the converted text goes into the
+    // source box, and the box has the focus.
+    void showConverted(const QString& source);
+
+    // The tracer's poll timer; the command row stops it.
+    QTimer* Timer1() const { return timer1_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* buildCommandRow();
+    QWidget* buildOptions();
+    QWidget* buildSourceColumn();
+    QWidget* buildBoxes();
+    QWidget* buildMacroColumn();
+    void placeTransferPanel();
+    void renderOptions();
+    void renderLine();
+    void renderAssembly();
+    void renderPhase();
+    void downloadFinished();
+    void showCursor();
+
+    AssemblerLink& station_;
+    std::array<QPushButton*, 5> commands_{};
+    QLabel* line_ = nullptr;
+    std::array<QRadioButton*, 11> options_{};
+    QLineEdit* sourceName_ = nullptr;
+    QPlainTextEdit* source_ = nullptr;
+    QLineEdit* cursor_ = nullptr;
+    QGroupBox* browserPanel_ = nullptr;
+    FolderBrowserView* browser_ = nullptr;
+    std::array<QPlainTextEdit*, 3> boxes_{};
+    QPlainTextEdit* message_ = nullptr;
+    QCheckBox* withController_ = nullptr;
+    QCheckBox* clearMacros_ = nullptr;
+    QLineEdit* macroFolder_ = nullptr;
+    QPlainTextEdit* loadedMacros_ = nullptr;
+    QPlainTextEdit* macroText_ = nullptr;
+    QLineEdit* origin_ = nullptr;
+    QWidget* pb1_ = nullptr;
+    TransferPanel* transfer_ = nullptr;
+    QTimer* timer1_ = nullptr;
+};
