@@ -2,6 +2,7 @@
 
 #include "Frames.h"
 #include "Link.h"
+#include "ProgramDownload.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -68,4 +69,20 @@ inline int writeBytes(Link& link, quint16 first, const QByteArray& data, int ms 
     link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
     runFor(loop, ms);
     return acknowledged;
+}
+
+// Runs a download of source to its end: how it ended, or nothing when it did
+// not start or not end within ms.
+inline std::optional<ProgramDownload::Outcome> runDownload(ProgramDownload& download,
+                                                           const QString& source, int ms = 60000) {
+    std::optional<ProgramDownload::Outcome> outcome;
+    QEventLoop loop;
+    const QMetaObject::Connection ended = QObject::connect(&download, &ProgramDownload::finished,
+                                                           &loop, [&](ProgramDownload::Outcome o) {
+                                                               outcome = o;
+                                                               loop.quit();
+                                                           });
+    if (download.start(source)) runFor(loop, ms);
+    QObject::disconnect(ended);
+    return outcome;
 }
