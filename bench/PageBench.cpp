@@ -20,6 +20,9 @@ class QuietPrompter : public Prompter {
 public:
     bool confirm(const QString&, const QString&) override { return true; }
     void inform(const QString&, const QString&) override {}
+    std::optional<QString> ask(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     void beep() override {}
 };
 

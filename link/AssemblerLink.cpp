@@ -45,7 +45,9 @@ void AssemblerLink::setMacroFolder(const QString& folder) {
     setWithController(true);
 }
 
-void AssemblerLink::command(int index, const QString& source) {
+void AssemblerLink::command(int index, const QString& box) {
+    // A text box may hand its lines over with bare line feeds.
+    const QString source = SourceFile::lines(box);
     emit commonStepsTaken();
     prompter_.beep();
     switch (index) {

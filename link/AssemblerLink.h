@@ -30,7 +30,7 @@ public:
     // A click on the command row with the source box's text. Every click
     // first asks the map editor to whiten its go-to row label and the tracer
     // to stop (commonStepsTaken) and beeps; "Load" is the window's own.
-    void command(int index, const QString& source);
+    void command(int index, const QString& box);
     static QString commandCaption(int index);
 
     // A double click in the file list: the source box's new text, read from
