@@ -5,6 +5,7 @@
 #include "MapFiles.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QEvent>
 
 Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
@@ -51,6 +52,8 @@ void Windows::makeAssemblerWindow() {
     connect(&station, &AssemblerLink::goToRow, &form1_, &Form1::showGoToRow);
     connect(&station, &AssemblerLink::commonStepsTaken, &editor_.view(),
             &PageView::unmarkGoToRow);
-    form3_->resize(1280, 720);
+    // Large, but inside the screen with its frame.
+    const QRect screen = form1_.screen()->availableGeometry();
+    form3_->resize(qMin(1280, screen.width() - 40), qMin(720, screen.height() - 60));
     form3_->load();
 }

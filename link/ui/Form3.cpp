@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +27,8 @@ QPlainTextEdit* box(const QString& name, const QString& placeholder) {
     auto* edit = named(new QPlainTextEdit, name);
     edit->setPlaceholderText(placeholder);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Instruction text lines up by its blanks.
+    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return edit;
 }
 
