@@ -14,9 +14,11 @@
 #include "VirtualController.h"
 #include "Windows.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -100,6 +102,15 @@ TEST_F(Road, AnAssemblyErrorTakesTheMapEditorToTheFailingRow) {
               windows.station().assmber().goToRow());
     EXPECT_EQ(windows.station().assmber().goToRow(), "2");
     EXPECT_FALSE(line.contains("halt")) << "nothing may be sent after a failed pass";
+}
+
+TEST_F(Road, TheMapEditorsLinkOptionsOpenAndCloseThePort) {
+    windows.mapWindow().findChild<QRadioButton*>("OnLine")->click();
+    EXPECT_TRUE(windows.station().port().portOpen());
+    windows.mapWindow().findChild<QRadioButton*>("OffLine")->click();
+    EXPECT_FALSE(windows.station().port().portOpen());
+    EXPECT_TRUE(windows.assemblerWindow().findChild<QLabel*>("LineStatus")->text().endsWith(
+        ": closed (off line)"));
 }
 
 } // namespace
