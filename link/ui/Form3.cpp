@@ -2,6 +2,7 @@
 
 #include "AssemblerLink.h"
 #include "ControlFactory.h"
+#include "Named.h"
 #include "FolderBrowserView.h"
 #include "TransferPanel.h"
 
@@ -18,10 +19,6 @@
 #include <QTimer>
 
 namespace {
-template <typename W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QPlainTextEdit* box(const QString& name, const QString& placeholder) {
     auto* edit = named(new QPlainTextEdit, name);

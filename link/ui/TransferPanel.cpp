@@ -1,6 +1,7 @@
 #include "TransferPanel.h"
 
 #include "ControlFactory.h"
+#include "Named.h"
 #include "Link.h"
 #include "NumericText.h"
 
@@ -12,12 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
-template <typename W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-} // namespace
 
 TransferPanel::TransferPanel(Link& link, QWidget* parent)
     : QGroupBox(parent), link_(link),
