@@ -4,10 +4,8 @@
 #include "CommandStart.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
-#include "SourceFile.h"
-#include "TextCodec.h"
+#include "SourceInput.h"
 
-#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -47,18 +45,6 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     return {};
 }
 
-// The source from a file or stdin, as the assembler's source box holds it.
-std::optional<QString> readSource(const QString& name, QString& error) {
-    QFile file;
-    const bool opened = name == u"-" ? file.open(stdin, QIODevice::ReadOnly)
-                                     : (file.setFileName(name), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        error = name + QStringLiteral(": ") + file.errorString();
-        return std::nullopt;
-    }
-    return SourceFile::lines(TextCodec::decode(file.readAll()));
-}
-
 } // namespace
 
 const char* AssembleCommand::usage() {
@@ -90,12 +76,8 @@ int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream&
         return *status;
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;
-    QString error;
-    const auto source = readSource(options.source, error);
-    if (!source) {
-        err << "obelc: cannot read " << error << "\n";
-        return 1;
-    }
+    const auto source = SourceInput::read(options.source, err);
+    if (!source) return 1;
 
     const ProgramFolder folder(root);
     Assmber assmber(folder);
