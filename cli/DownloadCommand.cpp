@@ -46,17 +46,11 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             options.delayMs = value.toInt(&number);
             if (!number || options.delayMs <= 0)
                 return QStringLiteral("--delay needs milliseconds, not ") + value;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return QStringLiteral("unknown option ") + arg;
-        } else if (options.source.isEmpty()) {
-            options.source = arg;
-        } else {
-            return QStringLiteral("one source only, not also ") + arg;
+        } else if (error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
+            return error;
         }
     }
-    if (!help && options.source.isEmpty())
-        return QStringLiteral("no source given (a file, or - for stdin)");
-    return {};
+    return SourceInput::named(options.source, help);
 }
 
 int statusOf(ProgramDownload::Outcome outcome) {

@@ -16,3 +16,15 @@ std::optional<QString> SourceInput::read(const QString& name, QTextStream& err) 
     }
     return SourceFile::lines(TextCodec::decode(file.readAll()));
 }
+
+QString SourceInput::takeName(const QString& arg, QString& name) {
+    if (arg.startsWith(u'-') && arg.size() > 1) return QStringLiteral("unknown option ") + arg;
+    if (!name.isEmpty()) return QStringLiteral("one source only, not also ") + arg;
+    name = arg;
+    return {};
+}
+
+QString SourceInput::named(const QString& name, bool help) {
+    return help || !name.isEmpty() ? QString()
+                                   : QStringLiteral("no source given (a file, or - for stdin)");
+}
