@@ -4,10 +4,8 @@
 #include "CommandStart.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
-#include "SourceFile.h"
-#include "TextCodec.h"
+#include "SourceInput.h"
 
-#include <QFile>
 #include <QTextStream>
 
 namespace {
@@ -34,29 +32,11 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             (arg == u"--macros"    ? options.macros
              : arg == u"--listing" ? options.listing
                                    : options.map) = true;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return QStringLiteral("unknown option ") + arg;
-        } else if (options.source.isEmpty()) {
-            options.source = arg;
-        } else {
-            return QStringLiteral("one source only, not also ") + arg;
+        } else if (QString error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
+            return error;
         }
     }
-    if (!help && options.source.isEmpty())
-        return QStringLiteral("no source given (a file, or - for stdin)");
-    return {};
-}
-
-// The source from a file or stdin, as the assembler's source box holds it.
-std::optional<QString> readSource(const QString& name, QString& error) {
-    QFile file;
-    const bool opened = name == u"-" ? file.open(stdin, QIODevice::ReadOnly)
-                                     : (file.setFileName(name), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        error = name + QStringLiteral(": ") + file.errorString();
-        return std::nullopt;
-    }
-    return SourceFile::lines(TextCodec::decode(file.readAll()));
+    return SourceInput::named(options.source, help);
 }
 
 } // namespace
@@ -90,12 +70,8 @@ int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream&
         return *status;
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;
-    QString error;
-    const auto source = readSource(options.source, error);
-    if (!source) {
-        err << "obelc: cannot read " << error << "\n";
-        return 1;
-    }
+    const auto source = SourceInput::read(options.source, err);
+    if (!source) return 1;
 
     const ProgramFolder folder(root);
     Assmber assmber(folder);

@@ -2,7 +2,9 @@
 
 #include "AssembleCommand.h"
 #include "ConvertCommand.h"
+#include "DownloadCommand.h"
 #include "PortsCommand.h"
+#include "RunStopCommand.h"
 #include "SimCommand.h"
 
 #include <QCoreApplication>
@@ -17,6 +19,9 @@ const char* usage() {
            "Commands:\n"
            "  convert   convert a ladder map into instruction text\n"
            "  assemble  assemble instruction text into a code image\n"
+           "  download  assemble instruction text and load it into the controller\n"
+           "  run       start the controller\n"
+           "  stop      halt the controller\n"
            "  sim       run the virtual controller on a pty or a TCP port\n"
            "  ports     show which line each port option means, and this machine's ports\n"
            "\n"
@@ -41,6 +46,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == u"convert") return ConvertCommand::run(args, out, err);
     if (command == u"assemble") return AssembleCommand::run(args, out, err);
+    if (command == u"download") return DownloadCommand::run(args, out, err);
+    if (command == u"run") return RunStopCommand::run(RunStopCommand::Frame::Start, args, out, err);
+    if (command == u"stop") return RunStopCommand::run(RunStopCommand::Frame::Halt, args, out, err);
     if (command == u"sim") return SimCommand::run(args, out, err);
     if (command == u"ports") return PortsCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();

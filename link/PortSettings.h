@@ -32,6 +32,9 @@ public:
     // What the window does as it loads: read the file, open the port, show
     // the options that match and so rewrite the file.
     void load();
+    // Only reads the file: the port option and line settings it remembers,
+    // nothing opened or rewritten (for obelc).
+    void readFile();
     // A click on option button `option`; false when no such option exists.
     bool click(int option);
     // "on line" and "off line" of the main window.
@@ -59,7 +62,6 @@ signals:
     void problem(const QString& text);
 
 private:
-    void readFile();
     void writeFile();
     void openPort();
     void closePort();

@@ -7,7 +7,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <functional>
 #include <optional>
 
 // Runs loop until it quits, or for ms at most. The timer is its own and goes
@@ -46,29 +45,6 @@ inline std::optional<bool> runProbe(Link& link, int ms = 250) {
         runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2);
     link.setDelayMs(own);
     return answered;
-}
-
-// Writes data from address first with acknowledged byte writes, one after
-// the other as the download does; returns how many were acknowledged
-// before the first that was not.
-inline int writeBytes(Link& link, quint16 first, const QByteArray& data, int ms = 60000) {
-    int acknowledged = 0;
-    QEventLoop loop;
-    std::function<void(bool)> next = [&](bool answered) {
-        if (answered) ++acknowledged;
-        if (!answered || acknowledged == data.size()) {
-            loop.quit();
-            return;
-        }
-        Frames::byteWrite(link.ShortFrame, quint16(first + acknowledged),
-                          quint8(data[acknowledged]));
-        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-    };
-    if (data.isEmpty()) return 0;
-    Frames::byteWrite(link.ShortFrame, first, quint8(data[0]));
-    link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-    runFor(loop, ms);
-    return acknowledged;
 }
 
 // Runs a download of source to its end: how it ended, or nothing when it did

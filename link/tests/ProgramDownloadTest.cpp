@@ -2,7 +2,6 @@
 #include "Assmber.h"
 #include "LinkRun.h"
 #include "ProgramFolder.h"
-#include "VirtualTransport.h"
 
 #include "FakeTransport.h"
 #include "TestBytes.h"
@@ -10,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -233,30 +231,6 @@ TEST(DownloadOfALongImage, EightKibibytesCompleteOnASmallStack) {
     ASSERT_TRUE(thread->wait(120000));
     EXPECT_EQ(outcome, Outcome::Done);
     EXPECT_EQ(frames, 1 + 1 + 8192 + 1);
-}
-
-TEST(DownloadToTheVirtualController, TheControllerHoldsTheImageAndRuns) {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath("def");
-    const ProgramFolder folder(dir.path());
-    VirtualTransport line;
-    line.open();
-    Link link;
-    link.setTransport(&line);
-    link.setDelayMs(200); // the probe's reply is waited out in full
-    Assmber assmber(folder);
-    assmber.setWithController(true);
-    ProgramDownload download(link, assmber);
-
-    ASSERT_EQ(runDownload(download, TwoRecords + "            ORG,1\r\n            END\r\n"),
-              Outcome::Done);
-    const QList<CodeImage::Record> records = CodeImage::records(assmber.code());
-    ASSERT_EQ(records.size(), 3);
-    for (const CodeImage::Record& r : records) {
-        EXPECT_EQ(line.controller().memory(quint16(r.address)), r.even) << r.address;
-        EXPECT_EQ(line.controller().memory(quint16(r.address + 1)), r.odd) << r.address;
-    }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return line.controller().running(); }, 5000));
 }
 
 } // namespace

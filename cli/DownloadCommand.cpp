@@ -1,0 +1,155 @@
+#include "DownloadCommand.h"
+
+#include "Assmber.h"
+#include "CommandStart.h"
+#include "Link.h"
+#include "PortOption.h"
+#include "ProgramDownload.h"
+#include "ProgramFolder.h"
+#include "ProgramFolderOption.h"
+#include "ProgressReport.h"
+#include "SourceInput.h"
+#include "Transport.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <unistd.h>
+
+namespace {
+
+enum Status { Done = 0, Failed = 1, Usage = 2, NoAnswer = 3, NotAcknowledged = 4, NoPort = 5 };
+
+struct Options {
+    PortOption::Choice line;
+    QString mapName;
+    int delayMs = Link::DefaultDelayMs;
+    QString source;
+};
+
+QString parse(const QStringList& args, Options& options, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString error;
+        if (PortOption::take(args, i, options.line, error)) {
+            if (!error.isEmpty()) return error;
+        } else if (arg == u"-h" || arg == u"--help") {
+            help = true;
+        } else if (arg == u"--name" || arg == u"--delay") {
+            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+            const QString& value = args[++i];
+            if (arg == u"--name") {
+                options.mapName = value;
+                continue;
+            }
+            bool number = false;
+            options.delayMs = value.toInt(&number);
+            if (!number || options.delayMs <= 0)
+                return QStringLiteral("--delay needs milliseconds, not ") + value;
+        } else if (error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
+            return error;
+        }
+    }
+    return SourceInput::named(options.source, help);
+}
+
+int statusOf(ProgramDownload::Outcome outcome) {
+    switch (outcome) {
+    case ProgramDownload::Outcome::Done:
+        return Done;
+    case ProgramDownload::Outcome::NoAnswer:
+        return NoAnswer;
+    case ProgramDownload::Outcome::NotAcknowledged:
+        return NotAcknowledged;
+    case ProgramDownload::Outcome::AssemblyError:
+    case ProgramDownload::Outcome::MacroError:
+    case ProgramDownload::Outcome::BadImage:
+    case ProgramDownload::Outcome::Stopped:
+        break;
+    }
+    return Failed;
+}
+
+// Runs the download on the application's event loop; the status to end with.
+int download(const Options& options, const ProgramFolder& folder, const QString& source,
+             QTextStream& err) {
+    const PortOption::Line line = PortOption::open(folder, options.line, err);
+    if (!line.transport) return NoPort;
+    Link link;
+    link.setTransport(line.transport.get());
+    link.setDelayMs(options.delayMs);
+    Assmber assmber(folder);
+    assmber.setWithController(true);
+    assmber.setMapName(options.mapName);
+    ProgramDownload road(link, assmber);
+    ProgressReport progress(err, isatty(STDERR_FILENO));
+    QObject::connect(&road, &ProgramDownload::transferProgress,
+                     [&](float percent) { progress.show(percent); });
+    QObject::connect(&road, &ProgramDownload::finished, [&](ProgramDownload::Outcome outcome) {
+        QCoreApplication::exit(statusOf(outcome));
+    });
+    // A line served over TCP tells only later that it cannot be had.
+    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
+        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
+        QCoreApplication::exit(NoPort);
+    });
+    road.start(source);
+    const int status = QCoreApplication::exec();
+    progress.end(status == Done);
+    if (status == NoPort) return status;
+    if (road.outcome() == ProgramDownload::Outcome::NoAnswer)
+        err << "obelc: " << road.failure() << " (no answer on " << line.name << ")\n";
+    else if (status != Done)
+        err << (road.outcome() == ProgramDownload::Outcome::AssemblyError
+                    ? QString()
+                    : QStringLiteral("obelc: "))
+            << road.failure() << "\n";
+    for (const QString& fileError : assmber.fileErrors())
+        err << "obelc: cannot write " << fileError << "\n";
+    return status == Done && !assmber.fileErrors().isEmpty() ? int(Failed) : status;
+}
+
+} // namespace
+
+const char* DownloadCommand::usage() {
+    return "usage: obelc download [-C PROGRAM_DIR] [--port PORT] [--baud N] [--name MAPNAME]\n"
+           "                      [--delay MS] SOURCE|-\n"
+           "\n"
+           "Checks the link to the controller, assembles SOURCE (a file, or - for stdin)\n"
+           "with its macro blocks, halts the controller, writes the image into it byte by\n"
+           "byte (each acknowledged, three attempts) and starts it, as the assembler\n"
+           "window's \"Assm\" does with \"WR\" ticked. Progress goes to stderr.\n"
+           "\n"
+           "%1"
+           "  --name MAPNAME  the map's name: writes plc/NAME.BIN and mac/MAPNAME once the\n"
+           "                  whole image is in the controller\n"
+           "  --delay MS      the length of one DELAY, the wait for an answer (default 300)\n"
+           "  -h, --help      this text\n"
+           "\n"
+           "Exit status:\n"
+           "  0  the program is in the controller and runs\n"
+           "  1  an assembly or macro error, or a code image record that does not read\n"
+           "     (the report on stderr; nothing sent after the link check), or a file\n"
+           "     that could not be written\n"
+           "  2  bad usage\n"
+           "  3  no answer to the link check (\"RS-232 ERROR !!\")\n"
+           "  4  a byte write not acknowledged (\"Load ERROR !!\" and its address); the\n"
+           "     controller stays halted\n"
+           "  5  the port cannot be opened (its name and the reason)\n";
+}
+
+int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Options options;
+    bool help = false;
+    const QString usageError = parse(args, options, help);
+    const QByteArray text =
+        QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())).toLatin1();
+    if (const auto status =
+            CommandStart::afterParse("download", usageError, help, text.constData(), out, err))
+        return *status;
+    const QString root = ProgramFolderOption::resolve(options.line.programDir, err);
+    if (root.isEmpty()) return Failed;
+    const auto source = SourceInput::read(options.source, err);
+    if (!source) return Failed;
+    return download(options, ProgramFolder(root), *source, err);
+}

@@ -1,0 +1,81 @@
+#include "PortOption.h"
+
+#include "LineSettings.h"
+#include "PortMap.h"
+#include "PortSettings.h"
+#include "ProgramFolder.h"
+#include "Transport.h"
+#include "Transports.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace {
+
+QString lineText(const QString& baud) {
+    return baud + QStringLiteral(",e,8,1");
+}
+
+// The port number of "COMn", 0 for any other text.
+int comNumber(const QString& port) {
+    static const QRegularExpression com(QStringLiteral("^COM([0-9]+)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = com.match(port);
+    const int n = match.hasMatch() ? match.captured(1).toInt() : 0;
+    return n >= 1 && n <= PortSettings::MaxPort ? n : 0;
+}
+
+} // namespace
+
+bool PortOption::take(const QStringList& args, int& i, Choice& choice, QString& error) {
+    const QString& arg = args[i];
+    if (arg != u"-C" && arg != u"--port" && arg != u"--baud") return false;
+    if (i + 1 >= args.size()) {
+        error = arg + QStringLiteral(" needs a value");
+        return true;
+    }
+    const QString& value = args[++i];
+    (arg == u"-C" ? choice.programDir : arg == u"--port" ? choice.port : choice.baud) = value;
+    bool number = false;
+    if (arg == u"--baud" &&
+        (value.toInt(&number) <= 0 || !number || !LineSettings::parse(lineText(value))))
+        error = QStringLiteral("--baud needs a rate in bits per second, not ") + value;
+    return true;
+}
+
+PortOption::Line PortOption::open(const ProgramFolder& folder, const Choice& choice,
+                                  QTextStream& err) {
+    PortSettings remembered(folder, &Transports::make);
+    QObject::connect(&remembered, &PortSettings::problem,
+                     [&err](const QString& text) { err << "obelc: " << text << "\n"; });
+    remembered.readFile();
+    const int port = choice.port.isEmpty() ? remembered.commPort() : comNumber(choice.port);
+    const QString target = port ? PortMap::read(folder).target(port) : choice.port;
+    Line line{Transports::make(target),
+              port ? QStringLiteral("COM%1 (%2)").arg(port).arg(target) : target};
+    if (!line.transport) {
+        err << "obelc: " << line.name
+            << " is not a line: use a device path, tcp:HOST:PORT or sim\n";
+        return line;
+    }
+    const auto settings =
+        LineSettings::parse(choice.baud.isEmpty() ? remembered.settings() : lineText(choice.baud));
+    QStringList refused = line.transport->setLine(*settings);
+    if (!line.transport->open()) {
+        err << "obelc: cannot open " << line.name << ": " << line.transport->errorString() << "\n";
+        line.transport.reset();
+        return line;
+    }
+    refused += line.transport->refusedAtOpen();
+    if (!refused.isEmpty())
+        err << "obelc: " << line.name << " does not take " << refused.join(QStringLiteral(", "))
+            << "; going on without\n";
+    return line;
+}
+
+const char* PortOption::usage() {
+    return "  -C PROGRAM_DIR  the program folder (default: the one Obel uses)\n"
+           "  --port PORT     COM1-COM5 (through def/comports.def), a device path,\n"
+           "                  tcp:HOST:PORT or sim (default: the port of def/rs232.def)\n"
+           "  --baud N        the line settings N,e,8,1 (default: those of def/rs232.def)\n";
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class ProgramFolder;
+class QTextStream;
+class Transport;
+
+// The line an obelc command talks to the controller on: --port (COM1-COM5
+// through def/comports.def, a device path, tcp:HOST:PORT or sim) and --baud
+// (the line settings "N,e,8,1"); by default the port and line settings that
+// def/rs232.def remembers, as the assembler window opens them.
+class PortOption {
+public:
+    struct Choice {
+        QString programDir; // -C
+        QString port;
+        QString baud;
+    };
+    // Takes -C, --port or --baud at args[i] (moving i past its value); false
+    // when args[i] is none of them. error tells a missing or bad value.
+    static bool take(const QStringList& args, int& i, Choice& choice, QString& error);
+
+    struct Line {
+        std::unique_ptr<Transport> transport; // nothing when it cannot be opened
+        QString name;                         // "COM1 (/dev/ttyUSB0)", or the target
+    };
+    // The opened line; without a transport after telling err why.
+    static Line open(const ProgramFolder& folder, const Choice& choice, QTextStream& err);
+
+    static const char* usage();
+};

@@ -1,0 +1,79 @@
+#include "RunStopCommand.h"
+
+#include "CommandStart.h"
+#include "Frames.h"
+#include "Link.h"
+#include "PortOption.h"
+#include "ProgramFolder.h"
+#include "ProgramFolderOption.h"
+#include "Transport.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+// A serial line takes the frame at once; a line served over TCP connects in
+// the background and sends it once connected, which this leaves it time for.
+constexpr int SettleMs = 200;
+
+QString parse(const QStringList& args, PortOption::Choice& choice, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        QString error;
+        if (PortOption::take(args, i, choice, error)) {
+            if (!error.isEmpty()) return error;
+        } else if (args[i] == u"-h" || args[i] == u"--help") {
+            help = true;
+        } else {
+            return QStringLiteral("unknown argument ") + args[i];
+        }
+    }
+    return {};
+}
+
+const char* commandName(RunStopCommand::Frame frame) {
+    return frame == RunStopCommand::Frame::Start ? "run" : "stop";
+}
+
+} // namespace
+
+QString RunStopCommand::usage(Frame frame) {
+    return QStringLiteral("usage: obelc %1 [-C PROGRAM_DIR] [--port PORT] [--baud N]\n"
+                          "\n"
+                          "Sends the %2 frame to the controller, as the assembler window's\n"
+                          "run/stop button does; no answer is awaited.\n"
+                          "\n"
+                          "%3"
+                          "  -h, --help      this text\n"
+                          "\n"
+                          "Exit status: 0 the frame went out, 1 no program folder, 2 bad usage,\n"
+                          "5 the port cannot be opened.\n")
+        .arg(QString::fromLatin1(commandName(frame)),
+             frame == Frame::Start ? QStringLiteral("start") : QStringLiteral("halt"),
+             QString::fromLatin1(PortOption::usage()));
+}
+
+int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, QTextStream& err) {
+    PortOption::Choice choice;
+    bool help = false;
+    const QString usageError = parse(args, choice, help);
+    const QByteArray text = usage(frame).toLatin1();
+    if (const auto status = CommandStart::afterParse(commandName(frame), usageError, help,
+                                                     text.constData(), out, err))
+        return *status;
+    const QString root = ProgramFolderOption::resolve(choice.programDir, err);
+    if (root.isEmpty()) return 1;
+    const PortOption::Line line = PortOption::open(ProgramFolder(root), choice, err);
+    if (!line.transport) return 5;
+    Link link;
+    link.setTransport(line.transport.get());
+    frame == Frame::Start ? Frames::start(link.ShortFrame) : Frames::halt(link.ShortFrame);
+    link.send(Link::Buffer::Short);
+    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
+        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
+        QCoreApplication::exit(5);
+    });
+    QTimer::singleShot(SettleMs, [] { QCoreApplication::exit(0); });
+    return QCoreApplication::exec();
+}
