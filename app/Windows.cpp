@@ -5,8 +5,8 @@
 #include "MapFiles.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 #include <QEvent>
+#include <QScreen>
 
 Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
     : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_) {
@@ -47,11 +47,9 @@ void Windows::makeAssemblerWindow() {
     form3_ = std::make_unique<Form3>(*station_);
     AssemblerLink& station = *station_;
     station.setMapName(editor_.mapFiles().fileName());
-    connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, &station,
-            &AssemblerLink::setMapName);
+    connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, &station, &AssemblerLink::setMapName);
     connect(&station, &AssemblerLink::goToRow, &form1_, &Form1::showGoToRow);
-    connect(&station, &AssemblerLink::commonStepsTaken, &editor_.view(),
-            &PageView::unmarkGoToRow);
+    connect(&station, &AssemblerLink::commonStepsTaken, &editor_.view(), &PageView::unmarkGoToRow);
     // Large, but inside the screen with its frame.
     const QRect screen = form1_.screen()->availableGeometry();
     form3_->resize(qMin(1280, screen.width() - 40), qMin(720, screen.height() - 60));

@@ -11,8 +11,8 @@ const QString SaveTitle = QStringLiteral("norvette-c PLC");
 } // namespace
 
 AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QObject* parent)
-    : QObject(parent), folder_(folder), prompter_(prompter),
-      port_(folder, &Transports::make), assmber_(folder), download_(link_, assmber_),
+    : QObject(parent), folder_(folder), prompter_(prompter), port_(folder, &Transports::make),
+      assmber_(folder), download_(link_, assmber_),
       browser_(folder.root(), QStringLiteral("*.plc")) {
     browser_.setFolder(folder.path(QStringLiteral("plc")));
     connect(&port_, &PortSettings::transportChanged, &link_, &Link::setTransport);
@@ -77,8 +77,7 @@ std::optional<QString> AssemblerLink::loadSource(const QString& name) {
 }
 
 void AssemblerLink::save(const QString& source) {
-    const auto answer =
-        prompter_.ask(SaveTitle, QStringLiteral("Input File Name ! "), sourceName_);
+    const auto answer = prompter_.ask(SaveTitle, QStringLiteral("Input File Name ! "), sourceName_);
     if (!answer || answer->trimmed().isEmpty()) return;
     sourceName_ = SourceFile::saveName(*answer);
     emit sourceNameChanged(sourceName_);

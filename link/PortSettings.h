@@ -73,7 +73,7 @@ private:
     ProgramFolder folder_;
     MakeTransport make_;
     int commPort_ = DefaultPort;
-    QString target_; // the line the port means, read from the mapping file at opening
+    QString target_;  // the line the port means, read from the mapping file at opening
     QString notOpen_; // why the port is not open, "" when it is or was closed on purpose
     LineSettings line_;
     int portOption_ = -1;

@@ -16,8 +16,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -109,8 +109,10 @@ TEST_F(Road, TheMapEditorsLinkOptionsOpenAndCloseThePort) {
     EXPECT_TRUE(windows.station().port().portOpen());
     windows.mapWindow().findChild<QRadioButton*>("OffLine")->click();
     EXPECT_FALSE(windows.station().port().portOpen());
-    EXPECT_TRUE(windows.assemblerWindow().findChild<QLabel*>("LineStatus")->text().endsWith(
-        ": closed (off line)"));
+    EXPECT_TRUE(windows.assemblerWindow()
+                    .findChild<QLabel*>("LineStatus")
+                    ->text()
+                    .endsWith(": closed (off line)"));
 }
 
 } // namespace

@@ -263,8 +263,8 @@ QWidget* Form1::buildFeedbackRow() {
 }
 
 QList<QWidget*> Form1::captionedWidgets() const {
-    QList<QWidget*> widgets{title_,        elementFrame_, ladderFrame_, instructionFrame_,
-                            commandFrame_, convertButton_, fileButton_, fileFrame_};
+    QList<QWidget*> widgets{title_,        elementFrame_,  ladderFrame_, instructionFrame_,
+                            commandFrame_, convertButton_, fileButton_,  fileFrame_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
     return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets() +

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -108,6 +110,24 @@ TEST_F(SerialLine, APtyOfTheSimulatorTakesADownload) {
 
     sim.stop();
     EXPECT_FALSE(QFile::exists(dir.filePath("plc"))) << "the simulator removes its link";
+}
+
+TEST_F(SerialLine, ALineLostInTheMiddleOfATransferEndsItWithoutAHang) {
+    auto sim =
+        std::make_unique<HelperProcess>(OBELC, QStringList{"sim", "--pty", dir.filePath("plc")});
+    ASSERT_TRUE(sim->firstLine().startsWith("/dev/pts/"));
+    loadWithCom1(dir.filePath("plc"));
+    link.setDelayMs(100);
+    assmber.setMapName("LOST.MAP");
+    ASSERT_TRUE(download_.start(sourceOf(QByteArray(600, '\x11'))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim->errors().count("acknowledged") >= 20; }, 10000));
+    sim.reset(); // the controller's end of the pty goes away
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download_.running(); }, 10000));
+    EXPECT_EQ(download_.outcome(), ProgramDownload::Outcome::NotAcknowledged);
+    EXPECT_GE(download_.failedAddress(), 20);
+    EXPECT_FALSE(QFile::exists(folder.path("plc\\LOST.BIN")));
+    EXPECT_EQ(link.LinkIdle(), 1);
 }
 
 TEST_F(SerialLine, ASerialLineServedOverTcp) {

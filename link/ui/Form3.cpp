@@ -2,8 +2,8 @@
 
 #include "AssemblerLink.h"
 #include "ControlFactory.h"
-#include "Named.h"
 #include "FolderBrowserView.h"
+#include "Named.h"
 #include "TransferPanel.h"
 
 #include <QCheckBox>
@@ -36,8 +36,8 @@ constexpr int SourceIndent = 12;
 } // namespace
 
 Form3::Form3(AssemblerLink& station, QWidget* parent)
-    : QWidget(parent), station_(station),
-      transfer_(new TransferPanel(station.link(), this)), timer1_(new QTimer(this)) {
+    : QWidget(parent), station_(station), transfer_(new TransferPanel(station.link(), this)),
+      timer1_(new QTimer(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromLatin1(AssemblerLink::Title));
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -52,8 +52,7 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
     layout->addLayout(middle, 1);
 
     transfer_->hide();
-    connect(transfer_, &TransferPanel::stopRequested, &station_.download(),
-            &ProgramDownload::stop);
+    connect(transfer_, &TransferPanel::stopRequested, &station_.download(), &ProgramDownload::stop);
     connect(transfer_, &TransferPanel::logCleared, cursor_, &QLineEdit::clear);
 
     connect(&station_, &AssemblerLink::commonStepsTaken, timer1_, &QTimer::stop);
@@ -108,8 +107,10 @@ QWidget* Form3::buildOptions() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     for (const auto& [title, indices] :
-         {std::pair{QStringLiteral("Port"), std::vector<int>(std::begin(PortOptions), std::end(PortOptions))},
-          std::pair{QStringLiteral("Baud"), std::vector<int>(std::begin(BaudOptions), std::end(BaudOptions))}}) {
+         {std::pair{QStringLiteral("Port"),
+                    std::vector<int>(std::begin(PortOptions), std::end(PortOptions))},
+          std::pair{QStringLiteral("Baud"),
+                    std::vector<int>(std::begin(BaudOptions), std::end(BaudOptions))}}) {
         auto* group = new QGroupBox(title);
         auto* groupLayout = new QHBoxLayout(group);
         for (const int index : indices) {
@@ -157,7 +158,8 @@ QWidget* Form3::buildSourceColumn() {
     });
     connect(sourceName_, &QLineEdit::textEdited, &station_, &AssemblerLink::setSourceName);
 
-    source_ = box(QStringLiteral("Text4"), QStringLiteral("Instruction text: convert a map, or load a .plc file"));
+    source_ = box(QStringLiteral("Text4"),
+                  QStringLiteral("Instruction text: convert a map, or load a .plc file"));
     source_->installEventFilter(this);
     source_->viewport()->installEventFilter(this);
     layout->addWidget(source_, 3);
@@ -190,7 +192,8 @@ QWidget* Form3::buildMacroColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     withController_ = named(new QCheckBox(QStringLiteral("WR")), QStringLiteral("Check2"));
     withController_->setChecked(station_.withController());
-    withController_->setToolTip(QStringLiteral("Work with a controller: wait for its answers, load macros"));
+    withController_->setToolTip(
+        QStringLiteral("Work with a controller: wait for its answers, load macros"));
     clearMacros_ = named(new QCheckBox(QStringLiteral("CLR")), QStringLiteral("Check4"));
     clearMacros_->setToolTip(QStringLiteral("Empty the loaded-macro list before each assembly"));
     macroFolder_ = named(new QLineEdit, QStringLiteral("Text18"));
@@ -286,7 +289,8 @@ void Form3::downloadFinished() {
 
 void Form3::placeTransferPanel() {
     const QSize size(qMin(width() - 40, 560), qMin(height() - 80, 320));
-    transfer_->setGeometry(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+    transfer_->setGeometry(
+        QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
 }
 
 void Form3::resizeEvent(QResizeEvent* event) {

@@ -1,8 +1,8 @@
 #include "TransferPanel.h"
 
 #include "ControlFactory.h"
-#include "Named.h"
 #include "Link.h"
+#include "Named.h"
 #include "NumericText.h"
 
 #include <QCheckBox>
@@ -13,12 +13,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-
 TransferPanel::TransferPanel(Link& link, QWidget* parent)
     : QGroupBox(parent), link_(link),
       pb2_(ControlFactory::create(QStringLiteral("ProgressBarControl.PB"))),
       trace_(named(new QLineEdit, QStringLiteral("Text17"))),
-      stop_(named(new QPushButton(QStringLiteral("Stop transfer")), QStringLiteral("StopTransfer"))),
+      stop_(
+          named(new QPushButton(QStringLiteral("Stop transfer")), QStringLiteral("StopTransfer"))),
       close_(named(new QLabel(QStringLiteral("X")), QStringLiteral("Label5"))),
       logSwitch_(named(new QCheckBox(QStringLiteral("RCV")), QStringLiteral("Check1"))),
       log_(named(new QPlainTextEdit, QStringLiteral("Text14"))) {

@@ -1,6 +1,6 @@
+#include "Form3.h"
 #include "AssemblerLink.h"
 #include "FakePrompter.h"
-#include "Form3.h"
 #include "ShippedFolder.h"
 #include "TextFile.h"
 #include "VirtualTransport.h"
@@ -94,8 +94,7 @@ TEST_F(Form3Test, SaveWritesIntoTheBrowsedFolderAndLoadReadsFromPlc) {
     child<QPushButton>("Command1(1)")->click();
     EXPECT_EQ(prompter.questions.last(), "Input File Name ! ");
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), "TEST.plc");
-    EXPECT_EQ(TextFile::read(folder.path("plc\\TEST.plc")).value(),
-              "            IN,0,1\r\n\r\n");
+    EXPECT_EQ(TextFile::read(folder.path("plc\\TEST.plc")).value(), "            IN,0,1\r\n\r\n");
 
     // A name with .PLC anywhere is used as typed; a folder in its place fails
     // aloud and the old name's file stays whole.
