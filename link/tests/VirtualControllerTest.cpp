@@ -132,8 +132,9 @@ TEST_F(Controller, RawFramesAndTheLoaderBytes) {
 
     // Ten reset bytes, the last six told apart from a start frame once the line is quiet.
     int resets = 0;
-    QObject::connect(&plc, &VirtualController::handled,
-                     [&](const QByteArray& f, const QString&) { resets += f == hex("A7"); });
+    QObject::connect(
+        &plc, &VirtualController::handled,
+        [&](const QByteArray& frame, const QString&) { resets += frame == hex("A7"); });
     for (int i = 0; i < 10; ++i)
         plc.receive(hex("A7"));
     EXPECT_EQ(resets, 4);
