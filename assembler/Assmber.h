@@ -42,6 +42,8 @@ public:
     // What the window shows.
     const QString& work() const { return work_; }
     const QString& code() const { return pass_.image.text(); }
+    // The code box is editable: the later phases send and write what it holds.
+    void setCode(const QString& text) { pass_.image.setText(text); }
     const QString& listing() const { return pass_.listing; }
     // The error report of the pass or the macro loading; empty after success.
     const QString& message() const { return message_; }

@@ -25,6 +25,8 @@ public:
     int counter() const { return counter_; }
     void setCounter(int address) { counter_ = address; }
     const QString& text() const { return text_; }
+    // The text as the user edited it in the code box.
+    void setText(QString text) { text_ = std::move(text); }
     void clear();
 
     static QString hex2(int byte);

@@ -37,7 +37,8 @@ public:
     ProgramDownload(Link& link, Assmber& assmber, QObject* parent = nullptr);
 
     // Starts the road with the source as the user wrote it; false (nothing
-    // done) while a download runs.
+    // done) while a download or another exchange of the link runs. "WR" is
+    // the caller's to set alike on the link and the assembler.
     bool start(const QString& source);
     // Gives up a running transfer after the exchange under way; the controller
     // stays halted and nothing after the transfer runs. Before the transfer
@@ -52,7 +53,8 @@ public:
     // The address of the byte write that went unacknowledged, or of the
     // record that is not hexadecimal; -1 otherwise.
     int failedAddress() const { return failedAddress_; }
-    // One line for the user about how the last download ended, "" when done.
+    // For the user: how the last download ended, "" when done. After an
+    // assembly or macro error it is the assembler's report (message()).
     const QString& failure() const { return failure_; }
     Outcome outcome() const { return outcome_; }
 
@@ -64,14 +66,33 @@ public:
     static QString panelCaption(Phase phase);
 
 signals:
+    // Entering a phase other than Idle; finished() marks the return to Idle.
     void phaseChanged(ProgramDownload::Phase phase);
+    // The pass is done and its boxes may be shown; the code box is the
+    // user's to edit (Assmber::setCode) until the image is checked, which
+    // follows at once.
+    void assembled();
     // PB2 moved; the attempt trace is the link's own (traceChanged).
     void transferProgress(float percent);
     // After the halt frame and after the .BIN file.
     void beep();
+    // Emitted once the machine is Idle again, so a slot may start anew.
     void finished(ProgramDownload::Outcome outcome);
 
 private:
+    void probed(bool answered);
+    void assembleAndHalt();
+    void loadMacrosAndTransfer();
+    void sendNextByte();
+    void byteWritten(bool acknowledged);
+    void complete();
+    void setPhase(Phase phase);
+    bool endIfStopped();
+    QString stoppedText() const;
+    void end(Outcome outcome, const QString& failure);
+    // The address of the byte the transfer writes next, or has just written.
+    int byteAddress() const;
+
     Link& link_;
     Assmber& assmber_;
     Phase phase_ = Phase::Idle;
@@ -79,4 +100,11 @@ private:
     float percent_ = 0;
     int failedAddress_ = -1;
     QString failure_;
+
+    QString source_;
+    QString image_;        // the code image text the transfer sends
+    qsizetype record_ = 0; // where the record under way starts in image_
+    bool oddByte_ = false; // the record's second frame is under way
+    bool haltSent_ = false;
+    bool stopWanted_ = false;
 };

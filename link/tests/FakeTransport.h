@@ -15,7 +15,7 @@ class FakeTransport : public Transport {
 public:
     using Responder = std::function<QByteArray(const QByteArray& written)>;
 
-    explicit FakeTransport(QString name = {}) : target(std::move(name)) {}
+    explicit FakeTransport(QString lineTarget = {}) : target(std::move(lineTarget)) {}
 
     bool open() override {
         record(QStringLiteral("open "));

@@ -2,11 +2,11 @@
 
 #include "Frames.h"
 #include "Link.h"
+#include "ProgramDownload.h"
 
 #include <QEventLoop>
 #include <QTimer>
 
-#include <functional>
 #include <optional>
 
 // Runs loop until it quits, or for ms at most. The timer is its own and goes
@@ -47,25 +47,18 @@ inline std::optional<bool> runProbe(Link& link, int ms = 250) {
     return answered;
 }
 
-// Writes data from address first with acknowledged byte writes, one after
-// the other as the download does; returns how many were acknowledged
-// before the first that was not.
-inline int writeBytes(Link& link, quint16 first, const QByteArray& data, int ms = 60000) {
-    int acknowledged = 0;
+// Runs a download of source to its end: how it ended, or nothing when it did
+// not start or not end within ms.
+inline std::optional<ProgramDownload::Outcome> runDownload(ProgramDownload& download,
+                                                           const QString& source, int ms = 60000) {
+    std::optional<ProgramDownload::Outcome> outcome;
     QEventLoop loop;
-    std::function<void(bool)> next = [&](bool answered) {
-        if (answered) ++acknowledged;
-        if (!answered || acknowledged == data.size()) {
-            loop.quit();
-            return;
-        }
-        Frames::byteWrite(link.ShortFrame, quint16(first + acknowledged),
-                          quint8(data[acknowledged]));
-        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-    };
-    if (data.isEmpty()) return 0;
-    Frames::byteWrite(link.ShortFrame, first, quint8(data[0]));
-    link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
-    runFor(loop, ms);
-    return acknowledged;
+    const QMetaObject::Connection ended = QObject::connect(&download, &ProgramDownload::finished,
+                                                           &loop, [&](ProgramDownload::Outcome o) {
+                                                               outcome = o;
+                                                               loop.quit();
+                                                           });
+    if (download.start(source)) runFor(loop, ms);
+    QObject::disconnect(ended);
+    return outcome;
 }

@@ -1,10 +1,12 @@
 // The link over real lines, as a user meets them: the port settings open the
 // line that def/comports.def names, and obelc sim is the controller.
 
+#include "Assmber.h"
 #include "HelperProcess.h"
 #include "Link.h"
 #include "LinkRun.h"
 #include "PortSettings.h"
+#include "ProgramDownload.h"
 #include "SerialTransport.h"
 #include "TcpTransport.h"
 #include "Transports.h"
@@ -25,7 +27,8 @@ protected:
         QObject::connect(&port, &PortSettings::transportChanged, &link, &Link::setTransport);
         QObject::connect(&port, &PortSettings::problem,
                          [this](const QString& text) { problems << text; });
-        link.setDelayMs(2000);
+        link.setDelayMs(500);
+        assmber.setWithController(true);
     }
     void write(const QString& name, const QString& text) {
         QFile file(dir.filePath(name));
@@ -38,25 +41,32 @@ protected:
         write("def/rs232.def", " 1\r\n9600,e,8,1\r\n");
         port.load();
     }
-    // The controller's log from halt to start: what a download of data from
-    // address first leaves there.
-    static QString downloadLog(quint16 first, const QByteArray& data) {
+    // A source whose image is data from address 0: MOVD takes its two
+    // operands as its two bytes.
+    static QString sourceOf(const QByteArray& data) {
+        QString source;
+        for (qsizetype i = 0; i < data.size(); i += 2)
+            source += QStringLiteral("            MOVD,&H%1,&H%2\r\n")
+                          .arg(quint8(data[i]), 0, 16)
+                          .arg(i + 1 < data.size() ? quint8(data[i + 1]) : 0, 0, 16);
+        return source;
+    }
+    // The controller's log from halt to start: what the download of the
+    // assembler's image leaves there.
+    QString downloadLog() const {
         const auto hexText = [](int v, int digits) {
             return QString::number(v, 16).rightJustified(digits, u'0').toUpper();
         };
         QString log = "AA AA AA AA AA AA FF 2E  halt\n";
-        for (int i = 0; i < data.size(); ++i)
-            log += "write " + hexText(quint8(data[i]), 2) + " at " + hexText(first + i, 4) +
-                   ", acknowledged\n";
+        for (const CodeImage::Record& r : CodeImage::records(assmber.code()))
+            for (const int odd : {0, 1})
+                log += "write " + hexText(odd ? r.odd : r.even, 2) + " at " +
+                       hexText(r.address + odd, 4) + ", acknowledged\n";
         return log;
     }
-    // Halt, acknowledged byte writes, start: a download's frames.
-    void download(quint16 first, const QByteArray& data) {
-        Frames::halt(link.ShortFrame);
-        link.send(Link::Buffer::Short);
-        EXPECT_EQ(writeBytes(link, first, data), data.size());
-        Frames::start(link.ShortFrame);
-        link.send(Link::Buffer::Short);
+    void download(const QByteArray& data) {
+        EXPECT_EQ(runDownload(download_, sourceOf(data)), ProgramDownload::Outcome::Done)
+            << download_.failure().toStdString();
     }
     // The meanings the simulator logged, frame bytes of byte writes left out.
     static QString meanings(HelperProcess& sim) {
@@ -71,6 +81,9 @@ protected:
     QTemporaryDir dir;
     PortSettings port{ProgramFolder(dir.path()), &Transports::make};
     Link link;
+    ProgramFolder folder{dir.path()};
+    Assmber assmber{folder};
+    ProgramDownload download_{link, assmber};
     QStringList problems;
 };
 
@@ -87,12 +100,10 @@ TEST_F(SerialLine, APtyOfTheSimulatorTakesADownload) {
     EXPECT_EQ(problems, QStringList({"COM1 (" + dir.filePath("plc") +
                                      ") does not take even parity, DTR; going on without."}));
 
-    EXPECT_EQ(runProbe(link), true);
     // A baud rate change keeps the port open and the line working.
     port.click(5);
-    const QByteArray data = QByteArray::fromHex("00015A5AA5FF0102AAAAAAAAAAAAA7A7");
-    download(0x0F00, data);
-    EXPECT_EQ(meanings(sim).toStdString(), downloadLog(0x0F00, data).toStdString());
+    download(QByteArray::fromHex("00015A5AA5FF0102AAAAAAAAAAAAA7A7"));
+    EXPECT_EQ(meanings(sim).toStdString(), downloadLog().toStdString());
     EXPECT_EQ(problems.size(), 1);
 
     sim.stop();
@@ -107,9 +118,8 @@ TEST_F(SerialLine, ASerialLineServedOverTcp) {
     // Straight to the simulator, the first frame written while connecting.
     loadWithCom1(target);
     ASSERT_NE(dynamic_cast<TcpTransport*>(port.transport()), nullptr);
-    const QByteArray data = QByteArray::fromHex("1020304050");
-    download(0x1000, data);
-    EXPECT_EQ(meanings(sim).toStdString(), downloadLog(0x1000, data).toStdString());
+    download(QByteArray::fromHex("1020304050"));
+    EXPECT_EQ(meanings(sim).toStdString(), downloadLog().toStdString());
     EXPECT_EQ(problems, QStringList());
 }
 
@@ -122,10 +132,8 @@ TEST_F(SerialLine, APtyThatSocatBridgesToTheSimulator) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(bridge); }, 10000));
 
     loadWithCom1(bridge);
-    EXPECT_EQ(runProbe(link), true);
-    const QByteArray data = QByteArray::fromHex("FEDCBA");
-    download(0x2000, data);
-    EXPECT_EQ(meanings(sim).toStdString(), downloadLog(0x2000, data).toStdString());
+    download(QByteArray::fromHex("FEDCBA"));
+    EXPECT_EQ(meanings(sim).toStdString(), downloadLog().toStdString());
 }
 
 TEST_F(SerialLine, APortThatCannotBeOpenedIsToldOnceAndFramesGoNowhere) {
@@ -137,7 +145,8 @@ TEST_F(SerialLine, APortThatCannotBeOpenedIsToldOnceAndFramesGoNowhere) {
         << problems[0].toStdString();
 
     link.setDelayMs(10);
-    EXPECT_EQ(writeBytes(link, 0, "\x01"), 0);
+    Frames::byteWrite(link.ShortFrame, 0, 0x01);
+    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Ack), false);
     EXPECT_EQ(link.trace(), ">T1>T2>T3");
     port.setPortOpen(true);
     EXPECT_EQ(problems.size(), 1);

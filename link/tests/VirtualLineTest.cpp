@@ -1,10 +1,17 @@
+#include "Assmber.h"
 #include "Frames.h"
 #include "Link.h"
 #include "LinkRun.h"
+#include "ProgramDownload.h"
+#include "ProgramFolder.h"
 #include "Transports.h"
 #include "VirtualTransport.h"
 
 #include "TestBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +25,7 @@ protected:
         : transport(Transports::make("sim")),
           line(dynamic_cast<VirtualTransport*>(transport.get())) {
         link.setTransport(transport.get());
-        link.setDelayMs(2000);
+        link.setDelayMs(200); // the probe's reply is waited out in full
         if (line) line->open();
     }
     std::unique_ptr<Transport> transport;
@@ -26,32 +33,41 @@ protected:
     Link link;
 };
 
-TEST_F(VirtualLine, ADownloadArrivesByteForByte) {
+TEST_F(VirtualLine, ADownloadLeavesTheImageInTheControllerAndStartsIt) {
     ASSERT_NE(line, nullptr);
-    ASSERT_EQ(runProbe(link), true);
-    EXPECT_EQ(link.received(), checked("AD03020000"));
-
-    Frames::halt(link.ShortFrame);
-    link.send(Link::Buffer::Short);
-    QByteArray image(300, '\0');
-    for (int i = 0; i < image.size(); ++i)
-        image[i] = char(i * 7 + 1);
-    ASSERT_EQ(writeBytes(link, 0x0100, image), image.size());
-    EXPECT_FALSE(line->controller().running());
-    for (int i = 0; i < image.size(); ++i)
-        ASSERT_EQ(line->controller().memory(quint16(0x0100 + i)), quint8(image[i])) << i;
-
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("def");
+    const ProgramFolder folder(dir.path());
+    Assmber assmber(folder);
+    assmber.setWithController(true);
+    ProgramDownload download(link, assmber);
+    // A running controller is halted for the transfer.
     Frames::start(link.ShortFrame);
     link.send(Link::Buffer::Short);
-    ASSERT_EQ(runProbe(link), true);
-    EXPECT_TRUE(line->controller().running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return line->controller().running(); }, 5000));
+    std::optional<bool> runningAtTheEnd; // before the start frame arrives
+    QObject::connect(&download, &ProgramDownload::finished,
+                     [&] { runningAtTheEnd = line->controller().running(); });
+
+    const QString source = "            IN,0,1\r\n            MOVD,&H1F,&H10\r\n"
+                           "            ORG,1\r\n            END\r\n";
+    ASSERT_EQ(runDownload(download, source), ProgramDownload::Outcome::Done);
+    const QList<CodeImage::Record> records = CodeImage::records(assmber.code());
+    ASSERT_EQ(records.size(), 3);
+    for (const CodeImage::Record& r : records) {
+        EXPECT_EQ(line->controller().memory(quint16(r.address)), r.even) << r.address;
+        EXPECT_EQ(line->controller().memory(quint16(r.address + 1)), r.odd) << r.address;
+    }
+    EXPECT_EQ(runningAtTheEnd, false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return line->controller().running(); }, 5000));
 }
 
 TEST_F(VirtualLine, AClosedLineLosesTheFrames) {
     ASSERT_NE(line, nullptr);
     line->close();
     link.setDelayMs(10);
-    EXPECT_EQ(writeBytes(link, 0x0200, "\x01"), 0);
+    Frames::byteWrite(link.ShortFrame, 0x0200, 0x01);
+    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Ack), false);
     EXPECT_EQ(link.trace(), ">T1>T2>T3");
     EXPECT_EQ(line->controller().memory(0x0200), 0);
 }

@@ -1,0 +1,187 @@
+#include "ProgramDownload.h"
+
+#include "Assmber.h"
+#include "Frames.h"
+#include "ImageRecords.h"
+#include "Link.h"
+
+#include <QPointer>
+
+namespace {
+
+QString hexAddress(int address) {
+    return QStringLiteral("0x") +
+           QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+ProgramDownload::ProgramDownload(Link& link, Assmber& assmber, QObject* parent)
+    : QObject(parent), link_(link), assmber_(assmber) {}
+
+QString ProgramDownload::panelCaption(Phase phase) {
+    switch (phase) {
+    case Phase::Macros:
+        return QStringLiteral("Complace");
+    case Phase::Transfer:
+        return QStringLiteral("TRAN");
+    case Phase::Idle:
+    case Phase::Probe:
+    case Phase::Assemble:
+        break;
+    }
+    return {};
+}
+
+bool ProgramDownload::start(const QString& source) {
+    if (running() || link_.exchanging()) return false;
+    source_ = source;
+    outcome_ = Outcome::Done;
+    percent_ = 0;
+    failedAddress_ = -1;
+    failure_.clear();
+    haltSent_ = false;
+    stopWanted_ = false;
+    setPhase(Phase::Probe);
+    Frames::probe(link_.ShortFrame);
+    // The link outlives a window's download that closes in the middle.
+    link_.exchange(Link::Buffer::Short, Link::Flag::Reply, 2,
+                   [self = QPointer(this)](bool answered) {
+                       if (self) self->probed(answered);
+                   });
+    return true;
+}
+
+// The exchange under way runs to its end, which looks at the wish; a stop
+// from a slot of one of our signals is seen at the next step.
+void ProgramDownload::stop() {
+    if (running()) stopWanted_ = true;
+}
+
+void ProgramDownload::probed(bool answered) {
+    if (endIfStopped()) return;
+    if (!answered) {
+        end(Outcome::NoAnswer, QString::fromLatin1(NoAnswerText));
+        return;
+    }
+    link_.dump().setByteCount(1);
+    link_.setLinkIdle(false);
+    assembleAndHalt();
+}
+
+void ProgramDownload::assembleAndHalt() {
+    setPhase(Phase::Assemble);
+    if (endIfStopped()) return;
+    if (!assmber_.assemble(source_)) {
+        end(Outcome::AssemblyError, assmber_.message());
+        return;
+    }
+    emit assembled();
+    if (endIfStopped()) return;
+    if (const auto fault = ImageRecords::firstFault(assmber_.code())) {
+        failedAddress_ = fault->address;
+        end(Outcome::BadImage,
+            QStringLiteral("Code image record %1 \"%2\" is not \"AAAA = BB - CC\" with an even "
+                           "hexadecimal address and hexadecimal bytes; nothing was sent.")
+                .arg(fault->number)
+                .arg(fault->text));
+        return;
+    }
+    Frames::halt(link_.ShortFrame);
+    link_.send(Link::Buffer::Short);
+    haltSent_ = true;
+    emit beep();
+    loadMacrosAndTransfer();
+}
+
+// Macro records come from checked Intel HEX bytes and are written by the
+// assembler itself, so they need no second look before they are sent.
+void ProgramDownload::loadMacrosAndTransfer() {
+    setPhase(Phase::Macros);
+    if (endIfStopped()) return;
+    if (!assmber_.loadMacros()) {
+        end(Outcome::MacroError,
+            assmber_.message() + QStringLiteral("\r\nThe controller stays halted."));
+        return;
+    }
+    image_ = assmber_.code();
+    record_ = 0;
+    oddByte_ = false;
+    setPhase(Phase::Transfer);
+    sendNextByte();
+}
+
+void ProgramDownload::sendNextByte() {
+    if (endIfStopped()) return;
+    if (record_ >= image_.size()) {
+        complete();
+        return;
+    }
+    // The share of the text already sent when this record began.
+    percent_ = float(double(record_ + 1) * 100 / double(image_.size()));
+    emit transferProgress(percent_);
+    if (endIfStopped()) return;
+    const ImageRecords::Byte byte = ImageRecords::byteAt(image_, record_, oddByte_);
+    Frames::byteWrite(link_.ShortFrame, byte.address, byte.data);
+    link_.exchange(Link::Buffer::Short, Link::Flag::Ack, 1,
+                   [self = QPointer(this)](bool acknowledged) {
+                       if (self) self->byteWritten(acknowledged);
+                   });
+}
+
+void ProgramDownload::byteWritten(bool acknowledged) {
+    if (!acknowledged) {
+        failedAddress_ = byteAddress();
+        end(Outcome::NotAcknowledged,
+            QStringLiteral("%1 at address %2; the controller stays halted.")
+                .arg(QString::fromLatin1(NotAcknowledgedText), hexAddress(failedAddress_)));
+        return;
+    }
+    if (oddByte_) record_ += ImageRecords::Length;
+    oddByte_ = !oddByte_;
+    sendNextByte();
+}
+
+void ProgramDownload::complete() {
+    assmber_.writeImageFile();
+    emit beep();
+    Frames::start(link_.ShortFrame);
+    link_.send(Link::Buffer::Short);
+    assmber_.writeProgramMap();
+    end(Outcome::Done, {});
+}
+
+int ProgramDownload::byteAddress() const {
+    return ImageRecords::byteAt(image_, record_, oddByte_).address;
+}
+
+void ProgramDownload::setPhase(Phase phase) {
+    phase_ = phase;
+    emit phaseChanged(phase);
+}
+
+bool ProgramDownload::endIfStopped() {
+    if (!stopWanted_) return false;
+    end(Outcome::Stopped, stoppedText());
+    return true;
+}
+
+QString ProgramDownload::stoppedText() const {
+    if (phase_ == Phase::Transfer && record_ < image_.size())
+        return QStringLiteral("Transfer stopped at address %1; the controller stays halted.")
+            .arg(hexAddress(byteAddress()));
+    if (phase_ == Phase::Transfer)
+        return QStringLiteral("Transfer stopped after its last byte, before the start frame; "
+                              "the controller stays halted.");
+    return haltSent_ ? QStringLiteral("Stopped before the transfer; the controller is halted.")
+                     : QStringLiteral("Stopped before the transfer; nothing was sent after the "
+                                      "link check.");
+}
+
+void ProgramDownload::end(Outcome outcome, const QString& failure) {
+    outcome_ = outcome;
+    failure_ = failure;
+    link_.setLinkIdle(true);
+    phase_ = Phase::Idle;
+    emit finished(outcome);
+}
