@@ -16,6 +16,7 @@
 #include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -170,15 +171,16 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
     QObject::connect(line.get(), &Transport::bytesArrived, &controller,
                      &VirtualController::receive);
     QObject::connect(&controller, &VirtualController::reply, line.get(), &Transport::write);
+    // The answer goes out before the frame is told of; the log tells the frame first.
+    QString answer;
+    QObject::connect(&controller, &VirtualController::reply,
+                     [&answer](const QByteArray& bytes) { answer = hexBytes(bytes); });
     QObject::connect(&controller, &VirtualController::handled,
-                     [&err](const QByteArray& frame, const QString& meaning) {
+                     [&err, &answer](const QByteArray& frame, const QString& meaning) {
                          err << hexBytes(frame) << "  " << meaning << "\n";
+                         if (!answer.isEmpty()) err << "  -> " << std::exchange(answer, {}) << "\n";
                          err.flush();
                      });
-    QObject::connect(&controller, &VirtualController::reply, [&err](const QByteArray& bytes) {
-        err << "  -> " << hexBytes(bytes) << "\n";
-        err.flush();
-    });
 
     const auto interrupt = quitOnSignals();
     out << name << "\n";

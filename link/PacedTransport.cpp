@@ -45,7 +45,7 @@ void PacedTransport::arrived(const QByteArray& bytes) {
 
 // The bytes take the wire once it is free, one character after the other.
 void PacedTransport::queue(Queue& q, Clock::time_point& lineFree, const QByteArray& bytes) {
-    lineFree = std::max(lineFree, Clock::now()) + wireTime(bytes.size(), baud_);
+    lineFree = std::max(lineFree, handing_.value_or(Clock::now())) + wireTime(bytes.size(), baud_);
     q.push_back({lineFree, bytes});
     arm();
 }
@@ -56,8 +56,10 @@ void PacedTransport::hand() {
     const Clock::time_point now = Clock::now();
     while (!incoming_.empty() && incoming_.front().due <= now) {
         const QByteArray bytes = std::move(incoming_.front().bytes);
+        handing_ = incoming_.front().due;
         incoming_.pop_front();
         emit bytesArrived(bytes);
+        handing_.reset();
     }
     while (!outgoing_.empty() && outgoing_.front().due <= now) {
         const QByteArray bytes = std::move(outgoing_.front().bytes);

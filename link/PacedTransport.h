@@ -5,6 +5,7 @@
 #include <chrono>
 #include <deque>
 #include <memory>
+#include <optional>
 
 class QSocketNotifier;
 
@@ -13,7 +14,9 @@ class QSocketNotifier;
 // stop), characters back to back. What arrives is handed on once its last
 // character could have come down the wire, counted from its arrival or from
 // the end of what came before; what is written goes out once its last
-// character could have gone. One character at 9600 baud lasts 1.15 ms, finer
+// character could have gone; an answer made while an arrival is handed on
+// starts on the wire when that arrival was complete, however late the
+// handing. One character at 9600 baud lasts 1.15 ms, finer
 // than the event loop's millisecond timers, so the waits run on a
 // nanosecond timer of the kernel's.
 class PacedTransport : public Transport {
@@ -51,6 +54,7 @@ private:
     int baud_;
     Queue incoming_, outgoing_;
     Clock::time_point inFree_, outFree_;
+    std::optional<Clock::time_point> handing_; // the due time of the arrival being handed on
     int timer_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
