@@ -147,9 +147,10 @@ const char* SimCommand::usage() {
            "  --slave N          its Modbus slave address (default 173)\n"
            "  --baud N           the time of a serial line at N baud, 11 bits a\n"
            "                     character: a frame is taken once all its characters\n"
-           "                     could have come (counted from its arrival), an answer\n"
-           "                     goes out once all of its could have gone. Without it\n"
-           "                     frames are taken and answered at once\n"
+           "                     could have come (counted from its arrival), and an\n"
+           "                     answer reaches the other end once all of its could\n"
+           "                     have gone. Without it frames are taken and answered\n"
+           "                     at once\n"
            "  -h, --help         this text\n";
 }
 

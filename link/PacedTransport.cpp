@@ -32,6 +32,7 @@ void PacedTransport::close() {
     line_->close();
     incoming_.clear();
     outgoing_.clear();
+    inFree_ = outFree_ = {};
     arm();
 }
 
