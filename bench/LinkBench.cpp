@@ -7,14 +7,15 @@
 // serial port and both talk to the same program, which answers a byte write
 // and a register write alike the moment the frame is whole: what differs is
 // the master's software alone. The machine's load moves both a lot, so each
-// runs seven times, one download or 8,192 writes a run, interleaved with the
+// runs seven times, one download or as many writes a run, interleaved with the
 // other's runs in random order; main() prints the median rates and their
 // ratio.
 //
 // The wire: the same download into obelc sim --baud N, against the floor of
 // 99 bit times a byte write (8 bytes out, 1 acknowledgement back, 11 bits a
 // character). The full 8 KiB at 9600 baud takes about 85 s and runs once;
-// OBEL_LINK_BENCH_BYTES=N downloads N bytes instead for a quick run.
+// OBEL_LINK_BENCH_BYTES=N (even) makes every run N bytes instead, for a
+// quick run.
 
 #include "Assmber.h"
 #include "HelperProcess.h"
@@ -40,9 +41,10 @@
 
 namespace {
 
+// The image's bytes: an even number, as the image is made of 16-bit words.
 int imageBytes() {
     bool ok = false;
-    const int n = qEnvironmentVariableIntValue("OBEL_LINK_BENCH_BYTES", &ok);
+    const int n = qEnvironmentVariableIntValue("OBEL_LINK_BENCH_BYTES", &ok) & ~1;
     return ok && n > 0 && n <= 0x10000 ? n : 8192;
 }
 
