@@ -2,6 +2,7 @@
 
 #include "CommandStart.h"
 #include "Frames.h"
+#include "PacedTransport.h"
 #include "PtyTransport.h"
 #include "TcpServerTransport.h"
 #include "VirtualController.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -24,6 +26,7 @@ struct Options {
     QHostAddress host;
     int port = -1;
     int slave = VirtualController::DefaultSlave;
+    int baud = 0; // 0: no pace of a serial line
 };
 
 bool isCommandByte(int value) {
@@ -39,7 +42,7 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             help = true;
             continue;
         }
-        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave")
+        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud")
             return QStringLiteral("unknown option ") + arg;
         if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
         const QString value = args[++i];
@@ -54,6 +57,11 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             if (colon < 0 || !ok || options.port < 0 || options.port > 65535 ||
                 options.host.isNull())
                 return QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + value;
+        } else if (arg == u"--baud") {
+            bool ok = false;
+            options.baud = value.toInt(&ok);
+            if (!ok || options.baud < 1)
+                return QStringLiteral("--baud takes a number of bits a second, not ") + value;
         } else {
             bool ok = false;
             options.slave = value.toInt(&ok);
@@ -126,7 +134,7 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
 } // namespace
 
 const char* SimCommand::usage() {
-    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N]\n"
+    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N]\n"
            "\n"
            "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
            "every frame Obel sends, as the controller does. It prints the line to name in\n"
@@ -137,6 +145,12 @@ const char* SimCommand::usage() {
            "  --listen HOST:PORT on a TCP port instead (port 0: any free one), one\n"
            "                     client at a time, as ser2net serves a line\n"
            "  --slave N          its Modbus slave address (default 173)\n"
+           "  --baud N           the time of a serial line at N baud, 11 bits a\n"
+           "                     character: a frame is taken once all its characters\n"
+           "                     could have come (counted from its arrival), and an\n"
+           "                     answer reaches the other end once all of its could\n"
+           "                     have gone. Without it frames are taken and answered\n"
+           "                     at once\n"
            "  -h, --help         this text\n";
 }
 
@@ -148,24 +162,26 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
         return *status;
 
     QString name, error;
-    const std::unique_ptr<Transport> line = makeLine(options, name, error);
+    std::unique_ptr<Transport> line = makeLine(options, name, error);
     if (!line) {
         err << "obelc sim: " << error << "\n";
         return 1;
     }
+    if (options.baud) line = std::make_unique<PacedTransport>(std::move(line), options.baud);
     VirtualController controller(quint8(options.slave));
     QObject::connect(line.get(), &Transport::bytesArrived, &controller,
                      &VirtualController::receive);
     QObject::connect(&controller, &VirtualController::reply, line.get(), &Transport::write);
+    // The answer goes out before the frame is told of; the log tells the frame first.
+    QString answer;
+    QObject::connect(&controller, &VirtualController::reply,
+                     [&answer](const QByteArray& bytes) { answer = hexBytes(bytes); });
     QObject::connect(&controller, &VirtualController::handled,
-                     [&err](const QByteArray& frame, const QString& meaning) {
+                     [&err, &answer](const QByteArray& frame, const QString& meaning) {
                          err << hexBytes(frame) << "  " << meaning << "\n";
+                         if (!answer.isEmpty()) err << "  -> " << std::exchange(answer, {}) << "\n";
                          err.flush();
                      });
-    QObject::connect(&controller, &VirtualController::reply, [&err](const QByteArray& bytes) {
-        err << "  -> " << hexBytes(bytes) << "\n";
-        err.flush();
-    });
 
     const auto interrupt = quitOnSignals();
     out << name << "\n";

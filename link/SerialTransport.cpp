@@ -1,6 +1,7 @@
 #include "SerialTransport.h"
 
 #include <termios.h>
+#include <unistd.h>
 
 SerialTransport::SerialTransport(const QString& device, QObject* parent)
     : Transport(parent), port_(device) {
@@ -32,10 +33,19 @@ void SerialTransport::close() {
     port_.close();
 }
 
+// Out now, not on the event loop's next turn: the answer comes sooner. While
+// the port's own buffer is empty the frame goes straight to the device: the
+// port's buffered write would turn a write notifier on and off again, two
+// more turns of the event loop for every frame. What the device does not
+// take at once, and any error, is left to the port.
 void SerialTransport::write(const QByteArray& bytes) {
     if (!port_.isOpen()) return;
-    // Out now, not on the event loop's next turn: the answer comes sooner.
-    port_.write(bytes);
+    qsizetype done = 0;
+    if (port_.bytesToWrite() == 0)
+        done =
+            std::max<ssize_t>(0, ::write(port_.handle(), bytes.constData(), size_t(bytes.size())));
+    if (done == bytes.size()) return;
+    port_.write(bytes.constData() + done, bytes.size() - done);
     port_.flush();
 }
 

@@ -13,6 +13,9 @@ class TcpServerTransport : public Transport {
     Q_OBJECT
 public:
     TcpServerTransport(const QHostAddress& address, quint16 port, QObject* parent = nullptr);
+    // A client still connected is let go first: its socket's last signal
+    // must not reach a half-destroyed line.
+    ~TcpServerTransport() override { close(); }
 
     bool open() override;
     void close() override;
@@ -21,6 +24,8 @@ public:
     QString errorString() const override { return server_.errorString(); }
 
     quint16 port() const { return server_.serverPort(); }
+    // Whether a client has the line.
+    bool connected() const { return client_; }
 
 private:
     void accept();

@@ -18,6 +18,9 @@ public:
     void write(const QByteArray& bytes) override;
     QString errorString() const override { return socket_.errorString(); }
 
+    const QString& host() const { return host_; }
+    quint16 port() const { return port_; }
+
 private:
     QString host_;
     quint16 port_;

@@ -13,7 +13,10 @@ std::unique_ptr<Transport> Transports::make(const QString& target) {
         if (host.startsWith(u'[') && host.endsWith(u']')) host = host.mid(1, host.size() - 2);
         bool ok = false;
         const int port = target.mid(colon + 1).toInt(&ok);
-        if (host.isEmpty() || !ok || port < 1 || port > 65535) return nullptr;
+        // A bracket left over was one without its pair.
+        if (host.isEmpty() || host.contains(u'[') || host.contains(u']') || !ok || port < 1 ||
+            port > 65535)
+            return nullptr;
         return std::make_unique<TcpTransport>(host, quint16(port));
     }
     return std::make_unique<SerialTransport>(target);

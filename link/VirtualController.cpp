@@ -53,8 +53,9 @@ void VirtualController::flushLine() {
 
 void VirtualController::take(const FrameSplitter::Frame& frame) {
     const QString meaning = handle(frame);
-    emit handled(frame.bytes, meaning);
+    // The answer first: telling of the frame is no reason to keep the line waiting.
     if (!reply_.isEmpty()) emit reply(std::exchange(reply_, {}));
+    emit handled(frame.bytes, meaning);
 }
 
 void VirtualController::secondElapsed() {

@@ -46,7 +46,7 @@ public:
 
 signals:
     void reply(const QByteArray& bytes);
-    // Every frame taken from the line, with what it meant.
+    // Every frame taken from the line, with what it meant; after its reply.
     void handled(const QByteArray& frame, const QString& meaning);
 
 private:

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +123,39 @@ TEST_F(Exchange, WithoutWrEverySendCountsAsAnsweredEvenWithNothingConnected) {
 
     link.setTransport(nullptr);
     EXPECT_EQ(run(Link::Flag::Reply, 2), true);
+}
+
+TEST_F(Exchange, TheLineSwappedOrLostUnderAnExchange) {
+    // Swapped after the first attempt: the next go to the new line, and the
+    // old line's acknowledgement no longer counts.
+    std::optional<bool> answered;
+    FakeTransport other;
+    other.open();
+    ASSERT_TRUE(
+        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
+    link.setTransport(&other);
+    line.deliver(Ack);
+    other.responder = [](const QByteArray&) { return Ack; };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered.has_value(); }, 5000));
+    EXPECT_EQ(answered, true);
+    EXPECT_EQ(link.trace(), ">T1>T2");
+    EXPECT_EQ(line.written.size(), 1);
+    EXPECT_EQ(other.written.size(), 1);
+
+    // Deleted with its acknowledgement on the way: the attempts go nowhere
+    // and the exchange ends unanswered.
+    auto doomed = std::make_unique<FakeTransport>();
+    doomed->open();
+    doomed->responder = [](const QByteArray&) { return Ack; };
+    link.setTransport(doomed.get());
+    answered.reset();
+    ASSERT_TRUE(
+        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
+    doomed.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered.has_value(); }, 5000));
+    EXPECT_EQ(answered, false);
+    EXPECT_EQ(link.trace(), ">T1>T2>T3");
+    EXPECT_EQ(other.written.size(), 1);
 }
 
 TEST_F(Exchange, OneAtATime) {

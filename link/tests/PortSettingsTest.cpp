@@ -1,6 +1,8 @@
 #include "PortSettings.h"
 #include "FakeTransport.h"
+#include "LinkRun.h"
 #include "QStringPrinter.h"
+#include "Transports.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,6 +171,29 @@ TEST_F(PortSettingsTest, TroubleWithThePortIsToldOnceAndTheProgramGoesOn) {
     current()->refuseWhileOpen = {"38400 baud"};
     port->click(5);
     EXPECT_EQ(problems.last(), "COM3 (/dev/ttyUSB2) does not take 38400 baud; going on without.");
+}
+
+TEST_F(PortSettingsTest, APortMappedToNoLineIsToldOnceAndTheLinkGoesOn) {
+    write("def/comports.def", "COM1=tcp:[::1]:0\r\nCOM2=sim\r\n");
+    PortSettings real(ProgramFolder(dir.path()), &Transports::make);
+    QObject::connect(&real, &PortSettings::problem,
+                     [this](const QString& text) { problems << text; });
+    Link link;
+    QObject::connect(&real, &PortSettings::transportChanged, &link, &Link::setTransport);
+    real.load();
+    real.setPortOpen(true);
+    real.click(0);
+    EXPECT_FALSE(real.portOpen());
+    EXPECT_EQ(problems, QStringList({"COM1: \"tcp:[::1]:0\" in def\\comports.def is not a line. "
+                                     "Use a device path, tcp:HOST:PORT or sim."}));
+    link.setDelayMs(10);
+    Frames::byteWrite(link.ShortFrame, 0, 1);
+    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Ack), false);
+    EXPECT_EQ(link.trace(), ">T1>T2>T3");
+
+    real.click(1);
+    EXPECT_TRUE(real.portOpen());
+    EXPECT_EQ(runProbe(link), true);
 }
 
 TEST_F(PortSettingsTest, TheMappingFileNamesEachPortsLine) {

@@ -3,7 +3,12 @@
 #include "HelperProcess.h"
 #include "Link.h"
 #include "LinkRun.h"
+#include "PacedTransport.h"
+#include "SerialTransport.h"
 #include "TcpTransport.h"
+
+#include <QElapsedTimer>
+#include <QTest>
 
 #include <QProcess>
 
@@ -21,7 +26,8 @@ TEST(SimCommand, RefusesWhatCannotWork) {
         {{"--pty", "/tmp/x", "--listen", "127.0.0.1:0"}, "one of --pty and --listen"},
         {{"--listen", "localhost"}, "--listen takes HOST:PORT"},
         {{"--listen"}, "--listen needs a value"},
-        {{"--baud", "9600"}, "unknown option --baud"},
+        {{"--baud", "0"}, "--baud takes a number"},
+        {{"--speed", "9600"}, "unknown option --speed"},
     };
     for (const auto& c : cases) {
         QProcess sim;
@@ -46,6 +52,26 @@ TEST(SimCommand, AnswersOnlyItsOwnSlaveAddress) {
     EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
     EXPECT_EQ(runProbe(link), false);
     EXPECT_TRUE(sim.errors().contains("for slave 173, ignored"));
+}
+
+TEST(SimCommand, TheLineModelTakesItsTimeBothWays) {
+    HelperProcess sim(OBELC, {"sim", "--baud", "9600"});
+    const QString device = sim.firstLine();
+    ASSERT_TRUE(device.startsWith("/dev/pts/")) << sim.errors().toStdString();
+    SerialTransport line(device);
+    ASSERT_TRUE(line.open());
+    QByteArray answer;
+    QObject::connect(&line, &Transport::bytesArrived, [&](const QByteArray& b) { answer += b; });
+
+    // 8 bytes of probe, 7 of answer, 11 bits each.
+    ShortBytes probe;
+    Frames::probe(probe);
+    QElapsedTimer clock;
+    clock.start();
+    line.write(QByteArray(reinterpret_cast<const char*>(probe.data()), probe.size()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.size() >= 7; }, 5000));
+    EXPECT_GE(clock.nsecsElapsed(), PacedTransport::wireTime(8 + 7, 9600).count());
+    EXPECT_EQ(answer.size(), 7);
 }
 
 } // namespace
