@@ -14,6 +14,7 @@ FolderBrowserView::FolderBrowserView(FolderBrowser& browser, QWidget* parent)
     path_->setObjectName(QStringLiteral("DirPath"));
     path_->setWordWrap(true);
     folders_->setObjectName(QStringLiteral("Dir1"));
+    places_->setMinimumWidth(80);
     files_->setObjectName(QStringLiteral("File1"));
 
     auto* grid = new QGridLayout(this);
@@ -22,6 +23,11 @@ FolderBrowserView::FolderBrowserView(FolderBrowser& browser, QWidget* parent)
     grid->addWidget(path_, 1, 0);
     grid->addWidget(folders_, 2, 0);
     grid->addWidget(files_, 0, 1, 3, 1);
+    // Both lists share the width: file names matter as much as folders.
+    folders_->setMinimumWidth(80);
+    files_->setMinimumWidth(80);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
 
     connect(places_, &QComboBox::activated, this,
             [this](int index) { browser_.setFolder(places_->itemText(index)); });

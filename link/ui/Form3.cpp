@@ -71,6 +71,7 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
     });
     ProgramDownload& download = station_.download();
     connect(&download, &ProgramDownload::phaseChanged, this, &Form3::renderPhase);
+    connect(&download, &ProgramDownload::assembled, this, &Form3::renderPass);
     connect(&download, &ProgramDownload::transferProgress, transfer_, &TransferPanel::setPercent);
     connect(&download, &ProgramDownload::finished, this, &Form3::downloadFinished);
     station_.assmber().setProgress([this](int percent) { pb1_->setProperty("Value", percent); });
@@ -179,6 +180,7 @@ QWidget* Form3::buildBoxes() {
     boxes_[0]->setReadOnly(true);
     boxes_[2]->setReadOnly(true);
     message_ = box(QStringLiteral("Text3"), QStringLiteral("messages and the program map"));
+    message_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     message_->installEventFilter(this);
     grid->addWidget(message_, 1, 0, 1, 3);
     grid->setRowStretch(0, 3);
@@ -260,7 +262,6 @@ void Form3::renderAssembly() {
     origin_->setText(assmber.origin());
     loadedMacros_->setPlainText(assmber.loadedMacros());
     macroText_->setPlainText(assmber.macroFileText());
-    transfer_->setTrace(assmber.trace());
 }
 
 void Form3::renderPhase() {
@@ -272,14 +273,20 @@ void Form3::renderPhase() {
         transfer_->show();
         transfer_->raise();
     }
-    if (phase == ProgramDownload::Phase::Macros || phase == ProgramDownload::Phase::Transfer)
-        renderAssembly();
     transfer_->setTitle(ProgramDownload::panelCaption(phase));
     transfer_->setStopEnabled(download.running());
 }
 
-void Form3::downloadFinished() {
+void Form3::renderPass() {
     renderAssembly();
+    transfer_->setTrace(station_.assmber().trace());
+}
+
+void Form3::downloadFinished() {
+    if (station_.download().outcome() == ProgramDownload::Outcome::AssemblyError)
+        renderPass();
+    else
+        renderAssembly();
     transfer_->setStopEnabled(false);
     if (station_.download().outcome() == ProgramDownload::Outcome::Done) {
         transfer_->hide();
@@ -287,10 +294,12 @@ void Form3::downloadFinished() {
     }
 }
 
+// Over the work, code and listing boxes, leaving the message box in sight.
 void Form3::placeTransferPanel() {
-    const QSize size(qMin(width() - 40, 560), qMin(height() - 80, 320));
-    transfer_->setGeometry(
-        QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+    const int top = boxes_[0]->mapTo(this, QPoint(0, 0)).y();
+    const int bottom = message_->mapTo(this, QPoint(0, 0)).y() - 6;
+    const QSize size(qMin(width() - 40, 560), qMax(200, bottom - top));
+    transfer_->setGeometry(QRect(QPoint((width() - size.width()) / 2, top), size));
 }
 
 void Form3::resizeEvent(QResizeEvent* event) {

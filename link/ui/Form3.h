@@ -48,6 +48,7 @@ private:
     void renderOptions();
     void renderLine();
     void renderAssembly();
+    void renderPass();
     void renderPhase();
     void downloadFinished();
     void showCursor();

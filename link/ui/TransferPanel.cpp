@@ -24,6 +24,12 @@ TransferPanel::TransferPanel(Link& link, QWidget* parent)
       log_(named(new QPlainTextEdit, QStringLiteral("Text14"))) {
     setObjectName(QStringLiteral("Frame8"));
     setAutoFillBackground(true);
+    // It floats over the boxes while it works: a frame of its own sets it apart.
+    setStyleSheet(
+        QStringLiteral("QGroupBox#Frame8 { border: 2px solid palette(highlight); "
+                       "background-color: palette(window); "
+                       "margin-top: 1.4em; font-weight: bold; }"
+                       "QGroupBox#Frame8::title { subcontrol-origin: margin; left: 8px; }"));
     pb2_->setObjectName(QStringLiteral("PB2"));
     pb2_->setMinimumHeight(34);
     trace_->setReadOnly(true);
