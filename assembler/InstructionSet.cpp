@@ -108,10 +108,10 @@ int lo(int x) {
 
 const QHash<QStringView, const Instruction*>& byMnemonic() {
     static const QHash<QStringView, const Instruction*> index = [] {
-        QHash<QStringView, const Instruction*> index;
+        QHash<QStringView, const Instruction*> built;
         for (const Instruction& instruction : table)
-            index.insert(QStringView(instruction.mnemonic), &instruction);
-        return index;
+            built.insert(QStringView(instruction.mnemonic), &instruction);
+        return built;
     }();
     return index;
 }

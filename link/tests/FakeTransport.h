@@ -15,7 +15,7 @@ class FakeTransport : public Transport {
 public:
     using Responder = std::function<QByteArray(const QByteArray& written)>;
 
-    explicit FakeTransport(QString target = {}) : target(std::move(target)) {}
+    explicit FakeTransport(QString name = {}) : target(std::move(name)) {}
 
     bool open() override {
         record(QStringLiteral("open "));

@@ -133,7 +133,7 @@ TEST_F(Controller, RawFramesAndTheLoaderBytes) {
     // Ten reset bytes, the last six told apart from a start frame once the line is quiet.
     int resets = 0;
     QObject::connect(&plc, &VirtualController::handled,
-                     [&](const QByteArray& f, const QString&) { resets += f == hex("A7"); });
+                     [&](const QByteArray& in, const QString&) { resets += in == hex("A7"); });
     for (int i = 0; i < 10; ++i)
         plc.receive(hex("A7"));
     EXPECT_EQ(resets, 4);
