@@ -146,11 +146,12 @@ QString LadderToText::expand(int i) {
 }
 
 void LadderToText::endRung(int& i) {
-    if (i % 11 == 0) out_ += CrLf;
-    i = ((i + extraRows_) / 11 + 1) * 11 - 1;
+    constexpr int Row = LadderMap::Columns; // the cells of the pages are one list here
+    if (i % Row == 0) out_ += CrLf;
+    i = ((i + extraRows_) / Row + 1) * Row - 1;
     extraRows_ = 0;
     series_ = 0;
-    out_ += QStringLiteral("' ") + QString::number(i / 11 + 2) + CrLf + u'[';
+    out_ += QStringLiteral("' ") + QString::number(i / Row + 2) + CrLf + u'[';
 }
 
 void LadderToText::writeElement(int i) {
@@ -173,25 +174,28 @@ void LadderToText::writeElement(int i) {
 // parallel outputs; each branch row's "^" cell is written here, and the
 // rows a branch takes are passed over when the rung ends.
 void LadderToText::writeBranchGroup(int i) {
-    const QString below = flatten(templateAt(i + 11));
+    constexpr int Row = LadderMap::Columns;
+    const QString below = flatten(templateAt(i + Row));
     const bool orGroup = below == u"OR";
     if (!orGroup && below != u"BR") return;
     for (int r = 0; r <= 10; ++r) {
+        // Parallel contacts: the rightmost "^" three to ten cells to the right;
+        // parallel outputs: the first one to nine cells right on the row below.
         int junction = -1;
         if (orGroup) {
-            for (int c = 10; c >= 3 && junction < 0; --c)
-                if (templateAt(i + 11 * r + c).contains(u'^')) junction = i + 11 * r + c;
+            for (int c = Row - 1; c >= 3 && junction < 0; --c)
+                if (templateAt(i + Row * r + c).contains(u'^')) junction = i + Row * r + c;
         } else {
-            for (int c = 12; c <= 20 && junction < 0; ++c)
-                if (templateAt(i + 11 * r + c).contains(u'^')) junction = i + 11 * r + c;
+            for (int c = Row + 1; c <= 2 * Row - 2 && junction < 0; ++c)
+                if (templateAt(i + Row * r + c).contains(u'^')) junction = i + Row * r + c;
         }
         if (junction >= 0) {
             if (!templateAt(junction).isEmpty() || !labelAt(junction).isEmpty())
                 out_ += Indent + (orGroup ? QStringLiteral("OR,") : QString()) +
                         flatten(templateAt(junction)) + flatten(labelAt(junction)) + CrLf;
-            if (orGroup) extraRows_ += 11;
+            if (orGroup) extraRows_ += Row;
         }
-        if (Blanks::trimmed(markAt(i + 11 * (r + 1))) != u"0") return;
+        if (Blanks::trimmed(markAt(i + Row * (r + 1))) != u"0") return;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OperandKeypad.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -30,7 +32,7 @@ private:
     GridEditor& grid_;
     LabelList& labels_;
     QLineEdit* field_;
-    std::array<QPushButton*, 28> keys_{};
+    std::array<QPushButton*, OperandKeypad::Keys> keys_{};
     bool colourKeyRed_ = false;
     QListWidget* list_;
     QPlainTextEdit* text_;
