@@ -32,8 +32,8 @@ private:
     GridEditor& grid_;
     LabelList& labels_;
     QLineEdit* field_;
+    OperandKeypad keypad_;
     std::array<QPushButton*, OperandKeypad::Keys> keys_{};
-    bool colourKeyRed_ = false;
     QListWidget* list_;
     QPlainTextEdit* text_;
     QPushButton* edit_;
