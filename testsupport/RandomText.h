@@ -6,8 +6,9 @@
 
 // Seeded random texts of the characters templates and generated instruction
 // text are made of: blanks, line ends (also a lone CR or LF), markers,
-// commas, digits and letters. Half of them are longer than 256 characters,
-// where the fast text helpers change their way of searching.
+// commas, digits and letters, or half the time of just "A" and "@", so
+// that occurrences overlap. Half of the texts are longer than 256
+// characters, where the fast text helpers change their way of searching.
 class RandomText {
 public:
     explicit RandomText(unsigned seed) : random_(seed) {}
