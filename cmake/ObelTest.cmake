@@ -1,7 +1,18 @@
+include(GoogleTest)
+
+# How long one test case may run before ctest calls it hung, by label: a hung
+# helper process (obelc sim, socat, a second Obel) fails its case quickly
+# instead of holding up the whole run. Sanitizer builds run several times
+# slower, so the limits leave room for that.
+set(OBEL_TIMEOUT_unit 20)
+set(OBEL_TIMEOUT_gui 60)
+set(OBEL_TIMEOUT_integration 60)
+
 # obel_add_test(NAME LABEL SOURCES... LIBS ...)
-# One GoogleTest executable registered with ctest under a label (unit, gui
-# or integration). Widget tests (gui) share a main that makes the one
-# QApplication and run on the offscreen platform.
+# One GoogleTest executable whose test cases are registered with ctest one by
+# one ("NAME.Suite.Case") under a label (unit, gui or integration). Widget
+# tests (gui) share a main that makes the one QApplication and run on the
+# offscreen platform.
 function(obel_add_test name label)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   if(label STREQUAL "gui")
@@ -11,7 +22,17 @@ function(obel_add_test name label)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   endif()
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES LABELS ${label}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OBEL_TEST_PROGRAM_DIR=${OBEL_SHIPPED_DIR}")
+  # Listing the cases at test time, not after every link, keeps a build from
+  # running its test programs.
+  gtest_discover_tests(${name}
+    TEST_PREFIX "${name}."
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES
+      LABELS ${label}
+      TIMEOUT ${OBEL_TIMEOUT_${label}}
+      # One variable a property: the discovered cases' properties are a list
+      # themselves, which a list of variables would split.
+      ENVIRONMENT "OBEL_TEST_PROGRAM_DIR=${OBEL_SHIPPED_DIR}"
+      ENVIRONMENT_MODIFICATION "QT_QPA_PLATFORM=set:offscreen")
 endfunction()

@@ -72,6 +72,6 @@ QString ProgramFolder::locate(const QString& exeDir, const QString& dataDir,
 QString ProgramFolder::locateFor(const QString& exeDir, QString* error) {
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     const QStringList shipped{
-        QDir::cleanPath(exeDir + QStringLiteral("/../share/obel/programdir"))};
+        QDir::cleanPath(exeDir + u'/' + QStringLiteral(OBEL_INSTALLED_PROGRAM_DIR_FROM_BIN))};
     return locate(exeDir, dataDir, shipped, error);
 }

@@ -28,7 +28,7 @@ public:
 
     // The program folder of an Obel program in exeDir: beside it, else the
     // user's data folder of the application, filled from the copy an
-    // installation keeps under share/obel/programdir.
+    // installation keeps (share/obel/programdir beside bin/, as configured).
     static QString locateFor(const QString& exeDir, QString* error);
 
 private:

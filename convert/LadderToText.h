@@ -1,12 +1,13 @@
 #pragma once
 
+#include "LadderMap.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
 class ElementCatalogue;
-class LadderMap;
 class ProgramFolder;
 
 // The conversion of a ladder map into instruction text: every element gets
@@ -33,8 +34,9 @@ public:
     static QString replace(QString text, const QStringList& userLines);
 
 private:
-    static constexpr int Cells = 3127;
-    static constexpr int ConvertedPages = 21;
+    // The last page is never converted.
+    static constexpr int ConvertedPages = LadderMap::Pages - 1;
+    static constexpr int Cells = ConvertedPages * LadderMap::CellsPerPage;
 
     LadderToText(LadderMap& map, const ElementCatalogue& catalogue);
     void assignTemplates();

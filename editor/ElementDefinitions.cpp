@@ -3,17 +3,11 @@
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
 #include "LabelList.h"
+#include "LineEnds.h"
 #include "Pictures.h"
 #include "Prompter.h"
 
 #include <QStringList>
-
-namespace {
-QString crlf(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(u'\n', QStringLiteral("\r\n"));
-}
-} // namespace
 
 ElementDefinitions::ElementDefinitions(const DefinitionFiles& files, ElementCatalogue& catalogue,
                                        Pictures& pictures, LabelList& labels, Prompter& prompter)
@@ -63,7 +57,7 @@ bool ElementDefinitions::store(const Draft& draft) {
     if (k < 0 || k >= ElementCatalogue::Slots) return false;
     const QString bitmap =
         draft.bitmapName.trimmed().isEmpty() ? QStringLiteral("space.bmp") : draft.bitmapName;
-    QStringList errors = putSlot(k, markLineEnds(crlf(draft.templateText)), bitmap);
+    QStringList errors = putSlot(k, markLineEnds(LineEnds::crLf(draft.templateText)), bitmap);
     files_.loadTemplates(catalogue_);
     catalogue_.setName(k, draft.name);
     QString error;

@@ -9,7 +9,7 @@
 namespace {
 
 int rowEnd(int cell) {
-    return cell / 11 * 11 + 10;
+    return LadderMap::cellAt(LadderMap::rowOf(cell), LadderMap::Columns - 1);
 }
 
 // The part of a cell view that travels with its element along a row.
@@ -33,6 +33,19 @@ void takeElement(CellRecord& to, const CellRecord& from) {
 GridEditor::GridEditor(LadderMap& map, PageView& view, const ElementCatalogue& catalogue,
                        const Pictures& pictures, Prompter& prompter)
     : map_(map), view_(view), catalogue_(catalogue), pictures_(pictures), prompter_(prompter) {}
+
+GridEditor::Button GridEditor::buttonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return Left;
+    case Qt::RightButton:
+        return Right;
+    case Qt::MiddleButton:
+        return Middle;
+    default:
+        return NoButton;
+    }
+}
 
 void GridEditor::setMode(int mode) {
     if (mode < 0 || mode >= Modes || mode == mode_) return;
@@ -142,24 +155,26 @@ void GridEditor::shiftRight(int k) {
 // Inserts a row at the pressed one: every row from it to the end of the last
 // page in use moves down one row, the last one is lost.
 void GridEditor::shiftRowsDown(int k, bool copyAbove) {
-    const int page = map_.currentPage(), row = k / 11;
+    constexpr int LastRow = LadderMap::Rows - 1;
+    const int page = map_.currentPage(), row = LadderMap::rowOf(k);
     for (int q = map_.pagesInUse() - 1; q >= page; --q) {
-        for (int t = 12; t >= 0; --t) {
+        for (int t = LastRow; t >= 0; --t) {
             if (q == page && t == row) {
-                for (int c = 0; c < 11; ++c) {
-                    CellRecord& target = map_.cell(page, 11 * row + c);
+                for (int c = 0; c < LadderMap::Columns; ++c) {
+                    CellRecord& target = map_.cell(page, LadderMap::cellAt(row, c));
                     if (!copyAbove)
                         target = CellRecord{};
                     else if (row > 0) // row 0 has no row above: it stays, shown twice
-                        target = map_.cell(page, 11 * (row - 1) + c);
+                        target = map_.cell(page, LadderMap::cellAt(row - 1, c));
                 }
                 view_.showPage(page);
                 return;
             }
             // Row 0 of a page takes the last row of the page before it.
-            for (int c = 0; c < 11; ++c)
-                map_.cell(q, 11 * t + c) =
-                    t > 0 ? map_.cell(q, 11 * (t - 1) + c) : map_.cell(q - 1, 132 + c);
+            for (int c = 0; c < LadderMap::Columns; ++c)
+                map_.cell(q, LadderMap::cellAt(t, c)) =
+                    t > 0 ? map_.cell(q, LadderMap::cellAt(t - 1, c))
+                          : map_.cell(q - 1, LadderMap::cellAt(LastRow, c));
         }
     }
 }
@@ -167,13 +182,16 @@ void GridEditor::shiftRowsDown(int k, bool copyAbove) {
 // Deletes the pressed row: every later row up to the last page in use moves
 // up one row; the last row takes the first row of the page after it.
 void GridEditor::pullRowsUp(int k) {
-    const int page = map_.currentPage(), row = k / 11;
+    constexpr int LastRow = LadderMap::Rows - 1;
+    const int page = map_.currentPage(), row = LadderMap::rowOf(k);
     for (int q = page; q <= map_.pagesInUse() - 1; ++q) {
-        for (int t = q == page ? row : 0; t <= 12; ++t) {
-            if (t == 12 && q + 1 >= LadderMap::Pages) continue; // page 21 keeps its last row
-            for (int c = 0; c < 11; ++c)
-                map_.cell(q, 11 * t + c) =
-                    t < 12 ? map_.cell(q, 11 * (t + 1) + c) : map_.cell(q + 1, c);
+        for (int t = q == page ? row : 0; t <= LastRow; ++t) {
+            // The last page keeps its last row.
+            if (t == LastRow && q + 1 >= LadderMap::Pages) continue;
+            for (int c = 0; c < LadderMap::Columns; ++c)
+                map_.cell(q, LadderMap::cellAt(t, c)) =
+                    t < LastRow ? map_.cell(q, LadderMap::cellAt(t + 1, c))
+                                : map_.cell(q + 1, LadderMap::cellAt(0, c));
         }
     }
     view_.showPage(page);

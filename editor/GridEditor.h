@@ -21,7 +21,9 @@ class GridEditor : public QObject {
 public:
     enum Mode { Place, Delete, Insert, InsertRow, DeleteRow, CopyRowAbove, DeleteLabel, Cut };
     static constexpr int Modes = 8;
-    enum Button { Left = 1, Right = 2, Middle = 4 };
+    // The mouse buttons as the map editor has always numbered them.
+    enum Button { NoButton = 0, Left = 1, Right = 2, Middle = 4 };
+    static Button buttonOf(Qt::MouseButton button);
 
     // The element box: what a place or insert puts into a cell.
     struct Element {

@@ -1,6 +1,7 @@
 #include "LabelList.h"
 
 #include "DefinitionFiles.h"
+#include "LineEnds.h"
 #include "Prompter.h"
 
 LabelList::LabelList(const DefinitionFiles& files, Prompter& prompter)
@@ -12,6 +13,10 @@ void LabelList::load() {
     for (const QString& label : entries_)
         text_ += QStringLiteral("\r\n") + label;
     emit changed();
+}
+
+void LabelList::setText(const QString& text) {
+    text_ = LineEnds::crLf(text);
 }
 
 void LabelList::setEditEnabled(bool enabled) {

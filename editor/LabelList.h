@@ -18,7 +18,8 @@ public:
     void load();
     const QStringList& entries() const { return entries_; }
     const QString& text() const { return text_; }
-    void setText(const QString& text) { text_ = text; }
+    // Lines typed with LF alone are kept with CR LF, as the file has them.
+    void setText(const QString& text);
 
     bool editEnabled() const { return editEnabled_; }
     void setEditEnabled(bool enabled);

@@ -30,6 +30,8 @@ OperandKeypad::Field OperandKeypad::press(int key, const Field& field) {
         out.selectionLength = 0;
     } else if (key == Clear) {
         out = Field{};
+    } else if (key == Colour) {
+        colourKeyRed_ = !colourKeyRed_;
     }
     return out;
 }

@@ -1,7 +1,6 @@
 #include "PageView.h"
 
 #include "ElementCatalogue.h"
-#include "LadderMap.h"
 #include "NumericText.h"
 #include "Pictures.h"
 
@@ -31,7 +30,7 @@ void PageView::initialise() {
 int PageView::rowLabelOf(double row) const {
     // The row-number label of a typed row number: its place within its page.
     const double v = row - 1;
-    const double index = std::nearbyint(v - 13 * std::floor(v / 13));
+    const double index = std::nearbyint(v - Rows * std::floor(v / Rows));
     return index >= 0 && index < Rows ? static_cast<int>(index) : -1;
 }
 
@@ -78,7 +77,7 @@ void PageView::showPage(int page) {
     }
 
     for (int r = 0; r < Rows; ++r)
-        rowNumbers_[r] = QString::number(13 * map_.currentPage() + r + 1);
+        rowNumbers_[r] = QString::number(Rows * map_.currentPage() + r + 1);
     print_.rowNumbers = rowNumbers_;
 
     catalogue_.refreshTemplates(map_, map_.currentPage());
@@ -88,7 +87,7 @@ void PageView::showPage(int page) {
 void PageView::setGoToRowText(const QString& text) {
     goToRowText_ = text;
     const double v = NumericText::value(text);
-    const double page = std::floor((v - 1) / 13);
+    const double page = std::floor((v - 1) / Rows);
     // Row numbers whose page does not fit the page number's 16 bits are ignored.
     if (!(page >= std::numeric_limits<int16_t>::min() &&
           page <= std::numeric_limits<int16_t>::max()))

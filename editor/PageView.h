@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LadderMap.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -7,7 +9,6 @@
 #include <array>
 
 class ElementCatalogue;
-class LadderMap;
 class Pictures;
 
 // Colours as 0xAARRGGBB, the form the toolkit's painters take.
@@ -27,8 +28,8 @@ struct CellView {
 
 // The print window's copy of the page on screen.
 struct PrintPage {
-    std::array<CellView, 143> cells;
-    std::array<QString, 13> rowNumbers;
+    std::array<CellView, LadderMap::CellsPerPage> cells;
+    std::array<QString, LadderMap::Rows> rowNumbers;
     QString heading1;
     QString heading2;
 };
@@ -39,9 +40,9 @@ struct PrintPage {
 class PageView : public QObject {
     Q_OBJECT
 public:
-    static constexpr int Cells = 143;
-    static constexpr int Rows = 13;
-    static constexpr int PageButtons = 22;
+    static constexpr int Cells = LadderMap::CellsPerPage;
+    static constexpr int Rows = LadderMap::Rows;
+    static constexpr int PageButtons = LadderMap::Pages;
     static constexpr int NoCell = 999;
     static constexpr Colour Violet = 0xffffc0ff;  // page on screen
     static constexpr Colour Orange = 0xffffc080;  // other pages

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ElementCatalogue.h"
+
 #include <QString>
 
 #include <array>
@@ -11,8 +13,8 @@ struct Product {
     QString caption;
     QString mapFolder;
     int shownGroup; // 0-based palette group shown on choosing the product
-    // Enabled state of palette groups 0 to 4; nullopt leaves a group as it is.
-    std::array<std::optional<bool>, 5> groupsEnabled;
+    // Enabled state of each palette group; nullopt leaves a group as it is.
+    std::array<std::optional<bool>, ElementCatalogue::Groups> groupsEnabled;
     // Enabled state of tracer cells 18 to 23, 48 to 53, 55 and 58.
     std::optional<bool> tracerCellsEnabled;
 };

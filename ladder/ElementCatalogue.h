@@ -13,9 +13,12 @@ class LadderMap;
 // template and the element name.
 class ElementCatalogue {
 public:
-    static constexpr int Slots = 255;
+    // The palette shows the slots in five groups of 51.
+    static constexpr int Groups = 5;
+    static constexpr int SlotsPerGroup = 51;
+    static constexpr int Slots = Groups * SlotsPerGroup;
     // The conversion takes templates from the first four groups only.
-    static constexpr int LastConvertedSlot = 203;
+    static constexpr int LastConvertedSlot = 4 * SlotsPerGroup - 1;
 
     const QString& slotBitmap(int slot) const { return slotBitmap_[slot]; }
     void setSlotBitmap(int slot, const QString& name) { slotBitmap_[slot] = name; }

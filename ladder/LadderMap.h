@@ -24,6 +24,10 @@ public:
     static constexpr int CellsPerPage = Rows * Columns;
 
     static bool validCell(int cell) { return cell >= 0 && cell < CellsPerPage; }
+    // Cells are numbered row by row from the top left.
+    static int rowOf(int cell) { return cell / Columns; }
+    static int columnOf(int cell) { return cell % Columns; }
+    static int cellAt(int row, int column) { return row * Columns + column; }
     // "" and "space.bmp" (blanks at either end ignored) mean "no element".
     static bool holdsElement(const QString& bitmapName);
 

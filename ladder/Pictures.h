@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ElementCatalogue.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,6 @@ class ProgramFolder;
 // palette slot shows. Windows load the files; this only decides which.
 class Pictures {
 public:
-    static constexpr int Slots = 255;
-
     explicit Pictures(const ProgramFolder& folder);
 
     const QString& bitmapFolder() const { return bitmapFolder_; }
@@ -35,6 +35,6 @@ public:
 private:
     const ProgramFolder& folder_;
     QString bitmapFolder_ = QStringLiteral("BMP");
-    std::array<QString, Slots> slotPicture_;
+    std::array<QString, ElementCatalogue::Slots> slotPicture_;
     mutable QHash<QString, QString> found_; // "folder\name" -> file or ""
 };

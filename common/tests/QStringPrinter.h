@@ -1,20 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
-#include <ostream>
-
-// Failing expectations show texts as texts, line ends visible.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << QString(text).replace("\r", "\\r").replace("\n", "\\n").toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << "{ ";
-    for (const QString& text : list) {
-        PrintTo(text, os);
-        *os << ' ';
-    }
-    *os << '}';
-}
+// The link's and obelc's tests find the printer here, by their include path,
+// until they link obel_test_support.
+#include "../../testsupport/QStringPrinter.h"

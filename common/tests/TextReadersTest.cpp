@@ -35,6 +35,8 @@ TEST(TextCodec, ReadsUtf8AndBig5) {
 }
 
 #include "PlainReplace.h"
+#include "QStringPrinter.h"
+#include "RandomText.h"
 
 TEST(PlainReplace, EveryOccurrenceLeftToRightWithoutRescanning) {
     const struct {
@@ -55,5 +57,16 @@ TEST(PlainReplace, EveryOccurrenceLeftToRightWithoutRescanning) {
         if (*c.find) {
             EXPECT_EQ(text, QString(c.text).replace(c.find, c.by)) << "as QString::replace";
         }
+    }
+}
+
+// The fast replacement against the plain one over random texts, short and long.
+TEST(PlainReplace, DoesWhatQStringReplaceDoes) {
+    RandomText random(13);
+    for (int i = 0; i < 3000; ++i) {
+        const QString text = random.text(), find = random.needle(text), by = random.shortText();
+        QString replaced = text;
+        PlainReplace::all(replaced, find, by);
+        ASSERT_EQ(replaced, QString(text).replace(find, by)) << "find " << find.toStdString();
     }
 }

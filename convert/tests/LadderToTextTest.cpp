@@ -120,11 +120,24 @@ TEST_F(LadderToTextTest, BrGroupsWriteTheirLinesPlain) {
               QStringList({I12 + "IN0.0", I12 + "^" + QString(10, u' ') + "OUT,1,1"}));
 }
 
-TEST_F(LadderToTextTest, AGroupOnTheLastRowsReadsEmptyCellsBeyondTheEnd) {
+// The search for a group's junction runs past the last converted cell; what
+// lies there on the page that is never converted counts as empty.
+TEST_F(LadderToTextTest, AGroupInTheLastConvertedCellSeesNothingBeyondIt) {
+    element(1, "no.bmp", "X");
     element(2, "or.bmp", "OR");
+    element(3, "par.bmp", "^X");
     map.setPagesInUse(22);
+    QStringList rung{I12 + "IN0.0"};
+    put(20, 132, "no.bmp", "0.0"); // the last row, full
+    for (int cell = 133; cell < 142; ++cell) {
+        put(20, cell, "no.bmp", "0.0");
+        rung << I12 + "AND,IN0.0";
+    }
     put(20, 142, "or.bmp", "", "0");
-    EXPECT_NO_FATAL_FAILURE(convert());
+    // The cells right after it, as one list, with the templates a map file keeps.
+    map.cell(21, 10) = {"or.bmp", "", "0", "\r\nOR"};
+    map.cell(21, 13) = {"par.bmp", "1.0", "1", "\r\n^X"};
+    EXPECT_EQ(lines(convert()), rung);
 }
 
 TEST_F(LadderToTextTest, OnlyTwentyOnePagesAndSlotsUpTo203) {

@@ -3,8 +3,7 @@
 #include "LadderMap.h"
 #include "LadderToText.h"
 #include "ProgramFolder.h"
-
-#include <QTemporaryDir>
+#include "ShippedFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +32,8 @@ QString labelFor(const QString& templateText) {
 // Every element of the shipped catalogue, alone behind a contact and first
 // in a rung, converts to lines that the instruction set knows.
 TEST(ShippedCatalogue, EveryElementConvertsToInstructionWords) {
-    QTemporaryDir scratch;
-    ASSERT_FALSE(ProgramFolder::locate({}, scratch.filePath("obel"),
-                                       {qEnvironmentVariable("OBEL_TEST_PROGRAM_DIR")}, nullptr)
-                     .isEmpty());
-    const ProgramFolder folder(scratch.filePath("obel"));
+    const ShippedFolder shipped;
+    const ProgramFolder folder(shipped.path());
     const DefinitionFiles files(folder);
     ElementCatalogue catalogue;
     files.loadTemplates(catalogue);

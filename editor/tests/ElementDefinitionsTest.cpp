@@ -104,7 +104,8 @@ TEST_F(ElementDefinitionsTest, TheLabelListIsEditedOnlyInDesignerMode) {
     definitions.designerBoxChanged(true, ElementDefinitions::AccessText);
     labels.startEdit();
     ASSERT_TRUE(labels.editing());
-    labels.setText("\r\nM0.0\r\nM0.1");
+    labels.setText("\nM0.0\r\nM0.1");             // as typed into the box, or kept from the file
+    EXPECT_EQ(labels.text(), "\r\nM0.0\r\nM0.1"); // the hardware table saved with maps
     labels.finishEdit();
     EXPECT_FALSE(labels.editing());
     EXPECT_EQ(file("def/label.def"), "\r\nM0.0\r\nM0.1\r\n");

@@ -200,25 +200,51 @@ TEST_F(GridEditorTest, TheOperandBoxLabelsTheRightPressedCell) {
     EXPECT_EQ(editor.view().markedCell(), PageView::NoCell);
 }
 
+TEST(GridEditorButtons, QtButtonsTakeTheEditorsCodes) {
+    EXPECT_EQ(GridEditor::buttonOf(Qt::LeftButton), GridEditor::Left);
+    EXPECT_EQ(GridEditor::buttonOf(Qt::RightButton), GridEditor::Right);
+    EXPECT_EQ(GridEditor::buttonOf(Qt::MiddleButton), GridEditor::Middle);
+    EXPECT_EQ(GridEditor::buttonOf(Qt::BackButton), GridEditor::NoButton);
+}
+
 TEST(OperandKeypad, TypingDeletingAndClearing) {
     using F = OperandKeypad::Field;
-    auto typed = OperandKeypad::press(21, F{"12", 2, 0}); // "H" at the end
+    OperandKeypad keypad;
+    auto typed = keypad.press(21, F{"12", 2, 0}); // "H" at the end
     EXPECT_EQ(typed.text, "12&H");
     EXPECT_EQ(typed.caret, 4);
-    typed = OperandKeypad::press(5, F{"AB", 0, 0}); // at position 0 it appends too
+    typed = keypad.press(5, F{"AB", 0, 0}); // at position 0 it appends too
     EXPECT_EQ(typed.text, "AB5");
-    typed = OperandKeypad::press(18, F{"D100 5", 4, 1}); // replaces the selection
+    typed = keypad.press(18, F{"D100 5", 4, 1}); // replaces the selection
     EXPECT_EQ(typed.text, "D100,5");
     EXPECT_EQ(typed.caret, 5);
-    typed = OperandKeypad::press(7, F{"X  ", 3, 0}); // caret after trailing blanks
+    typed = keypad.press(7, F{"X  ", 3, 0}); // caret after trailing blanks
     EXPECT_EQ(typed.text, "X  7");
     EXPECT_EQ(typed.caret, 4);
-    typed = OperandKeypad::press(7, F{"  X", 3, 0}); // trimmed length, not the end
+    typed = keypad.press(7, F{"  X", 3, 0}); // trimmed length, not the end
     EXPECT_EQ(typed.caret, 2);
-    EXPECT_EQ(OperandKeypad::press(OperandKeypad::Delete, F{"ABCD", 1, 2}).text, "AD");
-    EXPECT_EQ(OperandKeypad::press(OperandKeypad::Delete, F{"ABCD", 1, 0}).text, "ABCD");
-    EXPECT_EQ(OperandKeypad::press(OperandKeypad::Clear, F{"ABCD", 1, 0}).text, "");
-    EXPECT_EQ(OperandKeypad::press(OperandKeypad::Colour, F{"AB", 1, 0}).text, "AB");
+    EXPECT_EQ(keypad.press(OperandKeypad::Delete, F{"ABCD", 1, 2}).text, "AD");
+    EXPECT_EQ(keypad.press(OperandKeypad::Delete, F{"ABCD", 1, 0}).text, "ABCD");
+    EXPECT_EQ(keypad.press(OperandKeypad::Clear, F{"ABCD", 1, 0}).text, "");
+}
+
+TEST(OperandKeypad, TheColourKeySwitchesOnlyItsOwnColour) {
+    OperandKeypad keypad;
+    EXPECT_FALSE(keypad.colourKeyRed());
+    EXPECT_EQ(keypad.press(OperandKeypad::Colour, {"AB", 1, 0}).text, "AB");
+    EXPECT_TRUE(keypad.colourKeyRed());
+    keypad.press(0, {});
+    EXPECT_TRUE(keypad.colourKeyRed());
+    keypad.press(OperandKeypad::Colour, {});
+    EXPECT_FALSE(keypad.colourKeyRed());
+}
+
+TEST(OperandKeypad, TheCaptionedKeysAreInTheCaptionFilesOrder) {
+    // The caption file names them delete, insert, clear and enter.
+    QStringList captions;
+    for (const int key : OperandKeypad::CaptionedKeys)
+        captions << OperandKeypad::caption(key);
+    EXPECT_EQ(captions, QStringList({"刪除", "插入", "清除", "確定輸入"}));
 }
 
 } // namespace

@@ -75,8 +75,8 @@ private:
     QCheckBox* alternativeIcons_ = nullptr;
     QRadioButton* onLine_ = nullptr;
     QRadioButton* offLine_ = nullptr;
-    std::array<QPushButton*, 22> pageButtons_{};
-    std::array<Colour, 22> shownColours_{};
+    std::array<QPushButton*, PageView::PageButtons> pageButtons_{};
+    std::array<Colour, PageView::PageButtons> shownColours_{};
     QSlider* slider_ = nullptr;
     QLineEdit* goToRow_ = nullptr;
     QLineEdit* coordinates_ = nullptr;

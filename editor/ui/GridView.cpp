@@ -1,5 +1,7 @@
 #include "GridView.h"
 
+#include "GridEditor.h"
+#include "LadderMap.h"
 #include "PageView.h"
 
 #include <QHelpEvent>
@@ -16,11 +18,12 @@ GridView::GridView(PageView& view, PictureCache& pictures, QWidget* parent)
 }
 
 QSize GridView::sizeHint() const {
-    return {Left + PitchX * 11 + 8, Top + PitchY * 13 + 4};
+    return {Left + PitchX * LadderMap::Columns + 8, Top + PitchY * LadderMap::Rows + 4};
 }
 
 QRect GridView::pictureRect(int cell) const {
-    return {Left + PitchX * (cell % 11), Top + PitchY * (cell / 11), PitchX, PictureHeight};
+    return {Left + PitchX * LadderMap::columnOf(cell), Top + PitchY * LadderMap::rowOf(cell),
+            PitchX, PictureHeight};
 }
 
 QRect GridView::labelRect(int cell) const {
@@ -30,8 +33,9 @@ QRect GridView::labelRect(int cell) const {
 GridView::Hit GridView::hitTest(const QPoint& pos) const {
     const int column = (pos.x() - Left) / PitchX;
     const int row = (pos.y() - Top) / PitchY;
-    if (pos.x() < Left || pos.y() < Top || column > 10 || row > 12) return {};
-    const int cell = row * 11 + column;
+    if (pos.x() < Left || pos.y() < Top || column >= LadderMap::Columns || row >= LadderMap::Rows)
+        return {};
+    const int cell = LadderMap::cellAt(row, column);
     const QRect label = labelRect(cell);
     if (label.contains(pos)) return {cell, true, pos - label.topLeft()};
     return {cell, false, pos - pictureRect(cell).topLeft()};
@@ -49,11 +53,8 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
 
 void GridView::mousePressEvent(QMouseEvent* event) {
     const Hit hit = hitTest(event->position().toPoint());
-    const int button = event->button() == Qt::LeftButton     ? 1
-                       : event->button() == Qt::RightButton  ? 2
-                       : event->button() == Qt::MiddleButton ? 4
-                                                             : 0;
-    if (hit.cell < 0 || button == 0) return;
+    const int button = GridEditor::buttonOf(event->button());
+    if (hit.cell < 0 || button == GridEditor::NoButton) return;
     if (hit.onLabel)
         emit labelPressed(hit.cell, button);
     else
@@ -92,7 +93,7 @@ void GridView::drawLabel(QPainter& painter, int cell) {
 
 void GridView::drawGuides(QPainter& painter) {
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DotLine));
-    for (int column = 0; column < 11; ++column) {
+    for (int column = 0; column < LadderMap::Columns; ++column) {
         const int x = Left + PitchX * column + PitchX / 2;
         painter.drawLine(x, 0, x, height());
     }
@@ -101,7 +102,7 @@ void GridView::drawGuides(QPainter& painter) {
 void GridView::drawRowNumbers(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(Left, 0, Left, height());
-    for (int row = 0; row < 13; ++row) {
+    for (int row = 0; row < LadderMap::Rows; ++row) {
         const QRect rect(0, Top + PitchY * row + 8, RowNumberWidth, 18);
         painter.fillRect(rect, QColor::fromRgb(view_.rowNumberBackground(row)));
         painter.drawText(rect, Qt::AlignCenter, view_.rowNumber(row));

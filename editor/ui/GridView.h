@@ -6,8 +6,8 @@
 
 class PageView;
 
-// The ladder grid: 13 rows of 11 cell views (a picture with its label under
-// it), the row numbers, the left rail and the dotted column guides through
+// The ladder grid: the cell views of one page (a picture with its label
+// under it), the row numbers, the left rail and the dotted column guides through
 // the column centres. Empty cells lie behind the guides, elements in front;
 // an opaque label hides the guide and a transparent one lets it show, which
 // draws the vertical connection to the row below.
@@ -32,8 +32,8 @@ public:
     QRect labelRect(int cell) const;
 
 signals:
-    // A press on a cell's picture or label, with the button as 1 left,
-    // 2 right, 4 middle.
+    // A press on a cell's picture or label, with the button as the grid
+    // editor numbers it.
     void cellPressed(int cell, int button);
     void labelPressed(int cell, int button);
 

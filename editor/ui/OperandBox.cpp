@@ -24,29 +24,29 @@ OperandBox::OperandBox(GridEditor& grid, LabelList& labels, QWidget* parent)
     edit_->setObjectName(QStringLiteral("LabelEdit"));
     exit_->setObjectName(QStringLiteral("LabelExit"));
 
+    constexpr int KeypadColumns = 7;
     auto* layout = new QGridLayout(this);
-    layout->addWidget(field_, 0, 0, 1, 7);
+    layout->addWidget(field_, 0, 0, 1, KeypadColumns);
     for (int key = 0; key < OperandKeypad::Keys; ++key) {
         auto* button = new QPushButton(OperandKeypad::caption(key));
         button->setObjectName(QStringLiteral("Keypad(%1)").arg(key));
         button->setFocusPolicy(Qt::NoFocus); // the caret stays in the operand field
         button->setMinimumWidth(32);
         connect(button, &QPushButton::clicked, this, [this, key] { pressKey(key); });
-        layout->addWidget(button, 1 + key / 7, key % 7);
+        layout->addWidget(button, 1 + key / KeypadColumns, key % KeypadColumns);
         keys_[key] = button;
     }
-    layout->addWidget(list_, 0, 7, 4, 1);
-    layout->addWidget(text_, 0, 8, 4, 2);
-    layout->addWidget(edit_, 4, 8);
-    layout->addWidget(exit_, 4, 9);
+    layout->addWidget(list_, 0, KeypadColumns, 4, 1);
+    layout->addWidget(text_, 0, KeypadColumns + 1, 4, 2);
+    layout->addWidget(edit_, 4, KeypadColumns + 1);
+    layout->addWidget(exit_, 4, KeypadColumns + 2);
 
     connect(field_, &QLineEdit::textEdited, &grid_, &GridEditor::setOperandText);
     connect(field_, &QLineEdit::returnPressed, &grid_, &GridEditor::enterOperand);
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { grid_.appendToOperand(item->text()); });
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
-        if (labels_.editing())
-            labels_.setText(text_->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+        if (labels_.editing()) labels_.setText(text_->toPlainText());
     });
     connect(edit_, &QPushButton::clicked, &labels_, &LabelList::startEdit);
     connect(exit_, &QPushButton::clicked, this, [this] {
@@ -67,16 +67,16 @@ void OperandBox::pressKey(int key) {
         grid_.confirmOperand();
         return;
     }
-    if (key == OperandKeypad::Colour) {
-        colourKeyRed_ = !colourKeyRed_;
-        keys_[key]->setStyleSheet(colourKeyRed_ ? QStringLiteral("background-color: #ff8080")
-                                                : QStringLiteral("background-color: #c0c0ff"));
-        return;
-    }
     const int start =
         field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
-    const OperandKeypad::Field after = OperandKeypad::press(
+    const OperandKeypad::Field after = keypad_.press(
         key, {field_->text(), start, static_cast<int>(field_->selectedText().size())});
+    if (key == OperandKeypad::Colour) {
+        keys_[key]->setStyleSheet(keypad_.colourKeyRed()
+                                      ? QStringLiteral("background-color: #ff8080")
+                                      : QStringLiteral("background-color: #c0c0ff"));
+        return;
+    }
     field_->setText(after.text);
     grid_.setOperandText(after.text);
     field_->setFocus();
@@ -101,13 +101,14 @@ void OperandBox::renderLabels() {
 
 void OperandBox::setCaptions(const QStringList& captions) {
     setTitle(captions[CaptionFile::OperandBox - 1]);
-    // The caption file names them delete, insert, clear and enter, in that order.
-    const int keys[] = {OperandKeypad::Delete, OperandKeypad::Colour, OperandKeypad::Clear,
-                        OperandKeypad::Confirm};
-    for (int i = 0; i < 4; ++i)
-        keys_[keys[i]]->setText(captions[CaptionFile::FirstKeypadButton - 1 + i]);
+    int caption = CaptionFile::FirstKeypadButton - 1;
+    for (const int key : OperandKeypad::CaptionedKeys)
+        keys_[key]->setText(captions[caption++]);
 }
 
 QList<QWidget*> OperandBox::captionedWidgets() const {
-    return {keys_[24], keys_[25], keys_[26], keys_[27]};
+    QList<QWidget*> widgets;
+    for (const int key : OperandKeypad::CaptionedKeys)
+        widgets << keys_[key];
+    return widgets;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OperandKeypad.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -30,8 +32,8 @@ private:
     GridEditor& grid_;
     LabelList& labels_;
     QLineEdit* field_;
-    std::array<QPushButton*, 28> keys_{};
-    bool colourKeyRed_ = false;
+    OperandKeypad keypad_;
+    std::array<QPushButton*, OperandKeypad::Keys> keys_{};
     QListWidget* list_;
     QPlainTextEdit* text_;
     QPushButton* edit_;

@@ -18,7 +18,7 @@ PalettePanel::PalettePanel(MapEditor& editor, PictureCache& pictures, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QHBoxLayout;
-    for (int g = 0; g < Groups; ++g) {
+    for (int g = 0; g < ElementCatalogue::Groups; ++g) {
         auto* button = new QPushButton(QString::number(g + 1), this);
         button->setObjectName(QStringLiteral("GroupButton(%1)").arg(g));
         button->setFixedWidth(40);
@@ -31,8 +31,8 @@ PalettePanel::PalettePanel(MapEditor& editor, PictureCache& pictures, QWidget* p
         auto* grid = new QGridLayout(frame);
         grid->setSpacing(1);
         grid->setContentsMargins(2, 2, 2, 2);
-        for (int i = 0; i < SlotsPerGroup; ++i) {
-            const int slot = g * SlotsPerGroup + i;
+        for (int i = 0; i < ElementCatalogue::SlotsPerGroup; ++i) {
+            const int slot = g * ElementCatalogue::SlotsPerGroup + i;
             auto* tool = new QToolButton(frame);
             tool->setObjectName(QStringLiteral("PaletteSlot(%1)").arg(slot));
             tool->setIconSize(QSize(48, 26));
@@ -64,7 +64,7 @@ void PalettePanel::showGroup(int group) {
 
 void PalettePanel::applyProduct(int product) {
     const Product& choice = ProductChoice::product(product);
-    for (int g = 0; g < Groups; ++g)
+    for (int g = 0; g < ElementCatalogue::Groups; ++g)
         if (const auto enabled = choice.groupsEnabled[g]) {
             groupButtons_[g]->setEnabled(*enabled);
             groupFrames_[g]->setEnabled(*enabled);
@@ -73,7 +73,7 @@ void PalettePanel::applyProduct(int product) {
 }
 
 void PalettePanel::setCaptions(const QStringList& captions) {
-    for (int g = 0; g < Groups; ++g) {
+    for (int g = 0; g < ElementCatalogue::Groups; ++g) {
         groupButtons_[g]->setText(captions[CaptionFile::FirstGroupButton - 1 + g]);
         groupFrames_[g]->setTitle(captions[CaptionFile::FirstGroupFrame - 1 + g]);
     }
@@ -81,7 +81,7 @@ void PalettePanel::setCaptions(const QStringList& captions) {
 
 QList<QWidget*> PalettePanel::captionedWidgets() const {
     QList<QWidget*> widgets;
-    for (int g = 0; g < Groups; ++g)
+    for (int g = 0; g < ElementCatalogue::Groups; ++g)
         widgets << groupButtons_[g] << groupFrames_[g];
     return widgets;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ElementCatalogue.h"
+
 #include <QWidget>
 
 #include <array>
@@ -11,9 +13,9 @@ class QPushButton;
 class QStackedWidget;
 class QToolButton;
 
-// The element palette: five groups of 51 slots, one group shown at a time
-// behind the group buttons "1" to "5"; each slot shows its bitmap with the
-// element's name as tooltip.
+// The element palette: the catalogue's groups of slots, one group shown at a
+// time behind the group buttons "1" to "5"; each slot shows its bitmap with
+// the element's name as tooltip.
 class PalettePanel : public QWidget {
     Q_OBJECT
 public:
@@ -36,16 +38,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static constexpr int Groups = 5;
-    static constexpr int SlotsPerGroup = 51;
     static constexpr int Columns = 3;
 
     MapEditor& editor_;
     PictureCache& pictures_;
     QStackedWidget* stack_;
-    std::array<QPushButton*, Groups> groupButtons_{};
-    std::array<QGroupBox*, Groups> groupFrames_{};
-    std::array<QToolButton*, Groups * SlotsPerGroup> slots_{};
+    std::array<QPushButton*, ElementCatalogue::Groups> groupButtons_{};
+    std::array<QGroupBox*, ElementCatalogue::Groups> groupFrames_{};
+    std::array<QToolButton*, ElementCatalogue::Slots> slots_{};
     int shownSelection_ = -1;
     bool shownBlink_ = false;
 };

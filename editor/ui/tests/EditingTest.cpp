@@ -1,6 +1,5 @@
 #include "DefinitionFrame.h"
 #include "GridView.h"
-#include "TextFile.h"
 #include "WindowTest.h"
 
 #include <QCheckBox>
@@ -73,21 +72,28 @@ TEST_F(EditingTest, DrawARungAndLabelItThroughTheKeypad) {
     EXPECT_EQ(map.cell(0, 1).C, "0");
 }
 
-TEST_F(EditingTest, DesignerModeEditsASlotAndWritesItsFiles) {
+// The frame shows the slot's draft and hands the edited one to the element
+// definitions; the files they write are tested with them.
+TEST_F(EditingTest, DesignerModeEditsASlotThroughTheDefinitionFrame) {
     child<QLineEdit>("Text2")->setText("Kelm Tavo");
     tick(child<QCheckBox>("DesignerCheck"));
     ASSERT_TRUE(editor->definitions().designer());
     QTest::mouseDClick(slot(20), Qt::LeftButton);
     auto* frame = child<QWidget>("DefinitionFrame");
     ASSERT_TRUE(frame->isVisible());
+    const auto draft = editor->definitions().open(20);
+    ASSERT_TRUE(draft.has_value());
     auto* box = child<QPlainTextEdit>("TemplateBox");
-    box->setPlainText("LD @\nAND X");
     auto* names = child<QLineEdit>("ElementNameBox");
+    EXPECT_EQ(box->toPlainText(), QString(draft->templateText).replace("\r\n", "\n"));
+    EXPECT_EQ(child<QLineEdit>("BitmapNameBox")->text(), draft->bitmapName);
+    EXPECT_EQ(names->text(), draft->name);
+
+    box->setPlainText("LD @\nAND X");
     names->setText("my key");
     QTest::mouseClick(child<QPushButton>("DefinitionSave"), Qt::LeftButton);
     EXPECT_FALSE(frame->isVisible());
-    EXPECT_EQ(TextFile::read(shipped.path("def/map20.def")).value(), "LD @ >\r\nAND X\r\n");
-    EXPECT_EQ(TextFile::read(shipped.path("def/NAME.TXT"))->split("\r\n")[20], "my key");
+    EXPECT_EQ(editor->catalogue().templateOf(20), "\r\nLD @ >\r\nAND X");
     EXPECT_EQ(slot(20)->toolTip(), "my key");
 }
 

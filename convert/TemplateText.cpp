@@ -1,0 +1,46 @@
+#include "TemplateText.h"
+
+#include "Blanks.h"
+
+QString TemplateText::flatten(const QString& text) {
+    if (!has(text, CrLf)) return Blanks::trimmed(text);
+    const QStringView view(text);
+    QString out;
+    out.reserve(text.size());
+    qsizetype from = 0;
+    for (qsizetype at = find(view, CrLf); at >= 0; at = find(view, CrLf, from)) {
+        out.append(view.mid(from, at - from));
+        from = at + 2;
+    }
+    out.append(view.mid(from));
+    return Blanks::trimmed(out);
+}
+
+bool TemplateText::isOr(QStringView text) {
+    int letters = 0;
+    for (QChar c : text)
+        if (c != u' ' && c != u'\r' && c != u'\n' && ++letters > 2) return false;
+    return letters == 2 && flatten(text.toString()) == u"OR";
+}
+
+void TemplateText::flattenInPlace(QString& text) {
+    for (qsizetype at = find(text, CrLf); at >= 0; at = find(text, CrLf, at))
+        text.remove(at, 2);
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    text.truncate(end);
+    qsizetype start = 0;
+    while (start < text.size() && text[start] == u' ')
+        ++start;
+    text.remove(0, start);
+}
+
+void TemplateText::putInPlace(QString& text, QStringView marker, QStringView value) {
+    for (qsizetype at = find(text, marker); at >= 0; at = find(text, marker, at)) {
+        text.replace(at, marker.size(), value.data(), value.size());
+        at += value.size();
+        text.insert(at, CrLf + Indent);
+        at += 2 + Indent.size();
+    }
+}
