@@ -28,8 +28,9 @@ TransferPanel::TransferPanel(Link& link, QWidget* parent)
     setStyleSheet(
         QStringLiteral("QGroupBox#Frame8 { border: 2px solid palette(highlight); "
                        "background-color: palette(window); "
-                       "margin-top: 1.4em; font-weight: bold; }"
-                       "QGroupBox#Frame8::title { subcontrol-origin: margin; left: 8px; }"));
+                       "padding-top: 1.6em; font-weight: bold; }"
+                       "QGroupBox#Frame8::title { subcontrol-origin: padding; "
+                       "subcontrol-position: top left; left: 8px; top: 4px; }"));
     pb2_->setObjectName(QStringLiteral("PB2"));
     pb2_->setMinimumHeight(34);
     trace_->setReadOnly(true);
