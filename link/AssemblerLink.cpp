@@ -15,6 +15,7 @@ AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QO
       assmber_(folder), download_(link_, assmber_),
       browser_(folder.root(), QStringLiteral("*.plc")) {
     browser_.setFolder(folder.path(QStringLiteral("plc")));
+    timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&port_, &PortSettings::transportChanged, &link_, &Link::setTransport);
     connect(&port_, &PortSettings::problem, this, &AssemblerLink::setMessage);
     connect(&download_, &ProgramDownload::beep, this, [this] { prompter_.beep(); });
@@ -48,6 +49,7 @@ void AssemblerLink::setMacroFolder(const QString& folder) {
 void AssemblerLink::command(int index, const QString& box) {
     // A text box may hand its lines over with bare line feeds.
     const QString source = SourceFile::lines(box);
+    timer1_.stop();
     emit commonStepsTaken();
     prompter_.beep();
     switch (index) {

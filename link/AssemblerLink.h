@@ -8,6 +8,7 @@
 #include "RunControl.h"
 
 #include <QObject>
+#include <QTimer>
 
 class ProgramFolder;
 class Prompter;
@@ -28,8 +29,9 @@ public:
     void load();
 
     // A click on the command row with the source box's text. Every click
-    // first asks the map editor to whiten its go-to row label and the tracer
-    // to stop (commonStepsTaken) and beeps; "Load" is the window's own.
+    // first stops the poll clock, asks the map editor to whiten its go-to
+    // row label and the tracer to stop (commonStepsTaken) and beeps; "Load"
+    // is the window's own.
     void command(int index, const QString& box);
     static QString commandCaption(int index);
 
@@ -56,6 +58,8 @@ public:
     ProgramDownload& download() { return download_; }
     const RunControl& runControl() const { return runControl_; }
     FolderBrowser& browser() { return browser_; }
+    // The tracer's poll clock; every click of the command row stops it.
+    QTimer& Timer1() { return timer1_; }
 
 signals:
     // The three steps every click of the command row takes before its own.
@@ -80,6 +84,7 @@ private:
     ProgramDownload download_;
     RunControl runControl_;
     FolderBrowser browser_;
+    QTimer timer1_;
     QString sourceName_;
     QString message_;
 };

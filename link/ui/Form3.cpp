@@ -36,11 +36,9 @@ constexpr int SourceIndent = 12;
 } // namespace
 
 Form3::Form3(AssemblerLink& station, QWidget* parent)
-    : QWidget(parent), station_(station), transfer_(new TransferPanel(station.link(), this)),
-      timer1_(new QTimer(this)) {
+    : QWidget(parent), station_(station), transfer_(new TransferPanel(station.link(), this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QString::fromLatin1(AssemblerLink::Title));
-    timer1_->setObjectName(QStringLiteral("Timer1"));
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildSourceColumn(), 3);
@@ -55,7 +53,6 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
     connect(transfer_, &TransferPanel::stopRequested, &station_.download(), &ProgramDownload::stop);
     connect(transfer_, &TransferPanel::logCleared, cursor_, &QLineEdit::clear);
 
-    connect(&station_, &AssemblerLink::commonStepsTaken, timer1_, &QTimer::stop);
     connect(&station_, &AssemblerLink::messageChanged, this,
             [this] { message_->setPlainText(station_.message()); });
     connect(&station_, &AssemblerLink::sourceNameChanged, this, [this](const QString& name) {

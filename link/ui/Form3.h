@@ -13,7 +13,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 class TransferPanel;
 
 // The assembler-and-link window: the source box and its browser, the work,
@@ -30,9 +29,6 @@ public:
     // Command button 1 of the map editor: the converted text goes into the
     // source box, and the box has the focus.
     void showConverted(const QString& source);
-
-    // The tracer's poll timer; the command row stops it.
-    QTimer* Timer1() const { return timer1_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,5 +68,4 @@ private:
     QLineEdit* origin_ = nullptr;
     QWidget* pb1_ = nullptr;
     TransferPanel* transfer_ = nullptr;
-    QTimer* timer1_ = nullptr;
 };

@@ -66,7 +66,7 @@ TEST_F(Form3Test, OptionsRewriteThePortFileAndTheStatusNamesAPortThatWillNotOpen
 TEST_F(Form3Test, TheCommandRowTakesItsCommonStepsThenItsOwn) {
     int commonSteps = 0;
     QObject::connect(&station, &AssemblerLink::commonStepsTaken, [&] { ++commonSteps; });
-    form.Timer1()->start(1000);
+    station.Timer1().start(1000);
     auto* runStop = child<QPushButton>("Command1(4)");
     EXPECT_EQ(runStop->text(), "STOP");
     runStop->click();
@@ -79,7 +79,7 @@ TEST_F(Form3Test, TheCommandRowTakesItsCommonStepsThenItsOwn) {
     child<QPushButton>("Command1(3)")->click(); // "Print": the common steps only
     EXPECT_EQ(commonSteps, 3);
     EXPECT_EQ(prompter.beeps, 3);
-    EXPECT_FALSE(form.Timer1()->isActive());
+    EXPECT_FALSE(station.Timer1().isActive());
 
     auto* browser = child<QWidget>("Frame1");
     child<QPushButton>("Command1(2)")->click();
