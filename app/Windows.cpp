@@ -2,7 +2,9 @@
 
 #include "AssemblerLink.h"
 #include "Form3.h"
+#include "Form4.h"
 #include "MapFiles.h"
+#include "Tracer.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,6 +14,12 @@ Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
     : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_) {
     connect(&form1_, &Form1::converted, this,
             [this](const QString& source) { assemblerWindow().showConverted(source); });
+    connect(&form1_, &Form1::tracerRequested, this, [this] {
+        Form4& window = tracerWindow();
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     connect(&editor_, &MapEditor::onlineChanged, this,
             [this](bool online) { station().port().setPortOpen(online); });
     form1_.installEventFilter(this);
@@ -40,6 +48,25 @@ Form3& Windows::assemblerWindow() {
 AssemblerLink& Windows::station() {
     if (!station_) makeAssemblerWindow();
     return *station_;
+}
+
+Form4& Windows::tracerWindow() {
+    if (!form4_) makeTracerWindow();
+    return *form4_;
+}
+
+Tracer& Windows::tracer() {
+    if (!tracer_) makeTracerWindow();
+    return *tracer_;
+}
+
+void Windows::makeTracerWindow() {
+    AssemblerLink& link = station();
+    tracer_ = std::make_unique<Tracer>(link.link(), link.Timer1());
+    tracer_->loadNames(folder_);
+    connect(&link, &AssemblerLink::commonStepsTaken, tracer_.get(), &Tracer::pause);
+    form4_ = std::make_unique<Form4>(*tracer_);
+    form4_->setRecordingFolder(folder_.path(QStringLiteral("trace")));
 }
 
 void Windows::makeAssemblerWindow() {

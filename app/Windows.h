@@ -9,6 +9,8 @@
 
 class AssemblerLink;
 class Form3;
+class Form4;
+class Tracer;
 class ProgramFolder;
 class Prompter;
 
@@ -29,17 +31,26 @@ public:
     Form1& mapWindow() { return form1_; }
     Form3& assemblerWindow();
     AssemblerLink& station();
+    // The tracer window, made the first time it is shown; it sends through
+    // the assembler window's link and ticks with its poll clock.
+    Form4& tracerWindow();
+    Tracer& tracer();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void makeAssemblerWindow();
+    void makeTracerWindow();
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
     MapEditor editor_;
     Form1 form1_;
+    // In this order: the tracer goes before the station whose link and clock
+    // it uses.
     std::unique_ptr<AssemblerLink> station_;
     std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Tracer> tracer_;
+    std::unique_ptr<Form4> form4_;
 };

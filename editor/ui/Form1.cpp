@@ -133,6 +133,10 @@ QWidget* Form1::buildCommandFrame() {
     convertButton_->setObjectName(QStringLiteral("Command1(0)"));
     connect(convertButton_, &QPushButton::pressed, this, &Form1::convert);
     layout->addWidget(convertButton_);
+    tracerButton_ = new QPushButton;
+    tracerButton_->setObjectName(QStringLiteral("Command1(1)"));
+    connect(tracerButton_, &QPushButton::pressed, this, &Form1::tracerRequested);
+    layout->addWidget(tracerButton_);
     fileButton_ = new QPushButton;
     fileButton_->setObjectName(QStringLiteral("Command1(4)"));
     // Command buttons act as the mouse button goes down.
@@ -263,8 +267,9 @@ QWidget* Form1::buildFeedbackRow() {
 }
 
 QList<QWidget*> Form1::captionedWidgets() const {
-    QList<QWidget*> widgets{title_,        elementFrame_,  ladderFrame_, instructionFrame_,
-                            commandFrame_, convertButton_, fileButton_,  fileFrame_};
+    QList<QWidget*> widgets{title_,        elementFrame_,  ladderFrame_,  instructionFrame_,
+                            commandFrame_, convertButton_, tracerButton_, fileButton_,
+                            fileFrame_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
     return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets() +
@@ -301,6 +306,7 @@ void Form1::applyCaptions() {
     palette_->setCaptions(captions);
     commandFrame_->setTitle(caption(CaptionFile::CommandFrame));
     convertButton_->setText(caption(CaptionFile::ConvertButton));
+    tracerButton_->setText(caption(CaptionFile::TracerButton));
     fileButton_->setText(caption(CaptionFile::FileFrameButton));
     fileFrame_->setCaptions(captions);
     operandBox_->setCaptions(captions);

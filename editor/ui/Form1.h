@@ -44,6 +44,8 @@ public:
 signals:
     // Command button 1 converted the map; the assembler window takes the text.
     void converted(const QString& source);
+    // The "TRACER" button.
+    void tracerRequested();
 
 private:
     QWidget* buildTopRow();
@@ -85,6 +87,7 @@ private:
     QTimer* timer_ = nullptr;
     QGroupBox* commandFrame_ = nullptr;
     QPushButton* convertButton_ = nullptr;
+    QPushButton* tracerButton_ = nullptr;
     QPushButton* fileButton_ = nullptr;
     FileFrame* fileFrame_ = nullptr;
     OperandBox* operandBox_ = nullptr;

@@ -1,0 +1,287 @@
+#include "Form4.h"
+
+#include "ControlFactory.h"
+#include "Named.h"
+#include "Tracer.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QColor RedCell(255, 0, 0);
+const QColor SelectedCell(192, 0, 192);
+const QColor LightRed(255, 128, 128);
+const QColor LightGreen(128, 255, 128);
+const QColor LightYellow(255, 255, 128);
+
+QString background(const QColor& colour, const QColor& text = Qt::black) {
+    return QStringLiteral("background-color: %1; color: %2").arg(colour.name(), text.name());
+}
+
+QLabel* caption(const QString& text, const QString& name) {
+    return named(new QLabel(text), name);
+}
+} // namespace
+
+Form4::Form4(Tracer& tracer, QWidget* parent) : QWidget(parent), tracer_(tracer) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("norvette-c TRACER"));
+    auto* heading =
+        caption(QStringLiteral("norvette-c Obel MODBUS TRACER"), QStringLiteral("Heading"));
+    QFont big = heading->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    heading->setFont(big);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildCells(), 0, Qt::AlignTop);
+    middle->addWidget(buildBits(), 0, Qt::AlignTop);
+    middle->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(buildControlRow());
+    layout->addLayout(middle, 1);
+
+    connect(&tracer_, &Tracer::cellsChanged, this, &Form4::renderCells);
+    connect(&tracer_, &Tracer::stateChanged, this, &Form4::renderState);
+    renderCells(0, Tracer::Cells);
+    renderCellColours();
+    renderState();
+}
+
+QWidget* Form4::buildControlRow() {
+    auto* row = new QWidget;
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    switch_ = named(new QPushButton, QStringLiteral("Command1(0)"));
+    switch_->setToolTip(QStringLiteral("Trace: poll the controller's memory"));
+    clear_ = named(new QPushButton(QStringLiteral("CLR")), QStringLiteral("Command1(1)"));
+    marker_ = named(new QPushButton(QStringLiteral("Modef")), QStringLiteral("Command1(2)"));
+    marker_->setToolTip(QStringLiteral("Light red: a changed cell waits to be written; "
+                                       "light yellow: the write has gone out"));
+    runStop_ = named(new QPushButton, QStringLiteral("Command2"));
+    runStop_->setToolTip(QStringLiteral("Start or halt the controller's program"));
+    record_ = named(new QPushButton(QStringLiteral("Record")), QStringLiteral("Record"));
+    record_->setToolTip(QStringLiteral("Write every good answer with its time into a CSV file"));
+    const QString defaults[] = {QString::number(Tracer::DefaultSlave),
+                                QString::number(Tracer::DefaultIntervalMs), QStringLiteral("FF")};
+    for (int i = 0; i < int(fields_.size()); ++i) {
+        fields_[i] = named(new QLineEdit(defaults[i]), QStringLiteral("Text3(%1)").arg(i));
+        fields_[i]->setMaximumWidth(56);
+    }
+    received_ = named(new QLineEdit, QStringLiteral("Text2"));
+    received_->setReadOnly(true);
+    received_->setMinimumWidth(300);
+    pollBase_ = named(new QLineEdit, QStringLiteral("Text4"));
+    holdOff_ = named(new QLineEdit, QStringLiteral("Text5"));
+    for (QLineEdit* box : {pollBase_, holdOff_}) {
+        box->setReadOnly(true);
+        box->setMaximumWidth(48);
+    }
+    pb1_ = ControlFactory::create(QStringLiteral("ProgressBarControl.PB"));
+    pb1_->setObjectName(QStringLiteral("PB1"));
+    pb1_->setProperty("Max", 223); // the last cell, as the layout has it
+    pb1_->setFixedSize(160, 28);
+    health_ = named(new QLabel, QStringLiteral("LinkHealth"));
+
+    int column = 0;
+    for (QWidget* w : {static_cast<QWidget*>(switch_), static_cast<QWidget*>(clear_),
+                       static_cast<QWidget*>(marker_), static_cast<QWidget*>(runStop_)})
+        grid->addWidget(w, 0, column++);
+    grid->addWidget(caption(QStringLiteral("ADDR"), QStringLiteral("Label7(0)")), 0, column++);
+    grid->addWidget(fields_[0], 0, column++);
+    grid->addWidget(caption(QStringLiteral("SCAN"), QStringLiteral("Label7(1)")), 0, column++);
+    grid->addWidget(fields_[1], 0, column++);
+    grid->addWidget(fields_[2], 0, column++);
+    grid->addWidget(caption(QStringLiteral("RCV"), QStringLiteral("Label7(2)")), 0, column++);
+    grid->addWidget(received_, 0, column++);
+    grid->addWidget(caption(QStringLiteral("MAP"), QStringLiteral("Label7(3)")), 0, column++);
+    grid->addWidget(pollBase_, 0, column++);
+    grid->addWidget(holdOff_, 0, column++);
+    grid->addWidget(pb1_, 0, column++);
+    grid->addWidget(record_, 0, column++);
+    grid->addWidget(health_, 1, 0, 1, column);
+    grid->setColumnStretch(column, 1);
+
+    connect(switch_, &QPushButton::clicked, &tracer_, &Tracer::toggleTracing);
+    connect(clear_, &QPushButton::clicked, &tracer_, &Tracer::clear);
+    connect(runStop_, &QPushButton::clicked, &tracer_, &Tracer::runStop);
+    connect(record_, &QPushButton::clicked, this, &Form4::toggleRecording);
+    connect(fields_[0], &QLineEdit::textChanged, &tracer_, &Tracer::setSlave);
+    connect(fields_[1], &QLineEdit::textChanged, &tracer_, &Tracer::setInterval);
+    return row;
+}
+
+QWidget* Form4::buildCells() {
+    auto* box = new QGroupBox(QStringLiteral("I / O Map"));
+    box->setObjectName(QStringLiteral("CellFrame"));
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(0);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    const int rows = Tracer::Cells / CellsPerRow;
+    for (int r = 0; r < rows; ++r) {
+        const int gridRow = 2 * r;
+        grid->addWidget(
+            caption(QStringLiteral("%1").arg(r * CellsPerRow, 2, 16, QLatin1Char('0')).toUpper(),
+                    QStringLiteral("Label3(%1)").arg(r)),
+            gridRow, 0);
+        for (int c = 0; c < CellsPerRow; ++c) {
+            const int i = r * CellsPerRow + c;
+            auto* cell = named(new QLineEdit, QStringLiteral("Text1(%1)").arg(i));
+            cell->setFont(fixed);
+            cell->setMaxLength(2);
+            cell->setAlignment(Qt::AlignCenter);
+            cell->setFixedWidth(40);
+            cell->installEventFilter(this);
+            connect(cell, &QLineEdit::textEdited, this,
+                    [this, i](const QString& text) { tracer_.setCell(i, text); });
+            connect(cell, &QLineEdit::returnPressed, this, [this, i] { tracer_.enter(i); });
+            cells_[i] = cell;
+            grid->addWidget(cell, gridRow, c + 1);
+            if (i >= Tracer::NamedCells) continue;
+            names_[i] = named(new QLabel, QStringLiteral("Label2(%1)").arg(i));
+            names_[i]->setFont(small);
+            names_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            names_[i]->setFixedWidth(40);
+            grid->addWidget(names_[i], gridRow + 1, c + 1);
+        }
+    }
+    return box;
+}
+
+QWidget* Form4::buildBits() {
+    auto* box = new QGroupBox(QStringLiteral("Bit Map"));
+    box->setObjectName(QStringLiteral("BitFrame"));
+    auto* grid = new QGridLayout(box);
+    grid->setSpacing(2);
+    for (int b = 0; b < 8; ++b) {
+        bitLabels_[b] = caption(QString::number(7 - b), QStringLiteral("Label5(%1)").arg(b));
+        bitLabels_[b]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(bitLabels_[b], 0, b + 1);
+    }
+    bitMap_ = caption(QString(), QStringLiteral("Label6"));
+    grid->addWidget(bitMap_, 0, 0);
+    for (int g = 0; g < Tracer::BitGroups; ++g) {
+        const bool input = g < Tracer::BitGroups / 2;
+        const int number = g % 3 + 1;
+        grid->addWidget(
+            caption(QStringLiteral("%1B%2").arg(input ? u'X' : u'Y').arg(number),
+                    QStringLiteral("%1(%2)").arg(input ? "Label4" : "Label1").arg(number - 1)),
+            g + 1, 0);
+        for (int b = 0; b < 8; ++b) {
+            const int i = 8 * g + b;
+            const int shown = 8 * (g % 3) + b + 1;
+            bits_[i] =
+                named(new QPushButton(QStringLiteral("%1%2").arg(input ? u'X' : u'Y').arg(shown)),
+                      QStringLiteral("Command3(%1)").arg(i));
+            bits_[i]->setFixedWidth(44);
+            bits_[i]->setToolTip(
+                QStringLiteral("Bit %1 of cell %2").arg(b).arg(Tracer::groupCell(g)));
+            connect(bits_[i], &QPushButton::clicked, this, [this, i] { tracer_.bitButton(i); });
+            grid->addWidget(bits_[i], g + 1, b + 1);
+        }
+    }
+    grid->addWidget(caption(QStringLiteral("TRACER Time  For Obel"), QStringLiteral("Label7(4)")),
+                    Tracer::BitGroups + 1, 0, 1, 9);
+    return box;
+}
+
+void Form4::toggleRecording() {
+    if (tracer_.recording()) {
+        tracer_.stopRecording();
+        renderState();
+        return;
+    }
+    QDir().mkpath(recordingFolder_);
+    recordingPath_ = QDir(recordingFolder_)
+                         .filePath(QDateTime::currentDateTime().toString(
+                             QStringLiteral("'TRACE-'yyyyMMdd-HHmmss'.csv'")));
+    recordingError_.clear();
+    if (!tracer_.startRecording(recordingPath_, &recordingError_))
+        recordingError_ = QStringLiteral("not recorded: ") + recordingError_;
+    renderState();
+}
+
+void Form4::renderCells(int first, int count) {
+    for (int i = first; i < first + count && i < Tracer::Cells; ++i)
+        if (cells_[i]->text() != tracer_.cell(i)) cells_[i]->setText(tracer_.cell(i));
+}
+
+// Named cells are red, the selected one purple; a cell left after being
+// selected stays red.
+void Form4::renderCellColours() {
+    for (int i = 0; i < Tracer::Cells; ++i) {
+        if (i < Tracer::NamedCells) {
+            names_[i]->setText(tracer_.name(i));
+            names_[i]->setToolTip(tracer_.nameItem(i));
+        }
+        const bool selected = i == tracer_.selected();
+        const bool red = tracer_.named(i) || cells_[i]->property("left").toBool();
+        cells_[i]->setStyleSheet(selected ? background(SelectedCell, Qt::white)
+                                 : red    ? background(RedCell, Qt::white)
+                                          : QString());
+    }
+}
+
+void Form4::renderState() {
+    switch_->setText(tracer_.switchCaption());
+    runStop_->setText(tracer_.runCaption());
+    const Tracer::Marker marker = tracer_.marker();
+    marker_->setStyleSheet(marker == Tracer::Marker::Pending ? background(LightRed)
+                           : marker == Tracer::Marker::Sent  ? background(LightYellow)
+                                                             : QString());
+    received_->setText(tracer_.received());
+    pollBase_->setText(QString::number(tracer_.pollBase()));
+    holdOff_->setText(QString::number(tracer_.holdOff()));
+    pb1_->setProperty("Value", tracer_.pollBase());
+    for (int i = 0; i < Tracer::BitButtons; ++i)
+        bits_[i]->setStyleSheet(
+            background(tracer_.bitSet(i) ? (i < Tracer::BitButtons / 2 ? LightRed : LightGreen)
+                                         : QColor(Qt::white)));
+    const int selected = tracer_.selected();
+    bitMap_->setText(selected < 0
+                         ? QString()
+                         : QStringLiteral("%1").arg(selected, 2, 16, QLatin1Char('0')).toUpper());
+    for (int b = 0; b < 8; ++b)
+        bitLabels_[7 - b]->setStyleSheet(selected >= 0 && tracer_.cellBit(selected, b)
+                                             ? QStringLiteral("color: #ff0000")
+                                             : QString());
+    const Tracer::Counters& n = tracer_.counters();
+    QString health = QStringLiteral("polls %1   good %2   missing %3   bad %4")
+                         .arg(n.polls)
+                         .arg(n.good)
+                         .arg(n.missing)
+                         .arg(n.bad);
+    if (!n.lastBad.isEmpty()) health += QStringLiteral("   (last bad: %1)").arg(n.lastBad);
+    if (tracer_.recording())
+        health += QStringLiteral("   recording to ") + recordingPath_;
+    else if (!recordingError_.isEmpty())
+        health += QStringLiteral("   ") + recordingError_;
+    health_->setText(health);
+    record_->setText(tracer_.recording() ? QStringLiteral("Stop recording")
+                                         : QStringLiteral("Record"));
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const int previous = tracer_.selected();
+        for (int i = 0; i < Tracer::Cells; ++i)
+            if (cells_[i] == watched) {
+                if (previous >= 0 && previous != i) cells_[previous]->setProperty("left", true);
+                tracer_.select(i);
+                renderCellColours();
+                break;
+            }
+    }
+    return QWidget::eventFilter(watched, event);
+}
