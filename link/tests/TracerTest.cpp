@@ -241,6 +241,15 @@ TEST_F(TracerTest, MapTabNamesCellsUntilAnItemWithoutHash) {
     tracer.loadNames(TestFolder().folder());
     for (int cell = 0; cell < Tracer::Cells; ++cell)
         ASSERT_FALSE(tracer.named(cell));
+
+    // The shipped file names the bit buttons' cells and the run cell.
+    tracer.loadNames(ProgramFolder(qEnvironmentVariable("OBEL_TEST_PROGRAM_DIR")));
+    QStringList names;
+    for (int group = 0; group < Tracer::BitGroups; ++group)
+        names << tracer.name(Tracer::groupCell(group));
+    EXPECT_EQ(names, (QStringList{"XB1", "XB2", "XB3", "YB1", "YB2", "RUN"}));
+    EXPECT_TRUE(tracer.named(0));
+    EXPECT_FALSE(tracer.named(56));
 }
 
 TEST_F(TracerTest, TheRecordingHasOneRowPerGoodAnswerAndAColumnPerCell) {
