@@ -1,4 +1,5 @@
 #include "Tracer.h"
+#include "CsvText.h"
 #include "FakeTransport.h"
 #include "Link.h"
 #include "TestFolder.h"
@@ -25,33 +26,6 @@ QByteArray blockData(int firstRegister) {
 
 QByteArray answerTo(int firstRegister, char slave = '\xAD') {
     return checked(QByteArray(1, slave).toHex() + "0310" + blockData(firstRegister).toHex());
-}
-
-// A small RFC 4180 reader: quoted fields may hold commas and doubled quotes.
-QList<QStringList> parseCsv(const QString& text) {
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted && c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-            field += c;
-            ++i;
-        } else if (c == u'"') {
-            quoted = !quoted;
-        } else if (!quoted && c == u',') {
-            row << field;
-            field.clear();
-        } else if (!quoted && c == u'\n') {
-            rows << (row << field);
-            row.clear();
-            field.clear();
-        } else if (quoted || c != u'\r') {
-            field += c;
-        }
-    }
-    return rows;
 }
 
 class TracerTest : public ::testing::Test {
@@ -266,7 +240,7 @@ TEST_F(TracerTest, TheRecordingHasOneRowPerGoodAnswerAndAColumnPerCell) {
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QStringList> rows = parseCsv(QString::fromUtf8(file.readAll()));
+    const QList<QStringList> rows = CsvText::rows(QString::fromUtf8(file.readAll()));
     ASSERT_EQ(rows.size(), 2);
     ASSERT_EQ(rows[0].size(), 2 + Tracer::Cells);
     EXPECT_EQ(rows[0].mid(0, 5), (QStringList{"time", "register", "A,B", "SAY \"HI\"", "cell 02"}));
