@@ -130,7 +130,6 @@ private:
     void poll();
     void takeAnswer(const Read& read);
     void showBlock(int firstCell, const QByteArray& data);
-    void updateRunCaption();
     void queue(int cell);
     std::optional<quint8> cellValue(int cell) const;
     void setCellValue(int cell, quint8 value);
