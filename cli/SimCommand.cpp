@@ -4,18 +4,15 @@
 #include "Frames.h"
 #include "PacedTransport.h"
 #include "PtyTransport.h"
+#include "QuitOnSignals.h"
 #include "TcpServerTransport.h"
 #include "VirtualController.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSocketNotifier>
 #include <QTextStream>
 
-#include <csignal>
 #include <memory>
-#include <sys/socket.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -79,27 +76,6 @@ QString parse(const QStringList& args, Options& options, bool& help) {
 
 QString hexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
-// SIGINT and SIGTERM end the event loop through a socket pair, the one thing
-// a signal handler may safely touch.
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
-}
-
-std::unique_ptr<QSocketNotifier> quitOnSignals() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return nullptr;
-    auto notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    return notifier;
 }
 
 // The line the controller sits on, and the text that names it for the user.
@@ -183,7 +159,7 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
                          err.flush();
                      });
 
-    const auto interrupt = quitOnSignals();
+    const auto interrupt = QuitOnSignals::install();
     out << name << "\n";
     out.flush();
     QCoreApplication::exec();

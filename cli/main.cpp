@@ -6,6 +6,7 @@
 #include "PortsCommand.h"
 #include "RunStopCommand.h"
 #include "SimCommand.h"
+#include "TraceCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -22,6 +23,7 @@ const char* usage() {
            "  download  assemble instruction text and load it into the controller\n"
            "  run       start the controller\n"
            "  stop      halt the controller\n"
+           "  trace     watch the controller's memory, as the tracer does\n"
            "  sim       run the virtual controller on a pty or a TCP port\n"
            "  ports     show which line each port option means, and this machine's ports\n"
            "\n"
@@ -49,6 +51,7 @@ int main(int argc, char* argv[]) {
     if (command == u"download") return DownloadCommand::run(args, out, err);
     if (command == u"run") return RunStopCommand::run(RunStopCommand::Frame::Start, args, out, err);
     if (command == u"stop") return RunStopCommand::run(RunStopCommand::Frame::Halt, args, out, err);
+    if (command == u"trace") return TraceCommand::run(args, out, err);
     if (command == u"sim") return SimCommand::run(args, out, err);
     if (command == u"ports") return PortsCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();

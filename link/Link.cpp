@@ -98,10 +98,10 @@ void Link::onComm(const QByteArray& input) {
     std::size_t p = 0;
     for (const char c : input) {
         quint8 byte = static_cast<quint8>(c);
-        // An acknowledgement is shown as 0 everywhere. It counts even past
-        // the end of the receive buffer: an arrival may join a late answer
-        // and the acknowledgement, and losing the latter would fail a good
-        // exchange.
+        // An acknowledgement is shown as 0 in the log and the dump. It
+        // counts even past the end of the receive buffer: an arrival may join
+        // a late answer and the acknowledgement, and losing the latter would
+        // fail a good exchange.
         if (byte == Frames::Ack) {
             ackFlag_ = 1;
             byte = 0;
@@ -118,7 +118,7 @@ void Link::onComm(const QByteArray& input) {
             dump_.add(static_cast<quint8>(c));
         emit dumpChanged();
     } else if (linkIdle_ == 1) {
-        emit tracerReceived(QString::fromLatin1(stored.toHex().toUpper()));
+        emit tracerReceived(input);
     }
     if (exchanging() && wait_.isActive() && ackFlag_) {
         wait_.stop();

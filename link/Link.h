@@ -85,8 +85,9 @@ public slots:
 signals:
     void receiveLogChanged();
     void dumpChanged();
-    // The bytes of an arrival for the tracer, two upper-case hex digits each.
-    void tracerReceived(const QString& hex);
+    // An arrival for the tracer, as it came off the line: the tracer checks
+    // answers by their CRC, which the acknowledgement's 0 would break.
+    void tracerReceived(const QByteArray& bytes);
     void traceChanged();
 
 private:

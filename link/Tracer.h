@@ -1,10 +1,13 @@
 #pragma once
 
+#include "TraceRecording.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class Link;
 class ProgramFolder;
@@ -35,11 +38,11 @@ public:
     enum class Marker { Idle, Pending, Sent };
 
     struct Counters {
-        int polls = 0;    // reads sent
-        int good = 0;     // answers taken as memory
-        int missing = 0;  // ticks that found no answer at all
-        int bad = 0;      // answers that were not the answer to the read
-        QString lastBad;  // why the last bad one was refused
+        int polls = 0;   // reads sent
+        int good = 0;    // answers taken as memory
+        int missing = 0; // ticks that found no answer at all
+        int bad = 0;     // answers that were not the answer to the read
+        QString lastBad; // why the last bad one was refused
     };
 
     // clock is the assembler window's poll timer; its ticks drive tick().
@@ -88,6 +91,8 @@ public:
     Marker marker() const { return marker_; }
     int pendingCell() const { return pendingCell_; }
     int pollBase() const { return pollBase_; }
+    // What Text4 and PB1 show: the PollBase of the last read sent.
+    int polledBase() const { return polledBase_; }
     int holdOff() const { return holdOff_; }
     // Text2: the bytes of the answer under way, two hex digits each.
     const QString& received() const { return received_; }
@@ -106,11 +111,30 @@ public:
 signals:
     // Cells first to first + count - 1 have new texts.
     void cellsChanged(int first, int count);
+    // A good answer: the 16 bytes of the registers from firstRegister on
+    // (shown in cells 2 * (firstRegister - 16) on, where those exist).
+    void answered(int firstRegister, const QByteArray& data);
     // Anything else the window shows: switch, marker, run caption, poll
     // position, hold-off, received text, bit buttons, counters, selection.
     void stateChanged();
 
 private:
+    // The read whose answer is being gathered.
+    struct Read {
+        int firstRegister;
+        quint8 slave;
+    };
+
+    void arrived(const QByteArray& bytes);
+    void writePending();
+    void poll();
+    void takeAnswer(const Read& read);
+    void showBlock(int firstCell, const QByteArray& data);
+    void queue(int cell);
+    std::optional<quint8> cellValue(int cell) const;
+    void setCellValue(int cell, quint8 value);
+    QStringList columnNames() const;
+
     Link& link_;
     QTimer& clock_;
     std::array<QString, Cells> cells_;
@@ -122,7 +146,11 @@ private:
     Marker marker_ = Marker::Idle;
     int pendingCell_ = -1;
     int pollBase_ = 0;
+    int polledBase_ = 0;
     int holdOff_ = 0;
     QString received_;
     Counters counters_;
+    std::optional<Read> outstanding_;
+    QByteArray arrived_; // since the last frame the tracer sent
+    TraceRecording recording_;
 };

@@ -1,0 +1,188 @@
+#include "TraceCommand.h"
+
+#include "CommandStart.h"
+#include "Link.h"
+#include "PortOption.h"
+#include "ProgramFolder.h"
+#include "ProgramFolderOption.h"
+#include "QuitOnSignals.h"
+#include "Tracer.h"
+#include "Transport.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+enum Status { Done = 0, Failed = 1, Usage = 2, NoGoodAnswer = 3, NoPort = 5 };
+
+struct Options {
+    PortOption::Choice line;
+    QString slave = QString::number(Tracer::DefaultSlave);
+    QString interval = QString::number(Tracer::DefaultIntervalMs);
+    int count = 0; // 0: until interrupted
+    QString csv;
+};
+
+// A whole number of at least 1 for a numeric option, or why not.
+QString positive(const QString& option, const QString& value, int& number) {
+    bool ok = false;
+    number = value.toInt(&ok);
+    return ok && number > 0 ? QString()
+                            : option + QStringLiteral(" needs a number above 0, not ") + value;
+}
+
+QString takeValue(const QString& option, const QString& value, Options& options) {
+    int number = 0;
+    if (option == u"--csv") {
+        options.csv = value;
+        return {};
+    }
+    if (option == u"--slave") {
+        bool ok = false;
+        const int slave = value.toInt(&ok);
+        if (!ok || slave < 0 || slave > 255)
+            return QStringLiteral("--slave needs 0-255, not ") + value;
+        options.slave = value;
+        return {};
+    }
+    const QString error = positive(option, value, number);
+    if (!error.isEmpty()) return error;
+    if (option == u"--interval")
+        options.interval = value;
+    else
+        options.count = number;
+    return {};
+}
+
+QString parse(const QStringList& args, Options& options, bool& help) {
+    static const QStringList valued{"--slave", "--interval", "--count", "--csv"};
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString error;
+        if (PortOption::take(args, i, options.line, error)) {
+            if (!error.isEmpty()) return error;
+        } else if (arg == u"-h" || arg == u"--help") {
+            help = true;
+        } else if (valued.contains(arg)) {
+            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+            if (error = takeValue(arg, args[++i], options); !error.isEmpty()) return error;
+        } else {
+            return QStringLiteral("unknown argument ") + arg;
+        }
+    }
+    return {};
+}
+
+// "10:06:47.123 0x10 00=10 XB1=4A ...": the time, the first register, then
+// each cell by its map.tab name, or its number in hex when it has none.
+QString answerLine(const Tracer& tracer, int firstRegister, const QByteArray& data) {
+    QString text = QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) +
+                   QStringLiteral(" 0x%1").arg(firstRegister, 2, 16, QLatin1Char('0'));
+    const int firstCell = 2 * (firstRegister - Tracer::FirstRegister);
+    for (int k = 0; k < data.size(); ++k) {
+        const int cell = firstCell + k;
+        const QString name = cell < Tracer::Cells ? tracer.name(cell) : QString();
+        text += u' ' +
+                (name.isEmpty() ? QStringLiteral("%1").arg(cell, 2, 16, QLatin1Char('0')).toUpper()
+                                : name) +
+                QStringLiteral("=%1").arg(quint8(data[k]), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return text;
+}
+
+int judged(const Tracer::Counters& c) {
+    return c.good + c.missing + c.bad;
+}
+
+int trace(const Options& options, const ProgramFolder& folder, QTextStream& out, QTextStream& err) {
+    const PortOption::Line line = PortOption::open(folder, options.line, err);
+    if (!line.transport) return NoPort;
+    Link link;
+    link.setTransport(line.transport.get());
+    QTimer clock;
+    Tracer tracer(link, clock);
+    tracer.loadNames(folder);
+    tracer.setSlave(options.slave);
+    tracer.setInterval(options.interval);
+    if (!options.csv.isEmpty()) {
+        QString error;
+        if (!tracer.startRecording(options.csv, &error)) {
+            err << "obelc: " << error << "\n";
+            return Failed;
+        }
+    } else {
+        QObject::connect(&tracer, &Tracer::answered,
+                         [&](int firstRegister, const QByteArray& data) {
+                             out << answerLine(tracer, firstRegister, data) << Qt::endl;
+                         });
+    }
+    // After the tracer's own tick, which judges the answer of the read before.
+    QObject::connect(&clock, &QTimer::timeout, [&] {
+        if (options.count > 0 && judged(tracer.counters()) >= options.count)
+            QCoreApplication::exit(Done);
+    });
+    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
+        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
+        QCoreApplication::exit(NoPort);
+    });
+    const auto interrupt = QuitOnSignals::install();
+    tracer.toggleTracing();
+    const int status = QCoreApplication::exec();
+    tracer.stopRecording();
+    const Tracer::Counters& c = tracer.counters();
+    err << "obelc: " << judged(c) << " polls on " << line.name << ": " << c.good << " good, "
+        << c.missing << " missing, " << c.bad << " bad"
+        << (c.bad ? QStringLiteral(" (last: %1)").arg(c.lastBad) : QString()) << "\n";
+    if (status != Done) return status;
+    return c.good > 0 ? Done : NoGoodAnswer;
+}
+
+} // namespace
+
+const char* TraceCommand::usage() {
+    return "usage: obelc trace [-C PROGRAM_DIR] [--port PORT] [--baud N] [--slave N]\n"
+           "                   [--interval MS] [--count N] [--csv FILE]\n"
+           "\n"
+           "Polls the controller's memory as the tracer window does: one Modbus read of\n"
+           "eight registers every interval, registers 16 to 239 in turn. Every good\n"
+           "answer is printed as one line, the time, the first register and its 16\n"
+           "cells, each by its name in def/map.tab or else by its cell number in hex:\n"
+           "\n"
+           "  10:06:47.123 0x10 00=00 XB1=03 02=00 03=00 XB3=00 YB1=01 ...\n"
+           "\n"
+           "Answers that are not the answer to the read (another slave, a bad CRC, a\n"
+           "wrong length) are counted, not printed; the counts go to stderr at the end.\n"
+           "Runs until interrupted (SIGINT or SIGTERM), or for --count polls.\n"
+           "\n"
+           "%1"
+           "  --slave N       the controller's slave address (default 173)\n"
+           "  --interval MS   the time between polls (default 50)\n"
+           "  --count N       stop once N polls were answered or given up\n"
+           "  --csv FILE      record the good answers into FILE (one row an answer, one\n"
+           "                  column a cell) instead of printing them\n"
+           "  -h, --help      this text\n"
+           "\n"
+           "Exit status:\n"
+           "  0  done, with at least one good answer\n"
+           "  1  no program folder, or the CSV file cannot be written\n"
+           "  2  bad usage\n"
+           "  3  not a single good answer came\n"
+           "  5  the port cannot be opened (its name and the reason)\n";
+}
+
+int TraceCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Options options;
+    bool help = false;
+    const QString usageError = parse(args, options, help);
+    const QByteArray text =
+        QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())).toLatin1();
+    if (const auto status =
+            CommandStart::afterParse("trace", usageError, help, text.constData(), out, err))
+        return *status;
+    const QString root = ProgramFolderOption::resolve(options.line.programDir, err);
+    if (root.isEmpty()) return Failed;
+    return trace(options, ProgramFolder(root), out, err);
+}

@@ -1,0 +1,236 @@
+#include "Tracer.h"
+
+#include "ByteField.h"
+#include "Frames.h"
+#include "Link.h"
+#include "MapTab.h"
+#include "NumericText.h"
+#include "ReadAnswer.h"
+
+#include <QDateTime>
+#include <QTimer>
+
+namespace {
+
+// An answer is 21 bytes; a line that chatters on while tracing is paused
+// must not grow the gathered bytes without end.
+constexpr qsizetype MaxGathered = 256;
+
+QString hexByte(int value) {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+Tracer::Tracer(Link& link, QTimer& clock, QObject* parent)
+    : QObject(parent), link_(link), clock_(clock) {
+    clock_.setInterval(DefaultIntervalMs);
+    connect(&clock_, &QTimer::timeout, this, &Tracer::tick);
+    connect(&link_, &Link::tracerReceived, this, &Tracer::arrived);
+}
+
+void Tracer::loadNames(const ProgramFolder& folder) {
+    const QStringList named = MapTab::items(folder, NamedCells);
+    for (int i = 0; i < Cells; ++i)
+        items_[i] = i < named.size() ? named[i] : QString();
+    emit stateChanged();
+}
+
+QString Tracer::name(int cell) const {
+    return MapTab::caption(items_.at(cell));
+}
+
+QString Tracer::switchCaption() const {
+    return tracing_ ? QStringLiteral("TR") : QStringLiteral("STOP");
+}
+
+void Tracer::toggleTracing() {
+    tracing_ = !tracing_;
+    if (tracing_ && !clock_.isActive()) clock_.start();
+    emit stateChanged();
+}
+
+void Tracer::pause() {
+    tracing_ = false;
+    emit stateChanged();
+}
+
+void Tracer::setSlave(const QString& text) {
+    // A text that is no byte leaves the address as it was: no wrong byte goes out.
+    if (const auto address = ByteField::decimal(text)) slave_ = *address;
+}
+
+void Tracer::setInterval(const QString& text) {
+    if (const int ms = NumericText::floorInt(NumericText::value(text)); ms > 0)
+        clock_.setInterval(ms);
+}
+
+void Tracer::tick() {
+    if (holdOff_ > 0) {
+        --holdOff_;
+    } else if (!tracing_ && marker_ == Marker::Pending) {
+        writePending();
+    } else if (tracing_) {
+        poll();
+    } else {
+        return;
+    }
+    emit stateChanged();
+}
+
+// The register that holds the pending cell, its even cell the high byte.
+// The answer of the read before it is dropped: it may predate the write and
+// would show the old value. A pair of cells that is no register value goes
+// nowhere.
+void Tracer::writePending() {
+    const int even = pendingCell_ & ~1;
+    const auto high = cellValue(even), low = cellValue(even + 1);
+    marker_ = high && low ? Marker::Sent : Marker::Idle;
+    if (high && low) {
+        Frames::registerWrite(link_.ShortFrame, quint8(slave_),
+                              quint8(pendingCell_ / 2 + FirstRegister), quint16(*high << 8 | *low));
+        outstanding_.reset();
+        arrived_.clear();
+        received_.clear();
+        link_.send(Link::Buffer::Short);
+    }
+    tracing_ = true;
+}
+
+void Tracer::poll() {
+    if (outstanding_) takeAnswer(*outstanding_);
+    polledBase_ = pollBase_;
+    const Read read{pollBase_ + FirstRegister, quint8(slave_)};
+    Frames::registerRead(link_.ShortFrame, read.slave, quint8(read.firstRegister));
+    arrived_.clear();
+    received_.clear();
+    outstanding_ = read;
+    link_.send(Link::Buffer::Short);
+    ++counters_.polls;
+    running_ = cellBit(RunCell, 5);
+    pollBase_ = pollBase_ + BlockRegisters > Cells - 1 ? 0 : pollBase_ + BlockRegisters;
+}
+
+// Only the answer to the read: anything else leaves its block empty, as no
+// answer does, and is counted with the reason.
+void Tracer::takeAnswer(const Read& read) {
+    const int firstCell = 2 * (read.firstRegister - FirstRegister);
+    QByteArray data;
+    if (arrived_.isEmpty()) {
+        ++counters_.missing;
+    } else if (const QString fault = ReadAnswer::fault(arrived_, read.slave, BlockRegisters);
+               !fault.isEmpty()) {
+        ++counters_.bad;
+        counters_.lastBad = fault;
+    } else {
+        ++counters_.good;
+        data = ReadAnswer::data(arrived_);
+        recording_.add(QDateTime::currentDateTime(), read.firstRegister, firstCell, data);
+        emit answered(read.firstRegister, data);
+    }
+    showBlock(firstCell, data);
+}
+
+void Tracer::showBlock(int firstCell, const QByteArray& data) {
+    const int first = qMax(firstCell, 0), end = qMin(firstCell + 2 * BlockRegisters, Cells);
+    for (int cell = first; cell < end; ++cell) {
+        const int k = cell - firstCell;
+        cells_[cell] = k < data.size() ? hexByte(quint8(data[k])) : QString();
+    }
+    if (first < end) emit cellsChanged(first, end - first);
+}
+
+void Tracer::arrived(const QByteArray& bytes) {
+    const QByteArray taken = bytes.first(qMin(bytes.size(), MaxGathered - arrived_.size()));
+    arrived_ += taken;
+    received_ += QString::fromLatin1(taken.toHex().toUpper());
+    emit stateChanged();
+}
+
+void Tracer::setCell(int i, const QString& text) {
+    cells_.at(i) = text;
+    emit cellsChanged(i, 1);
+}
+
+void Tracer::select(int i) {
+    selected_ = i;
+    pause();
+}
+
+void Tracer::enter(int i) {
+    queue(i);
+}
+
+void Tracer::queue(int cell) {
+    marker_ = Marker::Pending;
+    pendingCell_ = cell;
+    emit stateChanged();
+}
+
+void Tracer::bitButton(int i) {
+    tracing_ = false;
+    holdOff_ = HoldOffTicks;
+    const int cell = groupCell(i / 8);
+    setCellValue(cell, quint8(cellValue(cell).value_or(0) ^ (1 << (i % 8))));
+    queue(cell);
+}
+
+void Tracer::runStop() {
+    tracing_ = false;
+    const quint8 value = cellValue(RunCell).value_or(0);
+    setCellValue(RunCell, running_ ? value & ~RunBit : value | RunBit);
+    queue(RunCell);
+}
+
+QString Tracer::runCaption() const {
+    return running_ ? QStringLiteral("RUN") : QStringLiteral("STOP");
+}
+
+void Tracer::clear() {
+    for (QString& c : cells_)
+        c.clear();
+    emit cellsChanged(0, Cells);
+}
+
+bool Tracer::bitSet(int button) const {
+    return cellBit(groupCell(button / 8), button % 8);
+}
+
+int Tracer::groupCell(int group) {
+    static constexpr std::array<int, BitGroups> cells{1, 54, 4, 5, 55, 15};
+    return cells.at(group);
+}
+
+bool Tracer::cellBit(int cell, int bit) const {
+    return (cellValue(cell).value_or(0) >> bit) & 1;
+}
+
+std::optional<quint8> Tracer::cellValue(int cell) const {
+    return ByteField::hexadecimal(cells_.at(cell));
+}
+
+void Tracer::setCellValue(int cell, quint8 value) {
+    setCell(cell, hexByte(value));
+}
+
+bool Tracer::startRecording(const QString& path, QString* error) {
+    return recording_.start(path, columnNames(), error);
+}
+
+void Tracer::stopRecording() {
+    recording_.stop();
+}
+
+bool Tracer::recording() const {
+    return recording_.active();
+}
+
+// A cell's column: its map.tab name, else its number as the window shows it.
+QStringList Tracer::columnNames() const {
+    QStringList names;
+    for (int i = 0; i < Cells; ++i) {
+        const QString n = name(i);
+        names << (n.isEmpty() ? QStringLiteral("cell ") + hexByte(i) : n);
+    }
+    return names;
+}
