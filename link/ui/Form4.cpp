@@ -173,16 +173,17 @@ QWidget* Form4::buildBits() {
     grid->addWidget(bitMap_, 0, 0);
     for (int g = 0; g < Tracer::BitGroups; ++g) {
         const bool input = g < Tracer::BitGroups / 2;
+        const QString kind = input ? QStringLiteral("X") : QStringLiteral("Y");
         const int number = g % 3 + 1;
         grid->addWidget(
-            caption(QStringLiteral("%1B%2").arg(input ? u'X' : u'Y').arg(number),
+            caption(kind + QStringLiteral("B%1").arg(number),
                     QStringLiteral("%1(%2)").arg(input ? "Label4" : "Label1").arg(number - 1)),
             g + 1, 0);
         for (int b = 0; b < 8; ++b) {
             const int i = 8 * g + b;
             const int shown = 8 * (g % 3) + b + 1;
             bits_[i] =
-                named(new QPushButton(QStringLiteral("%1%2").arg(input ? u'X' : u'Y').arg(shown)),
+                named(new QPushButton(kind + QString::number(shown)),
                       QStringLiteral("Command3(%1)").arg(i));
             bits_[i]->setFixedWidth(44);
             bits_[i]->setToolTip(
@@ -241,9 +242,9 @@ void Form4::renderState() {
                            : marker == Tracer::Marker::Sent  ? background(LightYellow)
                                                              : QString());
     received_->setText(tracer_.received());
-    pollBase_->setText(QString::number(tracer_.pollBase()));
+    pollBase_->setText(QString::number(tracer_.polledBase()));
     holdOff_->setText(QString::number(tracer_.holdOff()));
-    pb1_->setProperty("Value", tracer_.pollBase());
+    pb1_->setProperty("Value", tracer_.polledBase());
     for (int i = 0; i < Tracer::BitButtons; ++i)
         bits_[i]->setStyleSheet(
             background(tracer_.bitSet(i) ? (i < Tracer::BitButtons / 2 ? LightRed : LightGreen)
