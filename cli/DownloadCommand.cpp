@@ -1,12 +1,10 @@
 #include "DownloadCommand.h"
 
 #include "Assmber.h"
-#include "CommandStart.h"
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramDownload.h"
 #include "ProgramFolder.h"
-#include "ProgramFolderOption.h"
 #include "ProgressReport.h"
 #include "SourceInput.h"
 #include "Transport.h"
@@ -142,13 +140,12 @@ int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream&
     Options options;
     bool help = false;
     const QString usageError = parse(args, options, help);
-    const QByteArray text =
-        QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())).toLatin1();
-    if (const auto status =
-            CommandStart::afterParse("download", usageError, help, text.constData(), out, err))
+    QString root;
+    if (const auto status = PortOption::start(
+            "download", usageError, help,
+            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
+            options.line, root, out, err))
         return *status;
-    const QString root = ProgramFolderOption::resolve(options.line.programDir, err);
-    if (root.isEmpty()) return Failed;
     const auto source = SourceInput::read(options.source, err);
     if (!source) return Failed;
     return download(options, ProgramFolder(root), *source, err);

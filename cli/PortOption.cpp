@@ -1,9 +1,11 @@
 #include "PortOption.h"
 
+#include "CommandStart.h"
 #include "LineSettings.h"
 #include "PortMap.h"
 #include "PortSettings.h"
 #include "ProgramFolder.h"
+#include "ProgramFolderOption.h"
 #include "Transport.h"
 #include "Transports.h"
 
@@ -78,4 +80,16 @@ const char* PortOption::usage() {
            "  --port PORT     COM1-COM5 (through def/comports.def), a device path,\n"
            "                  tcp:HOST:PORT or sim (default: the port of def/rs232.def)\n"
            "  --baud N        the line settings N,e,8,1 (default: those of def/rs232.def)\n";
+}
+
+std::optional<int> PortOption::start(const char* command, const QString& usageError, bool help,
+                                     const QString& usage, const Choice& choice, QString& root,
+                                     QTextStream& out, QTextStream& err) {
+    const QByteArray text = usage.toLatin1();
+    if (const auto status =
+            CommandStart::afterParse(command, usageError, help, text.constData(), out, err))
+        return status;
+    root = ProgramFolderOption::resolve(choice.programDir, err);
+    if (root.isEmpty()) return 1;
+    return std::nullopt;
 }

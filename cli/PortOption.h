@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class ProgramFolder;
 class QTextStream;
@@ -32,4 +33,11 @@ public:
     static Line open(const ProgramFolder& folder, const Choice& choice, QTextStream& err);
 
     static const char* usage();
+
+    // What a command on the line does before its work: a usage error or
+    // --help ends it (usage is its whole text), then the program folder is
+    // found. The status to end with, or nothing and root set.
+    static std::optional<int> start(const char* command, const QString& usageError, bool help,
+                                    const QString& usage, const Choice& choice, QString& root,
+                                    QTextStream& out, QTextStream& err);
 };

@@ -1,11 +1,9 @@
 #include "RunStopCommand.h"
 
-#include "CommandStart.h"
 #include "Frames.h"
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
-#include "ProgramFolderOption.h"
 #include "Transport.h"
 
 #include <QCoreApplication>
@@ -58,12 +56,10 @@ int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, 
     PortOption::Choice choice;
     bool help = false;
     const QString usageError = parse(args, choice, help);
-    const QByteArray text = usage(frame).toLatin1();
-    if (const auto status = CommandStart::afterParse(commandName(frame), usageError, help,
-                                                     text.constData(), out, err))
+    QString root;
+    if (const auto status = PortOption::start(commandName(frame), usageError, help, usage(frame),
+                                              choice, root, out, err))
         return *status;
-    const QString root = ProgramFolderOption::resolve(choice.programDir, err);
-    if (root.isEmpty()) return 1;
     const PortOption::Line line = PortOption::open(ProgramFolder(root), choice, err);
     if (!line.transport) return 5;
     Link link;

@@ -1,10 +1,8 @@
 #include "TraceCommand.h"
 
-#include "CommandStart.h"
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
-#include "ProgramFolderOption.h"
 #include "QuitOnSignals.h"
 #include "Tracer.h"
 #include "Transport.h"
@@ -177,12 +175,11 @@ int TraceCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     Options options;
     bool help = false;
     const QString usageError = parse(args, options, help);
-    const QByteArray text =
-        QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())).toLatin1();
-    if (const auto status =
-            CommandStart::afterParse("trace", usageError, help, text.constData(), out, err))
+    QString root;
+    if (const auto status = PortOption::start(
+            "trace", usageError, help,
+            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
+            options.line, root, out, err))
         return *status;
-    const QString root = ProgramFolderOption::resolve(options.line.programDir, err);
-    if (root.isEmpty()) return Failed;
     return trace(options, ProgramFolder(root), out, err);
 }
