@@ -158,6 +158,20 @@ void PB::ShwPt(bool visible) {
 }
 
 void PB::paintEvent(QPaintEvent*) {
+    // Every paint draws the bar and its texts anew and reports the percentage.
+    // Draws moves child controls, which asks for paints of its own: it runs
+    // just after this paint, never inside it, and once however many paints
+    // were merged into this one.
+    if (value_ > 0 && !drawsQueued_) {
+        drawsQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                drawsQueued_ = false;
+                if (value_ > 0) Draws();
+            },
+            Qt::QueuedConnection);
+    }
     QPainter painter(this);
     painter.fillRect(rect(), OleColour::toColor(backColor_, palette()));
     switch (frameStyle_) {

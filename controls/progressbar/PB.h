@@ -83,6 +83,7 @@ private:
 
     Panel* bar_;
     QLabel* text_;
+    bool drawsQueued_ = false; // a paint asked for Draws, which is yet to run
     uchar frameStyle_ = 1;
     quint32 backColor_ = 0x8000000F;
     float max_ = 100;

@@ -72,7 +72,11 @@ bool AlsaMixer::findVolume(Line line, MixerControl& control) {
 }
 
 bool AlsaMixer::setVolume(const MixerControl& control, quint32 value) {
-    if (!mixer_ || control.element.isEmpty()) return false;
+    // Another program may have moved the volume since the mixer was read;
+    // with the old value still cached, ALSA would take a write of that value
+    // for no change and drop it. So the mixer is read afresh first, as the
+    // bound getters do (its change events come too late to rely on).
+    if (control.element.isEmpty() || !open()) return false;
     snd_mixer_elem_t* elem = element(mixer_, control.element);
     if (!elem) return false;
     const int err = control.capture ? snd_mixer_selem_set_capture_volume_all(elem, long(value))

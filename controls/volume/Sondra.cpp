@@ -20,6 +20,9 @@ Sondra::Sondra(std::unique_ptr<MixerBackend> mixer, QWidget* parent)
     : QWidget(parent), mixer_(std::move(mixer)) {
     setObjectName(QStringLiteral("Sondra"));
     resize(SidePixels, SidePixels);
+    // A container need not know the mixer has to be opened: the control
+    // does it as it is made.
+    InitMixer();
 }
 
 Sondra::~Sondra() = default;

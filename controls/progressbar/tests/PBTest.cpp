@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,20 @@ TEST_F(PBTest, EveryDrawingReportsItsPercent) {
     ASSERT_EQ(progress.count(), 2);
     EXPECT_EQ(progress[0][0].value<uchar>(), 33);
     EXPECT_EQ(progress[1][0].value<uchar>(), 100);
+}
+
+TEST_F(PBTest, EveryPaintDrawsAndReportsItsPercentOnce) {
+    bar.setValue(40);
+    QTest::qWait(50); // the paints of showing and setting are over
+    QSignalSpy progress(&bar, &PB::Progress);
+    bar.repaint();
+    QTest::qWait(50);
+    ASSERT_EQ(progress.count(), 1);
+    EXPECT_EQ(progress[0][0].value<uchar>(), 40);
+    bar.update();
+    bar.update(); // merged into one paint
+    QTest::qWait(50);
+    EXPECT_EQ(progress.count(), 2);
 }
 
 TEST_F(PBTest, HidingThePercentageHidesBothTexts) {

@@ -59,6 +59,21 @@ TEST_F(AlsaMixerTest, InitMixerReadsTheBoundsAndVolumesReachTheMixer) {
     EXPECT_EQ(rawVolume(source()), 16384) << source().toStdString();
 }
 
+TEST_F(AlsaMixerTest, AControlJustMadeMovesMasterAndRewritesAVolumeChangedElsewhere) {
+    Sondra control; // no InitMixer by name
+    control.setOutVolume(30000);
+    EXPECT_EQ(rawVolume(sink()), 30000) << sink().toStdString();
+
+    pulse.pactl({"set-sink-volume", "@DEFAULT_SINK@", "10000"});
+    ASSERT_EQ(rawVolume(sink()), 10000);
+    control.SetOutPutVolume();
+    EXPECT_EQ(rawVolume(sink()), 30000) << sink().toStdString();
+
+    pulse.pactl({"set-sink-volume", "@DEFAULT_SINK@", "12000"});
+    control.setOutVolume(30000); // the value it already has
+    EXPECT_EQ(rawVolume(sink()), 30000) << sink().toStdString();
+}
+
 // The control passes a value above the maximum on as it is; the mixer
 // ignores it and keeps the volume it had, while values in range still work.
 TEST_F(AlsaMixerTest, AValueAboveTheMaximumIsPassedOnAndIgnored) {

@@ -18,7 +18,7 @@ public:
         return true;
     }
     bool setVolume(const MixerControl& control, quint32 value) override {
-        if (control.element.isEmpty()) return false;
+        if (!available || control.element.isEmpty()) return false;
         written << qMakePair(control.element, value);
         return true;
     }

@@ -20,6 +20,14 @@ protected:
     using Line = MixerBackend::Line;
 };
 
+TEST_F(SondraTest, ACreatedControlHasOpenedTheMixerAndKnowsItsBounds) {
+    EXPECT_EQ(mixer->opens, 1);
+    EXPECT_EQ(control->storedBound(Line::Speakers, true), 65536);
+    control->setOutVolume(300);
+    ASSERT_EQ(mixer->written.size(), 1);
+    EXPECT_EQ(mixer->written[0], qMakePair(QString("Master"), 300u));
+}
+
 TEST_F(SondraTest, InitMixerTakesTheBoundsOfTheLinesThatExist) {
     control->setMinMicVol(3);
     control->setMaxMicVol(9);
@@ -77,8 +85,11 @@ TEST_F(SondraTest, WithoutAMixerNothingIsWrittenOrShown) {
 }
 
 TEST_F(SondraTest, PersistedProperties) {
+    // A mixer without lines leaves every property at its default: none is stored.
+    auto bare = std::make_unique<FakeMixer>();
+    bare->lines.clear();
     MemoryPropertyBag defaults;
-    control->writeProperties(defaults);
+    Sondra(std::move(bare)).writeProperties(defaults);
     EXPECT_TRUE(defaults.values().isEmpty());
 
     control->setEnabledFlag(false);
@@ -86,7 +97,8 @@ TEST_F(SondraTest, PersistedProperties) {
     control->setMaxMicVol(50);
     MemoryPropertyBag bag;
     control->writeProperties(bag);
-    EXPECT_EQ(bag.names(), QStringList({"Enabled", "MaxMicVol", "OutVolume"}));
+    // The speakers' maximum came from the mixer as the control was made.
+    EXPECT_EQ(bag.names(), QStringList({"Enabled", "MaxMicVol", "MaxOutVol", "OutVolume"}));
 
     Sondra copy(std::make_unique<FakeMixer>());
     copy.readProperties(bag);
