@@ -1,5 +1,6 @@
 #include "TraceCommand.h"
 
+#include "HexText.h"
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
@@ -83,10 +84,8 @@ QString answerLine(const Tracer& tracer, int firstRegister, const QByteArray& da
     for (int k = 0; k < data.size(); ++k) {
         const int cell = firstCell + k;
         const QString name = cell < Tracer::Cells ? tracer.name(cell) : QString();
-        text += u' ' +
-                (name.isEmpty() ? QStringLiteral("%1").arg(cell, 2, 16, QLatin1Char('0')).toUpper()
-                                : name) +
-                QStringLiteral("=%1").arg(quint8(data[k]), 2, 16, QLatin1Char('0')).toUpper();
+        text += u' ' + (name.isEmpty() ? hexText(quint32(cell), 2) : name) + u'=' +
+                hexText(quint8(data[k]), 2);
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "Assmber.h"
 #include "Frames.h"
+#include "HexText.h"
 #include "ImageRecords.h"
 #include "Link.h"
 
@@ -10,8 +11,7 @@
 namespace {
 
 QString hexAddress(int address) {
-    return QStringLiteral("0x") +
-           QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("0x") + hexText(quint32(address), 4);
 }
 
 } // namespace

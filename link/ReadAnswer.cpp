@@ -1,25 +1,23 @@
 #include "ReadAnswer.h"
 
+#include "HexText.h"
 #include "ModbusCrc.h"
 
 namespace {
 constexpr quint8 ReadFunction = 0x03;
 constexpr quint8 ExceptionBit = 0x80;
 
-QString hex(quint8 byte) {
-    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
-}
 } // namespace
 
 QString ReadAnswer::fault(const QByteArray& bytes, quint8 slave, int registers) {
     const qsizetype size = HeaderBytes + 2 * registers + CrcBytes;
     const auto at = [&](int i) { return static_cast<quint8>(bytes.at(i)); };
     if (bytes.isEmpty()) return QStringLiteral("no answer");
-    if (at(0) != slave) return QStringLiteral("wrong slave %1").arg(hex(at(0)));
+    if (at(0) != slave) return QStringLiteral("wrong slave %1").arg(hexText(at(0), 2));
     if (bytes.size() > 2 && at(1) == (ReadFunction | ExceptionBit))
-        return QStringLiteral("exception %1").arg(hex(at(2)));
+        return QStringLiteral("exception %1").arg(hexText(at(2), 2));
     if (bytes.size() > 1 && at(1) != ReadFunction)
-        return QStringLiteral("wrong function %1").arg(hex(at(1)));
+        return QStringLiteral("wrong function %1").arg(hexText(at(1), 2));
     if (bytes.size() > 2 && at(2) != 2 * registers)
         return QStringLiteral("wrong byte count %1").arg(at(2));
     if (bytes.size() < size) return QStringLiteral("short answer (%1 bytes)").arg(bytes.size());

@@ -2,6 +2,7 @@
 
 #include "ByteField.h"
 #include "Frames.h"
+#include "HexText.h"
 #include "Link.h"
 #include "MapTab.h"
 #include "NumericText.h"
@@ -15,10 +16,6 @@ namespace {
 // An answer is 21 bytes; a line that chatters on while tracing is paused
 // must not grow the gathered bytes without end.
 constexpr qsizetype MaxGathered = 256;
-
-QString hexByte(int value) {
-    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
-}
 
 } // namespace
 
@@ -135,7 +132,7 @@ void Tracer::showBlock(int firstCell, const QByteArray& data) {
     const int first = qMax(firstCell, 0), end = qMin(firstCell + 2 * BlockRegisters, Cells);
     for (int cell = first; cell < end; ++cell) {
         const int k = cell - firstCell;
-        cells_[cell] = k < data.size() ? hexByte(quint8(data[k])) : QString();
+        cells_[cell] = k < data.size() ? hexText(quint8(data[k]), 2) : QString();
     }
     if (first < end) emit cellsChanged(first, end - first);
 }
@@ -153,6 +150,7 @@ void Tracer::setCell(int i, const QString& text) {
 }
 
 void Tracer::select(int i) {
+    if (selected_ >= 0 && selected_ != i) left_.at(selected_) = true;
     selected_ = i;
     pause();
 }
@@ -210,7 +208,7 @@ std::optional<quint8> Tracer::cellValue(int cell) const {
 }
 
 void Tracer::setCellValue(int cell, quint8 value) {
-    setCell(cell, hexByte(value));
+    setCell(cell, hexText(value, 2));
 }
 
 bool Tracer::startRecording(const QString& path, QString* error) {
@@ -230,7 +228,7 @@ QStringList Tracer::columnNames() const {
     QStringList names;
     for (int i = 0; i < Cells; ++i) {
         const QString n = name(i);
-        names << (n.isEmpty() ? QStringLiteral("cell ") + hexByte(i) : n);
+        names << (n.isEmpty() ? QStringLiteral("cell ") + hexText(quint32(i), 2) : n);
     }
     return names;
 }

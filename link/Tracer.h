@@ -78,6 +78,8 @@ public:
     // Cell i got the focus: tracing pauses, i is the selected cell.
     void select(int i);
     int selected() const { return selected_; }
+    // Shown red: a cell map.tab lists, or one selected before and left since.
+    bool marked(int cell) const { return named(cell) || left_.at(cell); }
     // Enter in cell i: it waits to be written.
     void enter(int i);
     // Bit button i: flips its bit of its cell, holds off five ticks and
@@ -143,6 +145,7 @@ private:
     bool running_ = false; // the run caption, after bit 5 of cell 15
     int slave_ = DefaultSlave;
     int selected_ = -1;
+    std::array<bool, Cells> left_{};
     Marker marker_ = Marker::Idle;
     int pendingCell_ = -1;
     int pollBase_ = 0;

@@ -1,6 +1,7 @@
 #include "VirtualController.h"
 
 #include "Frames.h"
+#include "HexText.h"
 #include "ModbusCrc.h"
 
 #include <utility>
@@ -15,10 +16,6 @@ constexpr quint8 IllegalFunction = 1, IllegalAddress = 2, IllegalValue = 3;
 
 quint16 word(const QByteArray& bytes, int at) {
     return static_cast<quint16>(quint8(bytes[at]) << 8 | quint8(bytes[at + 1]));
-}
-
-QString hex(quint32 value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
 }
 
 bool touchesClock(int first, int count) {
@@ -105,13 +102,14 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
         memory_[address] = f[4];
         reply_ = QByteArray(1, char(Frames::Ack));
         return QStringLiteral("write %1 at %2, acknowledged")
-            .arg(hex(quint8(f[4]), 2), hex(address, 4));
+            .arg(hexText(quint8(f[4]), 2), hexText(address, 4));
     }
     case Kind::RawMemoryWrite: {
         const quint16 address =
             ((quint8(f[1]) + Frames::RawHighOffset) << 8 | quint8(f[2])) & 0xFFFF;
         memory_[address] = f[3];
-        return QStringLiteral("raw write %1 at %2").arg(hex(quint8(f[3]), 2), hex(address, 4));
+        return QStringLiteral("raw write %1 at %2")
+            .arg(hexText(quint8(f[3]), 2), hexText(address, 4));
     }
     case Kind::RawTest:
         reply_ = f;
@@ -126,7 +124,7 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
         return QStringLiteral("reset byte, loader mode left");
     case Kind::LoaderStart:
         loaderParameter_ = quint8(f[1]);
-        return QStringLiteral("loader start, parameter %1").arg(hex(quint8(f[1]), 2));
+        return QStringLiteral("loader start, parameter %1").arg(hexText(quint8(f[1]), 2));
     case Kind::BadCheck:
         return QStringLiteral("bad CRC, ignored");
     case Kind::Noise:
@@ -179,7 +177,7 @@ QString VirtualController::writeRegister(const QByteArray& request) {
         return refuse(request, IllegalAddress, QStringLiteral("register not writable"));
     setRegister(reg, word(request, 4));
     answer(request.first(6));
-    return QStringLiteral("write register %1 = %2").arg(reg).arg(hex(word(request, 4), 4));
+    return QStringLiteral("write register %1 = %2").arg(reg).arg(hexText(word(request, 4), 4));
 }
 
 QString VirtualController::writeRegisters(const QByteArray& request) {

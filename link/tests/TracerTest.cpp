@@ -224,6 +224,14 @@ TEST_F(TracerTest, MapTabNamesCellsUntilAnItemWithoutHash) {
     EXPECT_EQ(names, (QStringList{"XB1", "XB2", "XB3", "YB1", "YB2", "RUN"}));
     EXPECT_TRUE(tracer.named(0));
     EXPECT_FALSE(tracer.named(56));
+
+    // Listed cells are marked; so is a cell once selected and then left.
+    tracer.select(60);
+    EXPECT_TRUE(tracer.marked(0));
+    EXPECT_FALSE(tracer.marked(60));
+    tracer.select(61);
+    EXPECT_TRUE(tracer.marked(60));
+    EXPECT_FALSE(tracer.marked(61));
 }
 
 TEST_F(TracerTest, TheRecordingHasOneRowPerGoodAnswerAndAColumnPerCell) {

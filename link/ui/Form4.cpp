@@ -1,6 +1,7 @@
 #include "Form4.h"
 
 #include "ControlFactory.h"
+#include "HexText.h"
 #include "Named.h"
 #include "Tracer.h"
 
@@ -23,6 +24,11 @@ const QColor LightYellow(255, 255, 128);
 
 QString background(const QColor& colour, const QColor& text = Qt::black) {
     return QStringLiteral("background-color: %1; color: %2").arg(colour.name(), text.name());
+}
+
+// Style sheets cost a re-polish: the tick sets one only when it changes.
+void restyle(QWidget* widget, const QString& sheet) {
+    if (widget->styleSheet() != sheet) widget->setStyleSheet(sheet);
 }
 
 QLabel* caption(const QString& text, const QString& name) {
@@ -132,8 +138,7 @@ QWidget* Form4::buildCells() {
     for (int r = 0; r < rows; ++r) {
         const int gridRow = 2 * r;
         grid->addWidget(
-            caption(QStringLiteral("%1").arg(r * CellsPerRow, 2, 16, QLatin1Char('0')).toUpper(),
-                    QStringLiteral("Label3(%1)").arg(r)),
+            caption(hexText(quint32(r * CellsPerRow), 2), QStringLiteral("Label3(%1)").arg(r)),
             gridRow, 0);
         for (int c = 0; c < CellsPerRow; ++c) {
             const int i = r * CellsPerRow + c;
@@ -182,9 +187,8 @@ QWidget* Form4::buildBits() {
         for (int b = 0; b < 8; ++b) {
             const int i = 8 * g + b;
             const int shown = 8 * (g % 3) + b + 1;
-            bits_[i] =
-                named(new QPushButton(kind + QString::number(shown)),
-                      QStringLiteral("Command3(%1)").arg(i));
+            bits_[i] = named(new QPushButton(kind + QString::number(shown)),
+                             QStringLiteral("Command3(%1)").arg(i));
             bits_[i]->setFixedWidth(44);
             bits_[i]->setToolTip(
                 QStringLiteral("Bit %1 of cell %2").arg(b).arg(Tracer::groupCell(g)));
@@ -218,8 +222,6 @@ void Form4::renderCells(int first, int count) {
         if (cells_[i]->text() != tracer_.cell(i)) cells_[i]->setText(tracer_.cell(i));
 }
 
-// Named cells are red, the selected one purple; a cell left after being
-// selected stays red.
 void Form4::renderCellColours() {
     for (int i = 0; i < Tracer::Cells; ++i) {
         if (i < Tracer::NamedCells) {
@@ -227,10 +229,10 @@ void Form4::renderCellColours() {
             names_[i]->setToolTip(tracer_.nameItem(i));
         }
         const bool selected = i == tracer_.selected();
-        const bool red = tracer_.named(i) || cells_[i]->property("left").toBool();
-        cells_[i]->setStyleSheet(selected ? background(SelectedCell, Qt::white)
-                                 : red    ? background(RedCell, Qt::white)
-                                          : QString());
+        const bool red = tracer_.marked(i);
+        restyle(cells_[i], selected ? background(SelectedCell, Qt::white)
+                           : red    ? background(RedCell, Qt::white)
+                                    : QString());
     }
 }
 
@@ -238,25 +240,23 @@ void Form4::renderState() {
     switch_->setText(tracer_.switchCaption());
     runStop_->setText(tracer_.runCaption());
     const Tracer::Marker marker = tracer_.marker();
-    marker_->setStyleSheet(marker == Tracer::Marker::Pending ? background(LightRed)
-                           : marker == Tracer::Marker::Sent  ? background(LightYellow)
-                                                             : QString());
+    restyle(marker_, marker == Tracer::Marker::Pending ? background(LightRed)
+                     : marker == Tracer::Marker::Sent  ? background(LightYellow)
+                                                       : QString());
     received_->setText(tracer_.received());
     pollBase_->setText(QString::number(tracer_.polledBase()));
     holdOff_->setText(QString::number(tracer_.holdOff()));
     pb1_->setProperty("Value", tracer_.polledBase());
     for (int i = 0; i < Tracer::BitButtons; ++i)
-        bits_[i]->setStyleSheet(
-            background(tracer_.bitSet(i) ? (i < Tracer::BitButtons / 2 ? LightRed : LightGreen)
-                                         : QColor(Qt::white)));
+        restyle(bits_[i],
+                background(tracer_.bitSet(i) ? (i < Tracer::BitButtons / 2 ? LightRed : LightGreen)
+                                             : QColor(Qt::white)));
     const int selected = tracer_.selected();
-    bitMap_->setText(selected < 0
-                         ? QString()
-                         : QStringLiteral("%1").arg(selected, 2, 16, QLatin1Char('0')).toUpper());
+    bitMap_->setText(selected < 0 ? QString() : hexText(quint32(selected), 2));
     for (int b = 0; b < 8; ++b)
-        bitLabels_[7 - b]->setStyleSheet(selected >= 0 && tracer_.cellBit(selected, b)
-                                             ? QStringLiteral("color: #ff0000")
-                                             : QString());
+        restyle(bitLabels_[7 - b], selected >= 0 && tracer_.cellBit(selected, b)
+                                       ? QStringLiteral("color: #ff0000")
+                                       : QString());
     const Tracer::Counters& n = tracer_.counters();
     QString health = QStringLiteral("polls %1   good %2   missing %3   bad %4")
                          .arg(n.polls)
@@ -275,10 +275,8 @@ void Form4::renderState() {
 
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        const int previous = tracer_.selected();
         for (int i = 0; i < Tracer::Cells; ++i)
             if (cells_[i] == watched) {
-                if (previous >= 0 && previous != i) cells_[previous]->setProperty("left", true);
                 tracer_.select(i);
                 renderCellColours();
                 break;
