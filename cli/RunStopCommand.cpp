@@ -1,20 +1,13 @@
 #include "RunStopCommand.h"
 
 #include "Frames.h"
-#include "Link.h"
+#include "LineSession.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
-#include "Transport.h"
 
-#include <QCoreApplication>
 #include <QTextStream>
-#include <QTimer>
 
 namespace {
-
-// A serial line takes the frame at once; a line served over TCP connects in
-// the background and sends it once connected, which this leaves it time for.
-constexpr int SettleMs = 200;
 
 QString parse(const QStringList& args, PortOption::Choice& choice, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
@@ -60,16 +53,11 @@ int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, 
     if (const auto status = PortOption::start(commandName(frame), usageError, help, usage(frame),
                                               choice, root, out, err))
         return *status;
-    const PortOption::Line line = PortOption::open(ProgramFolder(root), choice, err);
-    if (!line.transport) return 5;
-    Link link;
-    link.setTransport(line.transport.get());
-    frame == Frame::Start ? Frames::start(link.ShortFrame) : Frames::halt(link.ShortFrame);
-    link.send(Link::Buffer::Short);
-    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
-        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
-        QCoreApplication::exit(5);
+    LineSession session(ProgramFolder(root), choice, out, err, false);
+    return session.run([&] {
+        Link& link = session.link();
+        frame == Frame::Start ? Frames::start(link.ShortFrame) : Frames::halt(link.ShortFrame);
+        link.send(Link::Buffer::Short);
+        LineSession::endAfterSending();
     });
-    QTimer::singleShot(SettleMs, [] { QCoreApplication::exit(0); });
-    return QCoreApplication::exec();
 }

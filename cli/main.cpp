@@ -1,11 +1,14 @@
 // obelc: Obel's cores without a window.
 
 #include "AssembleCommand.h"
+#include "ClockCommand.h"
 #include "ConvertCommand.h"
 #include "DownloadCommand.h"
 #include "PortsCommand.h"
 #include "RunStopCommand.h"
+#include "ServiceCommand.h"
 #include "SimCommand.h"
+#include "TableCommand.h"
 #include "TraceCommand.h"
 
 #include <QCoreApplication>
@@ -18,14 +21,20 @@ const char* usage() {
     return "usage: obelc COMMAND [OPTIONS]\n"
            "\n"
            "Commands:\n"
-           "  convert   convert a ladder map into instruction text\n"
-           "  assemble  assemble instruction text into a code image\n"
-           "  download  assemble instruction text and load it into the controller\n"
-           "  run       start the controller\n"
-           "  stop      halt the controller\n"
-           "  trace     watch the controller's memory, as the tracer does\n"
-           "  sim       run the virtual controller on a pty or a TCP port\n"
-           "  ports     show which line each port option means, and this machine's ports\n"
+           "  convert       convert a ladder map into instruction text\n"
+           "  assemble      assemble instruction text into a code image\n"
+           "  download      assemble instruction text and load it into the controller\n"
+           "  run           start the controller\n"
+           "  stop          halt the controller\n"
+           "  trace         watch the controller's memory, as the tracer does\n"
+           "  write-memory  the raw memory write of the \"Write Memory\" panel\n"
+           "  link-test     the raw test frame of the \"R/T Test\" panel\n"
+           "  request       a free Modbus request, as the \"Modef Test\" panel sends it\n"
+           "  frame         nine free bytes and their CRC, as the \"TRMT\" panel sends them\n"
+           "  clock         set the controller's clock, or read it back\n"
+           "  table         write a table of bytes from TAB/ into the controller's memory\n"
+           "  sim           run the virtual controller on a pty or a TCP port\n"
+           "  ports         show which line each port option means, and this machine's ports\n"
            "\n"
            "obelc COMMAND --help tells more about a command.\n";
 }
@@ -52,6 +61,10 @@ int main(int argc, char* argv[]) {
     if (command == u"run") return RunStopCommand::run(RunStopCommand::Frame::Start, args, out, err);
     if (command == u"stop") return RunStopCommand::run(RunStopCommand::Frame::Halt, args, out, err);
     if (command == u"trace") return TraceCommand::run(args, out, err);
+    if (const auto tool = ServiceCommand::named(command))
+        return ServiceCommand::run(*tool, args, out, err);
+    if (command == u"clock") return ClockCommand::run(args, out, err);
+    if (command == u"table") return TableCommand::run(args, out, err);
     if (command == u"sim") return SimCommand::run(args, out, err);
     if (command == u"ports") return PortsCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();

@@ -1,5 +1,6 @@
 #include "PageView.h"
 
+#include "ClockText.h"
 #include "ElementCatalogue.h"
 #include "NumericText.h"
 #include "Pictures.h"
@@ -146,22 +147,7 @@ void PageView::tick(const QDateTime& now) {
     }
     --blinkCountdown_;
 
-    clock_ = clockText(now);
+    clock_ = ClockText::of(now);
     emit ticked();
 }
 
-QString PageView::clockText(const QDateTime& now) {
-    const QDate date = now.date();
-    const QTime time = now.time();
-    const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); };
-    // Weekday 1 is Sunday, as the controller's clock counts.
-    const int weekday = date.dayOfWeek() % 7 + 1;
-    return QStringList{QString::number(date.year()),
-                       two(date.month()),
-                       two(weekday),
-                       two(date.day()),
-                       two(time.hour()),
-                       two(time.minute()),
-                       two(time.second())}
-        .join(u' ');
-}

@@ -70,7 +70,6 @@ public:
     void pointerOverCell(int cell, int x, int y);
     void pointerOverLabel(int cell, int x, int y);
     void tick(const QDateTime& now);
-    static QString clockText(const QDateTime& now);
 
     const CellView& cell(int k) const { return cells_[k]; }
     // Edits change the views of the pressed cells directly.

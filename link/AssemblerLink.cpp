@@ -1,8 +1,10 @@
 #include "AssemblerLink.h"
 
+#include "Frames.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
 #include "SourceFile.h"
+#include "TableFile.h"
 #include "Transport.h"
 #include "Transports.h"
 
@@ -12,7 +14,7 @@ const QString SaveTitle = QStringLiteral("norvette-c PLC");
 
 AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QObject* parent)
     : QObject(parent), folder_(folder), prompter_(prompter), port_(folder, &Transports::make),
-      assmber_(folder), download_(link_, assmber_),
+      assmber_(folder), download_(link_, assmber_), tools_(link_), tableWrite_(link_),
       browser_(folder.root(), QStringLiteral("*.plc")) {
     browser_.setFolder(folder.path(QStringLiteral("plc")));
     timer1_.setObjectName(QStringLiteral("Timer1"));
@@ -20,6 +22,8 @@ AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QO
     connect(&port_, &PortSettings::problem, this, &AssemblerLink::setMessage);
     connect(&download_, &ProgramDownload::beep, this, [this] { prompter_.beep(); });
     connect(&download_, &ProgramDownload::finished, this, &AssemblerLink::finished);
+    connect(&tableWrite_, &TableWrite::beep, this, [this] { prompter_.beep(); });
+    connect(&tableWrite_, &TableWrite::finished, this, &AssemblerLink::tableWritten);
     setWithController(true);
 }
 
@@ -122,4 +126,57 @@ void AssemblerLink::finished(ProgramDownload::Outcome outcome) {
 void AssemblerLink::setMessage(const QString& text) {
     message_ = text;
     emit messageChanged();
+}
+
+bool AssemblerLink::busy() const {
+    return download_.running() || tableWrite_.running() || link_.exchanging();
+}
+
+ServiceTools::Result AssemblerLink::useTool(
+    const std::function<ServiceTools::Result(ServiceTools&)>& tool) {
+    // A frame between a transfer's byte writes would take the place of the
+    // 0xAA the halt frame left in them.
+    ServiceTools::Result result =
+        busy() ? ServiceTools::Result{{}, QStringLiteral("The line is busy with a transfer; "
+                                                         "nothing was sent.")}
+               : tool(tools_);
+    if (result.refused()) prompter_.inform(QString::fromLatin1(Title), result.refusal);
+    return result;
+}
+
+void AssemblerLink::setClock(const QString& clockText, quint8 slave) {
+    const auto sent = useTool([&](ServiceTools& tools) { return tools.setClock(clockText, slave); });
+    if (sent.refused()) return;
+    emit clockResultChanged(tools_.clockResult());
+    prompter_.beep();
+}
+
+void AssemblerLink::writeTable(const QString& name) {
+    if (name.trimmed().isEmpty()) return;
+    const QString title = QString::fromLatin1(TableWrite::MessageTitle);
+    if (busy()) {
+        prompter_.inform(title, QStringLiteral("The line is busy with a transfer; nothing was sent."));
+        return;
+    }
+    QString error;
+    const auto table = TableFile::read(TableFile::path(folder_, name), &error);
+    if (!table) {
+        prompter_.inform(title, error + QStringLiteral("\nNothing was sent."));
+        return;
+    }
+    if (!prompter_.confirm(QString::fromLatin1(TableWrite::QuestionTitle),
+                           QString::fromLatin1(TableWrite::Question))) {
+        Frames::start(link_.ShortFrame);
+        link_.send(Link::Buffer::Short);
+        return;
+    }
+    // The tracer's reads would take the place of the byte writes' 0xAA.
+    timer1_.stop();
+    tableWrite_.start(*table);
+}
+
+void AssemblerLink::tableWritten(TableWrite::Outcome outcome) {
+    if (outcome == TableWrite::Outcome::NotAcknowledged)
+        prompter_.inform(QString::fromLatin1(TableWrite::MessageTitle),
+                         QString::fromLatin1(TableWrite::NotAcknowledgedText));
 }

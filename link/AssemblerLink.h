@@ -6,9 +6,13 @@
 #include "PortSettings.h"
 #include "ProgramDownload.h"
 #include "RunControl.h"
+#include "ServiceTools.h"
+#include "TableWrite.h"
 
 #include <QObject>
 #include <QTimer>
+
+#include <functional>
 
 class ProgramFolder;
 class Prompter;
@@ -49,6 +53,18 @@ public:
     // Text18: a sub-folder of MACRO for the macro files; typing one ticks "WR".
     void setMacroFolder(const QString& folder);
 
+    // A service tool that sends one frame. While a download or a table
+    // write runs the tool is refused, as is one whose field does not fit;
+    // the user is told why.
+    ServiceTools::Result useTool(const std::function<ServiceTools::Result(ServiceTools&)>& tool);
+    // "T.Adj": the clock text and the tracer's slave address (the caller
+    // has paused the tracer); beeps once sent.
+    void setClock(const QString& clockText, quint8 slave);
+    // "Write": the table Text11 names, read and checked whole first; a
+    // fault is told and nothing is sent. Then "Write TAB OK ?": Cancel sends
+    // only the start frame; OK stops the poll clock and starts the write.
+    void writeTable(const QString& name);
+
     // What the message box shows after the last command.
     const QString& message() const { return message_; }
 
@@ -56,6 +72,8 @@ public:
     PortSettings& port() { return port_; }
     Assmber& assmber() { return assmber_; }
     ProgramDownload& download() { return download_; }
+    const ServiceTools& tools() const { return tools_; }
+    TableWrite& tableWrite() { return tableWrite_; }
     const RunControl& runControl() const { return runControl_; }
     FolderBrowser& browser() { return browser_; }
     // The tracer's poll clock; every click of the command row stops it.
@@ -70,11 +88,16 @@ signals:
     void withControllerChanged(bool on);
     // An assembly error: the map editor's go-to row field takes this text.
     void goToRow(const QString& row);
+    // Text21 grew.
+    void clockResultChanged(const QString& text);
 
 private:
     void save(const QString& source);
     void finished(ProgramDownload::Outcome outcome);
     void setMessage(const QString& text);
+    // Whether the line is taken by a download or a table write.
+    bool busy() const;
+    void tableWritten(TableWrite::Outcome outcome);
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
@@ -83,6 +106,8 @@ private:
     Assmber assmber_;
     ProgramDownload download_;
     RunControl runControl_;
+    ServiceTools tools_;
+    TableWrite tableWrite_;
     FolderBrowser browser_;
     QTimer timer1_;
     QString sourceName_;

@@ -8,12 +8,18 @@
 
 namespace {
 
-// A number put into a byte is rounded to the nearest whole, halves to even,
+// A number put into a field is rounded to the nearest whole, halves to even,
 // before its range is checked.
+std::optional<int> whole(double value, int low, int high) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= low && rounded <= high)) return std::nullopt;
+    return static_cast<int>(rounded);
+}
+
 std::optional<quint8> byte(double value) {
-    const double whole = std::nearbyint(value);
-    if (!(whole >= 0 && whole <= 255)) return std::nullopt;
-    return static_cast<quint8>(whole);
+    const auto number = whole(value, 0, 255);
+    if (!number) return std::nullopt;
+    return static_cast<quint8>(*number);
 }
 
 } // namespace
@@ -24,4 +30,8 @@ std::optional<quint8> ByteField::decimal(QStringView text) {
 
 std::optional<quint8> ByteField::hexadecimal(QStringView text) {
     return byte(NumericText::value(QStringLiteral("&H") + text.toString()));
+}
+
+std::optional<int> ByteField::hexadecimal(QStringView text, int low, int high) {
+    return whole(NumericText::value(QStringLiteral("&H") + text.toString()), low, high);
 }

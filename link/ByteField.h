@@ -14,4 +14,6 @@ public:
     static std::optional<quint8> decimal(QStringView text);
     // The text read as the digits of a hexadecimal number: "1F" is 31.
     static std::optional<quint8> hexadecimal(QStringView text);
+    // The same for a field whose number may lie anywhere from low to high.
+    static std::optional<int> hexadecimal(QStringView text, int low, int high);
 };

@@ -39,7 +39,10 @@ QByteArray Link::received() const {
 }
 
 void Link::send(Buffer buffer) {
-    if (transport_) transport_->write(bytes(buffer));
+    if (!transport_) return;
+    const QByteArray frame = bytes(buffer);
+    transport_->write(frame);
+    emit sent(frame);
 }
 
 bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {

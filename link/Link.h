@@ -34,6 +34,8 @@ public:
 
     // Sends the whole buffer as it stands.
     void send(Buffer buffer);
+    // The whole buffer as it stands.
+    QByteArray bytes(Buffer buffer) const;
 
     // Clears AckFlag, the watched flag and the attempt trace, then up to
     // three times: adds ">T" and the attempt number to the trace, sends the
@@ -89,9 +91,10 @@ signals:
     // answers by their CRC, which the acknowledgement's 0 would break.
     void tracerReceived(const QByteArray& bytes);
     void traceChanged();
+    // Every frame as it goes out.
+    void sent(const QByteArray& bytes);
 
 private:
-    QByteArray bytes(Buffer buffer) const;
     void attempt(int number);
     void DELAY(int count);
     void waited();

@@ -24,8 +24,8 @@ public:
     static constexpr int Registers = 256;
     static constexpr int RunRegister = 23;
     static constexpr quint16 RunBit = 0x0020;
-    static constexpr int ClockRegister = 0x50;
-    static constexpr int ClockRegisters = 4;
+    static constexpr int ClockRegister = ControllerClock::FirstRegister;
+    static constexpr int ClockRegisters = ControllerClock::Registers;
     static constexpr int LoaderRun = 10;
 
     explicit VirtualController(quint8 slave = DefaultSlave, QObject* parent = nullptr);

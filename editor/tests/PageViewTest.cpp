@@ -174,11 +174,4 @@ TEST_F(PageViewTest, TitlePulseRunsBetweenZeroAnd121) {
     EXPECT_EQ(view.titleColour() >> 16, 0xffffu); // red 255, opaque
 }
 
-TEST(PageViewClock, SevenFieldsWithSundayAsOne) {
-    EXPECT_EQ(PageView::clockText(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 3))),
-              "2026 12 01 06 09 05 03");
-    EXPECT_EQ(PageView::clockText(QDateTime(QDate(2027, 1, 30), QTime(23, 59, 59))),
-              "2027 01 07 30 23 59 59");
-}
-
 } // namespace

@@ -1,0 +1,135 @@
+#include "ClockCommand.h"
+
+#include "ByteField.h"
+#include "ClockText.h"
+#include "ControllerClock.h"
+#include "Frames.h"
+#include "LineSession.h"
+#include "PortOption.h"
+#include "ProgramFolder.h"
+#include "ReadAnswer.h"
+#include "ServiceTools.h"
+#include "Tracer.h"
+
+#include <QTextStream>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+struct Options {
+    PortOption::Choice line;
+    int slave = Tracer::DefaultSlave;
+    QString time = ClockText::of(QDateTime::currentDateTime());
+    bool read = false;
+    int delayMs = Link::DefaultDelayMs;
+};
+
+QString parse(const QStringList& args, Options& options, bool& help) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString error;
+        if (PortOption::take(args, i, options.line, error)) {
+            if (!error.isEmpty()) return error;
+        } else if (arg == u"-h" || arg == u"--help") {
+            help = true;
+        } else if (arg == u"--read") {
+            options.read = true;
+        } else if (arg == u"--slave" || arg == u"--time" || arg == u"--delay") {
+            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+            const QString& value = args[++i];
+            bool number = false;
+            if (arg == u"--time") {
+                if (!ClockText::valid(value))
+                    return QStringLiteral("--time needs \"YYYY MM WD DD hh mm ss\" (weekday 1 "
+                                          "Sunday to 7 Saturday), not \"%1\"")
+                        .arg(value);
+                options.time = value;
+            } else if (arg == u"--slave") {
+                options.slave = value.toInt(&number);
+                if (!number || options.slave < 0 || options.slave > 255)
+                    return QStringLiteral("--slave needs a number from 0 to 255, not ") + value;
+            } else {
+                options.delayMs = value.toInt(&number);
+                if (!number || options.delayMs <= 0)
+                    return QStringLiteral("--delay needs milliseconds, not ") + value;
+            }
+        } else {
+            return QStringLiteral("unknown argument ") + arg;
+        }
+    }
+    return {};
+}
+
+// The clock's eight register bytes in the form of --time.
+QString clockOf(const QByteArray& data) {
+    QString text = QStringLiteral("20") + data.first(1).toHex().toUpper();
+    for (int i = 1; i < 7; ++i)
+        text += u' ' + QString::fromLatin1(data.mid(i, 1).toHex().toUpper());
+    return text;
+}
+
+// A function-3 read of the four clock registers; its answer is printed.
+void readClock(Link& link, const Options& options, QTextStream& out, QTextStream& err) {
+    const quint8 slave = quint8(options.slave);
+    const auto answer = std::make_shared<QByteArray>();
+    QObject::connect(&link, &Link::tracerReceived, [=, &out](const QByteArray& bytes) {
+        answer->append(bytes);
+        if (!ReadAnswer::fault(*answer, slave, ControllerClock::Registers).isEmpty()) return;
+        out << "clock: " << clockOf(ReadAnswer::data(*answer)) << "\n";
+        LineSession::end(LineSession::Done);
+    });
+    Frames::freeRequest(link.ShortFrame, slave, 0x03, ControllerClock::FirstRegister,
+                        ControllerClock::Registers);
+    link.send(Link::Buffer::Short);
+    QTimer::singleShot(Link::Attempts * options.delayMs, [=, &err] {
+        err << "obelc: no answer to the read of the clock"
+            << (answer->isEmpty() ? QString()
+                                  : QStringLiteral(": ") +
+                                        ReadAnswer::fault(*answer, slave, ControllerClock::Registers))
+            << "\n";
+        LineSession::end(LineSession::NoAnswer);
+    });
+}
+
+} // namespace
+
+const char* ClockCommand::usage() {
+    return "usage: obelc clock [-C PROGRAM_DIR] [--port PORT] [--baud N] [--slave N]\n"
+           "                   [--time \"YYYY MM WD DD hh mm ss\"] [--read] [--delay MS]\n"
+           "\n"
+           "Sets the controller's clock as \"T.Adj\" does: Modbus function 16 writing the\n"
+           "date and time as packed BCD and 5A to registers 50-53 (hexadecimal); no\n"
+           "answer is awaited. Prints the frame sent. With --read, reads the four clock\n"
+           "registers instead (function 3) and prints the clock in the form of --time.\n"
+           "\n"
+           "%1"
+           "  --slave N       the controller's slave address, decimal (default 173)\n"
+           "  --time TEXT     the date and time to set, weekday 1 (Sunday) to 7 (default: now)\n"
+           "  --read          read the clock instead of setting it\n"
+           "  --delay MS      with --read: one DELAY; the answer is awaited for three\n"
+           "  -h, --help      this text\n"
+           "\n"
+           "Exit status: 0 done, 1 no program folder, 2 bad usage, 3 no answer to --read,\n"
+           "5 the port cannot be opened.\n";
+}
+
+int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Options options;
+    bool help = false;
+    const QString usageError = parse(args, options, help);
+    QString root;
+    if (const auto status = PortOption::start(
+            "clock", usageError, help,
+            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
+            options.line, root, out, err))
+        return *status;
+    LineSession session(ProgramFolder(root), options.line, out, err, !options.read);
+    ServiceTools tools(session.link());
+    return session.run([&] {
+        if (options.read) return readClock(session.link(), options, out, err);
+        tools.setClock(options.time, quint8(options.slave));
+        LineSession::endAfterSending();
+    });
+}

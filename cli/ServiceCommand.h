@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+// obelc write-memory|link-test|request|frame [-C DIR] [--port PORT] [--baud N]
+// FIELD...: the frame of one of the assembler window's service panels, from
+// the same hexadecimal fields; no answer is awaited. Prints what it sent.
+class ServiceCommand {
+public:
+    enum class Tool { WriteMemory, LinkTest, Request, Frame };
+    static std::optional<Tool> named(const QString& command);
+    static QString usage(Tool tool);
+    // 0 sent, 1 no program folder, 2 bad usage or a field out of range
+    // (nothing sent), 5 the port cannot be opened.
+    static int run(Tool tool, const QStringList& args, QTextStream& out, QTextStream& err);
+};

@@ -1,0 +1,131 @@
+#include "ServiceTools.h"
+
+#include "ByteField.h"
+#include "ClockText.h"
+#include "Frames.h"
+#include "Link.h"
+
+#include <optional>
+
+namespace {
+
+constexpr int Chars = 3, FrameChars = 2;
+
+QString hex(int value) {
+    return QString::number(value, 16).toUpper();
+}
+
+// Reads fields in order; the first that does not fit leaves its reason.
+class FieldReader {
+public:
+    std::optional<int> read(const QString& name, const QString& text, int chars, int low = 0,
+                            int high = 255) {
+        const QString digits = text.left(chars).trimmed();
+        const auto value = ByteField::hexadecimal(digits, low, high);
+        if (!value && refusal_.isEmpty())
+            refusal_ = QStringLiteral("%1 must be a hexadecimal number from %2 to %3, not \"%4\". "
+                                      "Nothing was sent.")
+                           .arg(name, hex(low), hex(high), digits);
+        return value;
+    }
+    quint8 byte(const QString& name, const QString& text, int chars) {
+        return static_cast<quint8>(read(name, text, chars).value_or(0));
+    }
+    const QString& refusal() const { return refusal_; }
+
+private:
+    QString refusal_;
+};
+
+template <std::size_t N>
+std::array<quint8, N> bytes(FieldReader& reader, const std::array<QString, N>& names,
+                            const std::array<QString, N>& fields, int chars) {
+    std::array<quint8, N> out{};
+    for (std::size_t i = 0; i < N; ++i)
+        out[i] = reader.byte(names[i], fields[i], chars);
+    return out;
+}
+
+} // namespace
+
+const std::array<QString, 3>& ServiceTools::memoryFieldNames() {
+    static const std::array<QString, 3> names{QStringLiteral("ADDR_H"), QStringLiteral("ADDR_L"),
+                                              QStringLiteral("DATA")};
+    return names;
+}
+
+const std::array<QString, 2>& ServiceTools::testFieldNames() {
+    static const std::array<QString, 2> names{QStringLiteral("TRAD"), QStringLiteral("DATA")};
+    return names;
+}
+
+const std::array<QString, 4>& ServiceTools::requestFieldNames() {
+    static const std::array<QString, 4> names{QStringLiteral("ADDR"), QStringLiteral("COMM"),
+                                              QStringLiteral("MEM_ST"), QStringLiteral("COT")};
+    return names;
+}
+
+const std::array<QString, 4>& ServiceTools::requestDefaults() {
+    // Read one input register at 0x20 of slave 1.
+    static const std::array<QString, 4> defaults{QStringLiteral("1"), QStringLiteral("4"),
+                                                 QStringLiteral("20"), QStringLiteral("1")};
+    return defaults;
+}
+
+QString ServiceTools::frameFieldName(int i) {
+    return QStringLiteral("B%1").arg(i);
+}
+
+ServiceTools::Result ServiceTools::writeMemory(const std::array<QString, 3>& fields) {
+    FieldReader reader;
+    const auto& names = memoryFieldNames();
+    const auto high = reader.read(names[0], fields[0], Chars, Frames::RawHighOffset,
+                                  255 + Frames::RawHighOffset);
+    const quint8 low = reader.byte(names[1], fields[1], Chars);
+    const quint8 data = reader.byte(names[2], fields[2], Chars);
+    if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
+    Frames::rawMemoryWrite(link_.ShortFrame, *high, low, data);
+    link_.send(Link::Buffer::Short);
+    return {link_.bytes(Link::Buffer::Short), {}};
+}
+
+ServiceTools::Result ServiceTools::linkTest(const std::array<QString, 2>& fields) {
+    FieldReader reader;
+    const auto b = bytes(reader, testFieldNames(), fields, Chars);
+    if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
+    Frames::rawTest(link_.TestFrame, b[0], b[1]);
+    link_.send(Link::Buffer::Test);
+    return {link_.bytes(Link::Buffer::Test), {}};
+}
+
+ServiceTools::Result ServiceTools::freeRequest(const std::array<QString, 4>& fields) {
+    FieldReader reader;
+    const auto b = bytes(reader, requestFieldNames(), fields, Chars);
+    if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
+    Frames::freeRequest(link_.ShortFrame, b[0], b[1], b[2], b[3]);
+    link_.send(Link::Buffer::Short);
+    return {link_.bytes(Link::Buffer::Short), {}};
+}
+
+ServiceTools::Result ServiceTools::freeFrame(const std::array<QString, 9>& fields) {
+    FieldReader reader;
+    std::array<quint8, 9> b{};
+    for (int i = 0; i < 9; ++i)
+        b[i] = reader.byte(frameFieldName(i), fields[i], FrameChars);
+    if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
+    Frames::freeFrame(link_.FreeFrame, b);
+    link_.send(Link::Buffer::Free);
+    return {link_.bytes(Link::Buffer::Free), {}};
+}
+
+ServiceTools::Result ServiceTools::setClock(const QString& clockText, quint8 slave) {
+    // Two hexadecimal digits are always a byte: the clock has nothing to refuse.
+    std::array<quint8, ClockText::Fields> time{};
+    for (int i = 0; i < ClockText::Fields; ++i)
+        time[i] = ByteField::hexadecimal(ClockText::field(clockText, i)).value_or(0);
+    Frames::timeWrite(link_.LongFrame, slave, time);
+    link_.send(Link::Buffer::Long);
+    for (int i = 0; i < 15; ++i)
+        clockResult_ += u' ' + QString::number(link_.LongFrame[i]);
+    return {link_.bytes(Link::Buffer::Long), {}};
+}

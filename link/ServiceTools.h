@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+class Link;
+
+// The assembler window's service tools that send one frame and leave any
+// answer to the receive log: the raw memory write ("WRITE"), the raw link
+// test ("TRAN"), the free Modbus request ("Modef"), the free frame ("TR")
+// and the clock setting ("T.Adj"). Their fields are hexadecimal texts read
+// from their first three characters (two for the free frame); a field whose
+// number lies outside its range refuses the whole tool, and nothing is sent.
+class ServiceTools {
+public:
+    // What a tool did: the bytes it sent, or why it sent nothing.
+    struct Result {
+        QByteArray sent;
+        QString refusal;
+        bool refused() const { return !refusal.isEmpty(); }
+    };
+
+    explicit ServiceTools(Link& link) : link_(link) {}
+
+    // ADDR_H (0A-109: the frame carries it less 10), ADDR_L, DATA: A5,
+    // ADDR_H - 10, ADDR_L, DATA and bytes 4-7 as the last frame left them.
+    Result writeMemory(const std::array<QString, 3>& fields);
+    // TRAD, DATA: A8, TRAD, DATA.
+    Result linkTest(const std::array<QString, 2>& fields);
+    // ADDR, COMM, MEM_ST, COT: ADDR, COMM, 00, MEM_ST, 00, COT and the check.
+    Result freeRequest(const std::array<QString, 4>& fields);
+    // Nine bytes and their check.
+    Result freeFrame(const std::array<QString, 9>& fields);
+    // Modbus function 16 to slave, writing the seven two-digit fields of the
+    // clock text read as hexadecimal (so "25" goes as packed BCD 0x25), then
+    // 5A, to registers 0x50-0x53. The result box grows by a blank and the
+    // decimal number of each of bytes 0-14.
+    Result setClock(const QString& clockText, quint8 slave);
+    // Text21.
+    const QString& clockResult() const { return clockResult_; }
+
+    static const std::array<QString, 3>& memoryFieldNames();
+    static const std::array<QString, 2>& testFieldNames();
+    static const std::array<QString, 4>& requestFieldNames();
+    static QString frameFieldName(int i);
+    static const std::array<QString, 4>& requestDefaults();
+
+private:
+    Link& link_;
+    QString clockResult_;
+};
