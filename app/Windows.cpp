@@ -77,6 +77,12 @@ void Windows::makeAssemblerWindow() {
     connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, &station, &AssemblerLink::setMapName);
     connect(&station, &AssemblerLink::goToRow, &form1_, &Form1::showGoToRow);
     connect(&station, &AssemblerLink::commonStepsTaken, &editor_.view(), &PageView::unmarkGoToRow);
+    // The clock setting sends the map editor's clock text to the tracer's
+    // slave address, and the tracer's switch turns to "STOP".
+    connect(form3_.get(), &Form3::clockSettingRequested, this, [this] {
+        tracer().pause();
+        station_->setClock(editor_.view().clock(), quint8(tracer().slave()));
+    });
     // Large, but inside the screen with its frame.
     const QRect screen = form1_.screen()->availableGeometry();
     form3_->resize(qMin(1280, screen.width() - 40), qMin(720, screen.height() - 60));

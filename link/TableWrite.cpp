@@ -13,6 +13,7 @@ bool TableWrite::start(const TableFile& table) {
     // The halt frame also leaves 0xAA in byte 5, which every byte write after it carries.
     Frames::halt(link_.ShortFrame);
     link_.send(Link::Buffer::Short);
+    emit started();
     listing_ = table_.header() + QStringLiteral("\r\n");
     emit listingChanged();
     setPercent(-1);

@@ -38,6 +38,8 @@ public:
     quint16 failedAddress() const { return failedAddress_; }
 
 signals:
+    // The halt frame is out; the items follow.
+    void started();
     void listingChanged();
     void progress(int percent);
     // All items written, just before the start frame.

@@ -4,7 +4,9 @@
 
 class QWidget;
 
-// The desktop's message boxes and bell.
+// The desktop's message boxes and bell. A box belongs to the window the user
+// works in, so it opens over that window and hands the focus back to it; to
+// the given parent when no window is active (at start-up).
 class MessageBoxPrompter : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget* parent = nullptr) : parent_(parent) {}
@@ -17,5 +19,7 @@ public:
     void beep() override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };

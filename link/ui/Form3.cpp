@@ -4,6 +4,7 @@
 #include "ControlFactory.h"
 #include "FolderBrowserView.h"
 #include "Named.h"
+#include "ServicePanels.h"
 #include "TransferPanel.h"
 
 #include <QCheckBox>
@@ -48,6 +49,9 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
     layout->addWidget(buildCommandRow());
     layout->addWidget(buildOptions());
     layout->addLayout(middle, 1);
+    auto* tools = new ServicePanels(station_);
+    layout->addWidget(tools);
+    connect(tools, &ServicePanels::clockSettingRequested, this, &Form3::clockSettingRequested);
 
     transfer_->hide();
     connect(transfer_, &TransferPanel::stopRequested, &station_.download(), &ProgramDownload::stop);
@@ -71,6 +75,12 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
     connect(&download, &ProgramDownload::assembled, this, &Form3::renderPass);
     connect(&download, &ProgramDownload::transferProgress, transfer_, &TransferPanel::setPercent);
     connect(&download, &ProgramDownload::finished, this, &Form3::downloadFinished);
+    TableWrite& table = station_.tableWrite();
+    connect(&table, &TableWrite::started, this, &Form3::tableWriteStarted);
+    connect(&table, &TableWrite::listingChanged, this,
+            [this] { macroText_->setPlainText(station_.tableWrite().listing()); });
+    connect(&table, &TableWrite::progress, transfer_, &TransferPanel::setPercent);
+    connect(&table, &TableWrite::finished, this, &Form3::tableWriteFinished);
     station_.assmber().setProgress([this](int percent) { pb1_->setProperty("Value", percent); });
 }
 
@@ -265,13 +275,29 @@ void Form3::renderPhase() {
     const ProgramDownload& download = station_.download();
     const ProgramDownload::Phase phase = download.phase();
     if (phase == ProgramDownload::Phase::Probe) {
-        placeTransferPanel();
         transfer_->setPercent(0);
-        transfer_->show();
-        transfer_->raise();
+        showTransferPanel(ProgramDownload::panelCaption(phase));
+    } else {
+        transfer_->setTitle(ProgramDownload::panelCaption(phase));
     }
-    transfer_->setTitle(ProgramDownload::panelCaption(phase));
     transfer_->setStopEnabled(download.running());
+}
+
+void Form3::showTransferPanel(const QString& caption) {
+    placeTransferPanel();
+    transfer_->setTitle(caption);
+    transfer_->show();
+    transfer_->raise();
+}
+
+void Form3::tableWriteStarted() {
+    showTransferPanel(QString::fromLatin1(TableWrite::PanelCaption));
+    transfer_->setStopEnabled(false);
+}
+
+// After a byte that went unacknowledged the panel stays, with its attempts.
+void Form3::tableWriteFinished() {
+    if (station_.tableWrite().outcome() == TableWrite::Outcome::Done) transfer_->hide();
 }
 
 void Form3::renderPass() {

@@ -30,6 +30,10 @@ public:
     // source box, and the box has the focus.
     void showConverted(const QString& source);
 
+signals:
+    // "T.Adj" of the clock panel.
+    void clockSettingRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -47,6 +51,9 @@ private:
     void renderPass();
     void renderPhase();
     void downloadFinished();
+    void showTransferPanel(const QString& caption);
+    void tableWriteStarted();
+    void tableWriteFinished();
     void showCursor();
 
     AssemblerLink& station_;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class AssemblerLink;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+
+// The assembler window's service panels: "Write Memory", "R/T Test",
+// "Modef Test", "TRMT", the clock setting and the table write, each a few
+// hexadecimal fields and one button.
+class ServicePanels : public QWidget {
+    Q_OBJECT
+public:
+    explicit ServicePanels(AssemblerLink& station, QWidget* parent = nullptr);
+
+signals:
+    // "T.Adj": the clock text and the tracer's address are the map editor's
+    // and the tracer's to give.
+    void clockSettingRequested();
+
+private:
+    template <std::size_t N>
+    std::array<QLineEdit*, N> fields(QGridLayout* layout, const QString& name,
+                                     const std::array<QString, N>& labels,
+                                     const std::array<QString, N>& texts);
+    QPushButton* button(QGridLayout* layout, const QString& name, const QString& caption,
+                        const QString& tip);
+
+    AssemblerLink& station_;
+};
