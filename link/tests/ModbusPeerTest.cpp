@@ -10,6 +10,7 @@
 #include "TestBytes.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
@@ -131,6 +132,20 @@ TEST_F(ModbusMaster, SetsAndReadsTheClock) {
     ASSERT_EQ(modbus_read_registers(m(), 0x50, 4, read), 4);
     // Halted, so the clock stands: what was written comes back.
     EXPECT_TRUE(std::equal(read, read + 4, time));
+}
+
+// obelc's clock setting, read back by a master that did not write it.
+TEST_F(ModbusMaster, ReadsTheClockObelcSet) {
+    QProcess obelc;
+    obelc.start(OBELC, {"clock", "--port", dir.filePath("plc"), "--time", "2027 01 07 30 23 59 58"});
+    ASSERT_TRUE(obelc.waitForFinished(10000));
+    ASSERT_EQ(obelc.exitCode(), 0) << obelc.readAllStandardError().toStdString();
+    modbus_flush(m()); // the answer to obelc's write, if it came this way
+    uint16_t read[4] = {};
+    ASSERT_EQ(modbus_read_registers(m(), 0x50, 4, read), 4) << modbus_strerror(errno);
+    const uint16_t expected[4] = {0x2701, 0x0730, 0x2359, 0x585A};
+    EXPECT_TRUE(std::equal(read, read + 4, expected))
+        << std::hex << read[0] << ' ' << read[1] << ' ' << read[2] << ' ' << read[3];
 }
 
 TEST_F(ModbusMaster, RefusesWhatASlaveRefuses) {
