@@ -151,3 +151,8 @@ void PageView::tick(const QDateTime& now) {
     emit ticked();
 }
 
+
+void PageView::setCoordinateLines(bool shown) {
+    print_.coordinateLines = shown;
+    emit changed();
+}

@@ -32,6 +32,8 @@ struct PrintPage {
     std::array<QString, LadderMap::Rows> rowNumbers;
     QString heading1;
     QString heading2;
+    // The 24 coordinate lines, through the middle of every column and row.
+    bool coordinateLines = false;
 };
 
 // The grid view of the main window as state: the cell views of the page on
@@ -79,6 +81,9 @@ public:
     const QString& rowNumber(int row) const { return rowNumbers_[row]; }
     Colour rowNumberBackground(int row) const { return rowBackgrounds_[row]; }
     const QString& coordinates() const { return coordinates_; }
+    // The show-coordinates box: the coordinate lines over the grid and the print window.
+    bool coordinateLines() const { return print_.coordinateLines; }
+    void setCoordinateLines(bool shown);
     const QString& instructionPreview() const { return preview_; }
     void setInstructionPreview(const QString& text) { preview_ = text; }
     void setProjectName(const QString& name) { projectName_ = name; }
