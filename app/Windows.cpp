@@ -3,6 +3,8 @@
 #include "AssemblerLink.h"
 #include "Form3.h"
 #include "Form4.h"
+#include "Form5.h"
+#include "Prompter.h"
 #include "MapFiles.h"
 #include "Tracer.h"
 
@@ -12,8 +14,12 @@
 
 Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
     : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_) {
-    connect(&form1_, &Form1::converted, this,
-            [this](const QString& source) { assemblerWindow().showConverted(source); });
+    connect(&form1_, &Form1::converted, this, [this](const QString& source) {
+        if (form5_) form5_->setLoaderEnabled(false);
+        assemblerWindow().showConverted(source);
+    });
+    connect(&form1_, &Form1::downloadWindowRequested, this, &Windows::openDownloadWindow);
+    connect(&form1_, &Form1::exitRequested, this, &Windows::exit);
     connect(&form1_, &Form1::tracerRequested, this, [this] {
         Form4& window = tracerWindow();
         window.show();
@@ -58,6 +64,31 @@ Form4& Windows::tracerWindow() {
 Tracer& Windows::tracer() {
     if (!tracer_) makeTracerWindow();
     return *tracer_;
+}
+
+Form5& Windows::downloadWindow() {
+    if (!form5_) {
+        form5_ = std::make_unique<Form5>(station().link(), prompter_);
+        form5_->setLoaderEnabled(false);
+    }
+    return *form5_;
+}
+
+void Windows::openDownloadWindow() {
+    Form5& window = downloadWindow();
+    window.setLoaderEnabled(true);
+    window.showMaximized();
+    assemblerWindow().showMaximized();
+}
+
+void Windows::exit() {
+    if (!prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
+                           QStringLiteral("EXIT  VantMAP ?")))
+        return;
+    for (QWidget* window : std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
+        if (window) window->hide();
+    form1_.hide();
+    QCoreApplication::quit();
 }
 
 void Windows::makeTracerWindow() {

@@ -10,6 +10,7 @@
 class AssemblerLink;
 class Form3;
 class Form4;
+class Form5;
 class Tracer;
 class ProgramFolder;
 class Prompter;
@@ -35,6 +36,8 @@ public:
     // the assembler window's link and ticks with its poll clock.
     Form4& tracerWindow();
     Tracer& tracer();
+    // The second model's download window, made the first time it is shown.
+    Form5& downloadWindow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +45,10 @@ protected:
 private:
     void makeAssemblerWindow();
     void makeTracerWindow();
+    void openDownloadWindow();
+    // "ExiT": after "EXIT  VantMAP ?" every window hides, the main window
+    // last, and the program ends; nothing is saved.
+    void exit();
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
@@ -53,4 +60,5 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Tracer> tracer_;
     std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form5> form5_;
 };

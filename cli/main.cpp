@@ -4,6 +4,7 @@
 #include "ClockCommand.h"
 #include "ConvertCommand.h"
 #include "DownloadCommand.h"
+#include "HrimCommand.h"
 #include "PortsCommand.h"
 #include "RunStopCommand.h"
 #include "ServiceCommand.h"
@@ -33,6 +34,7 @@ const char* usage() {
            "  frame         nine free bytes and their CRC, as the \"TRMT\" panel sends them\n"
            "  clock         set the controller's clock, or read it back\n"
            "  table         write a table of bytes from TAB/ into the controller's memory\n"
+           "  hrim          the second model's loader commands: dw, reset\n"
            "  sim           run the virtual controller on a pty or a TCP port\n"
            "  ports         show which line each port option means, and this machine's ports\n"
            "\n"
@@ -65,6 +67,7 @@ int main(int argc, char* argv[]) {
         return ServiceCommand::run(*tool, args, out, err);
     if (command == u"clock") return ClockCommand::run(args, out, err);
     if (command == u"table") return TableCommand::run(args, out, err);
+    if (command == u"hrim") return HrimCommand::run(args, out, err);
     if (command == u"sim") return SimCommand::run(args, out, err);
     if (command == u"ports") return PortsCommand::run(args, out, err);
     err << "obelc: unknown command " << command << "\n" << usage();

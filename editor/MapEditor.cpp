@@ -98,3 +98,15 @@ LadderToText::Result MapEditor::text_prs() {
                              .arg(result.file, result.error));
     return result;
 }
+
+void MapEditor::refresh() {
+    view_.showPage(map_.currentPage());
+}
+
+bool MapEditor::clearAll() {
+    if (!prompter_.confirm(QString::fromLatin1(QuestionTitle), QStringLiteral("ALL Clear OK ?")))
+        return false;
+    map_.clr_map();
+    view_.showPage(0);
+    return true;
+}

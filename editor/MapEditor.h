@@ -57,6 +57,15 @@ public:
     // the map's ".hrim" file.
     LadderToText::Result text_prs();
 
+    // The grid buttons: redraw the page on screen; after "ALL Clear OK ?"
+    // empty the map's pages in use and show page 1 (false on Cancel).
+    void refresh();
+    bool clearAll();
+    // The nine digits that, typed into the instruction preview box, make
+    // command button 1 open the download window as well.
+    static constexpr const char* AccessCode = "581204967";
+    static constexpr const char* QuestionTitle = "VantMAP";
+
     // The element-copy box: while ticked, a right press on a palette slot
     // copies the selected element into it.
     void setElementCopy(bool on) { elementCopy_ = on; }

@@ -39,10 +39,19 @@ QByteArray Link::received() const {
 }
 
 void Link::send(Buffer buffer) {
+    send(bytes(buffer));
+}
+
+void Link::send(const QByteArray& frame) {
     if (!transport_) return;
-    const QByteArray frame = bytes(buffer);
     transport_->write(frame);
     emit sent(frame);
+}
+
+void Link::setDumpSwitch(bool on) {
+    if (on == dumpSwitch_) return;
+    dumpSwitch_ = on;
+    emit dumpSwitchChanged(on);
 }
 
 bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {

@@ -36,6 +36,8 @@ public:
     void send(Buffer buffer);
     // The whole buffer as it stands.
     QByteArray bytes(Buffer buffer) const;
+    // Bytes from a sender's buffer of its own, as they are.
+    void send(const QByteArray& bytes);
 
     // Clears AckFlag, the watched flag and the attempt trace, then up to
     // three times: adds ">T" and the attempt number to the trace, sends the
@@ -57,7 +59,7 @@ public:
 
     // The download window's receive switch: received bytes go to its dump.
     bool dumpSwitch() const { return dumpSwitch_; }
-    void setDumpSwitch(bool on) { dumpSwitch_ = on; }
+    void setDumpSwitch(bool on);
 
     ReceiveLog& receiveLog() { return log_; }
     DownloadDump& dump() { return dump_; }
@@ -93,6 +95,7 @@ signals:
     void traceChanged();
     // Every frame as it goes out.
     void sent(const QByteArray& bytes);
+    void dumpSwitchChanged(bool on);
 
 private:
     void attempt(int number);

@@ -55,6 +55,11 @@ TEST_F(ServiceCommandTest, EachToolPrintsWhatItSentAndTheControllerShowsIt) {
     EXPECT_EQ(seen[3], "set the clock to 2027-01-30T23:59:58");
     EXPECT_EQ(seen[7], "write 06 at 0F01, acknowledged");
     EXPECT_EQ(seen.last(), "start");
+
+    const Outcome loader = tool({"hrim", "dw", "--wait", "100"});
+    EXPECT_EQ(loader.out, QString("AA\n").repeated(10) + "A6 08\ndump:\n") << loader.err.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return meanings().size() == 5 + 12 + 11; }, 10000));
+    EXPECT_EQ(meanings().last(), "loader start, parameter 08");
 }
 
 TEST_F(ServiceCommandTest, RefusalsSendNothingAndASilentLineIsLoadError) {
@@ -69,6 +74,7 @@ TEST_F(ServiceCommandTest, RefusalsSendNothingAndASilentLineIsLoadError) {
         {{"clock", "--time", "2026 13 01 06 09 05 03"}, 2, "--time needs"},
         {{"table", "BAD"}, 1, "BAD.tab, line 1: the offset must be"},
         {{"table", "NONE"}, 1, "NONE.tab cannot be read"},
+        {{"hrim", "dw", "--param", "100"}, 2, "The parameter must be a hexadecimal number from 0 to FF"},
     };
     for (const auto& r : refused) {
         const Outcome o = tool(r.args);

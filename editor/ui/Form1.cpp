@@ -4,6 +4,7 @@
 #include "DefinitionFrame.h"
 #include "FileFrame.h"
 #include "GridView.h"
+#include "LabelListing.h"
 #include "MapEditor.h"
 #include "OperandBox.h"
 #include "PalettePanel.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +40,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     ladderFrame_->setObjectName(QStringLiteral("LadderFrame"));
     auto* ladder = new QVBoxLayout(ladderFrame_);
     ladder->addWidget(grid_, 0, Qt::AlignTop);
+    ladder->addWidget(buildGridButtons());
 
     fileFrame_ = new FileFrame(editor_.mapFiles(), ladderFrame_);
     fileFrame_->move(GridView::Left + 24, 32);
@@ -50,6 +53,13 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
         new DefinitionFrame(editor_.definitions(), editor_.pictures(), pictures_, ladderFrame_);
     definitionFrame_->move(GridView::Left + 24, 40);
     definitionFrame_->resize(600, 300);
+    labelListing_ = new QPlainTextEdit(ladderFrame_);
+    labelListing_->setObjectName(QStringLiteral("LabelListing"));
+    labelListing_->setReadOnly(true);
+    labelListing_->setToolTip(tr("Page, row == label of every labelled cell"));
+    labelListing_->move(GridView::Left + 24, 40);
+    labelListing_->resize(300, 400);
+    labelListing_->hide();
 
     auto* right = new QVBoxLayout;
     right->addWidget(buildCommandFrame());
@@ -137,13 +147,61 @@ QWidget* Form1::buildCommandFrame() {
     tracerButton_->setObjectName(QStringLiteral("Command1(1)"));
     connect(tracerButton_, &QPushButton::pressed, this, &Form1::tracerRequested);
     layout->addWidget(tracerButton_);
+    auto* exit = new QPushButton(QStringLiteral("ExiT"));
+    exit->setObjectName(QStringLiteral("Command1(2)"));
+    connect(exit, &QPushButton::pressed, this, &Form1::exitRequested);
+    layout->addWidget(exit);
+    // Transmitting is the assembler window's; this button has no action here.
+    auto* transmit = new QPushButton(QStringLiteral("傳送"));
+    transmit->setObjectName(QStringLiteral("Command1(3)"));
+    layout->addWidget(transmit);
     fileButton_ = new QPushButton;
     fileButton_->setObjectName(QStringLiteral("Command1(4)"));
     // Command buttons act as the mouse button goes down.
     connect(fileButton_, &QPushButton::pressed, this, &Form1::toggleFileFrame);
     layout->addWidget(fileButton_);
     layout->addStretch();
+    // A right press on command button 1 shows the icon-instruction frame.
+    convertButton_->installEventFilter(this);
     return commandFrame_;
+}
+
+QWidget* Form1::buildGridButtons() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(GridView::Left, 0, 0, 0);
+    for (int i = 0; i < int(gridButtons_.size()); ++i) {
+        gridButtons_[i] = new QPushButton;
+        gridButtons_[i]->setObjectName(QStringLiteral("GridButton(%1)").arg(i));
+        layout->addWidget(gridButtons_[i]);
+    }
+    connect(gridButtons_[0], &QPushButton::clicked, &editor_, &MapEditor::refresh);
+    connect(gridButtons_[1], &QPushButton::clicked, this, &Form1::printRequested);
+    connect(gridButtons_[2], &QPushButton::clicked, &editor_, &MapEditor::clearAll);
+    showCoordinates_ = new QCheckBox;
+    showCoordinates_->setObjectName(QStringLiteral("ShowCoordinates"));
+    connect(showCoordinates_, &QCheckBox::toggled, &editor_.view(), &PageView::setCoordinateLines);
+    layout->addWidget(showCoordinates_);
+    layout->addStretch();
+    return row;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == convertButton_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        instructionFrame_->show(); // and it stays
+    if (watched == elementBox_ && event->type() == QEvent::MouseButtonDblClick)
+        toggleLabelListing();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::toggleLabelListing() {
+    labelListing_->setVisible(!labelListing_->isVisible());
+    if (!labelListing_->isVisible()) return;
+    labelListing_->raise();
+    // Each showing adds the listing of the map as it is now.
+    labelListing_->moveCursor(QTextCursor::End);
+    labelListing_->insertPlainText(LabelListing::text(editor_.map()));
 }
 
 void Form1::wireEditing() {
@@ -182,6 +240,8 @@ QWidget* Form1::buildElementFrame() {
     elementBox_->setObjectName(QStringLiteral("ElementBox"));
     elementBox_->setFixedSize(GridView::PitchX + 4, GridView::PictureHeight + 4);
     elementBox_->setFrameShape(QFrame::Box);
+    elementBox_->setToolTip(tr("Double click: the labels of the map"));
+    elementBox_->installEventFilter(this);
     layout->addWidget(elementBox_, 0, 0, 4, 1);
     auto* modes = new QButtonGroup(elementFrame_);
     for (int m = 0; m < GridEditor::Modes; ++m) {
@@ -257,6 +317,7 @@ QWidget* Form1::buildFeedbackRow() {
     elementCopy_->setObjectName(QStringLiteral("ElementCopy"));
     frame->addWidget(elementCopy_, 1, 1);
     layout->addWidget(instructionFrame_, 3);
+    instructionFrame_->hide();
 
     bitmapNameField_ = new QLineEdit;
     bitmapNameField_->setObjectName(QStringLiteral("BitmapNameField"));
@@ -269,9 +330,11 @@ QWidget* Form1::buildFeedbackRow() {
 QList<QWidget*> Form1::captionedWidgets() const {
     QList<QWidget*> widgets{title_,        elementFrame_,  ladderFrame_,  instructionFrame_,
                             commandFrame_, convertButton_, tracerButton_, fileButton_,
-                            fileFrame_};
+                            fileFrame_,   showCoordinates_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
+    for (QPushButton* button : gridButtons_)
+        widgets << button;
     return widgets + palette_->captionedWidgets() + fileFrame_->captionedWidgets() +
            operandBox_->captionedWidgets() + definitionFrame_->captionedWidgets() +
            QList<QWidget*>{operandBox_, definitionFrame_};
@@ -283,6 +346,10 @@ void Form1::showGoToRow(const QString& row) {
 
 void Form1::convert() {
     emit converted(editor_.text_prs().text);
+    // Only the code exactly, without a blank before or after it.
+    if (preview_->toPlainText() != QLatin1String(MapEditor::AccessCode)) return;
+    preview_->clear();
+    emit downloadWindowRequested();
 }
 
 void Form1::Font_chg() {
@@ -308,6 +375,9 @@ void Form1::applyCaptions() {
     convertButton_->setText(caption(CaptionFile::ConvertButton));
     tracerButton_->setText(caption(CaptionFile::TracerButton));
     fileButton_->setText(caption(CaptionFile::FileFrameButton));
+    for (int i = 0; i < int(gridButtons_.size()); ++i)
+        gridButtons_[i]->setText(caption(CaptionFile::FirstGridButton + i));
+    showCoordinates_->setText(caption(CaptionFile::ShowCoordinates));
     fileFrame_->setCaptions(captions);
     operandBox_->setCaptions(captions);
     definitionFrame_->setCaptions(captions);

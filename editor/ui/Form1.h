@@ -46,6 +46,14 @@ signals:
     void converted(const QString& source);
     // The "TRACER" button.
     void tracerRequested();
+    // Command button 1 found the access code in the instruction preview box.
+    void downloadWindowRequested();
+    // "ExiT", and grid button 2.
+    void exitRequested();
+    void printRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildTopRow();
@@ -53,6 +61,8 @@ private:
     QWidget* buildPageRow();
     QWidget* buildFeedbackRow();
     QWidget* buildCommandFrame();
+    QWidget* buildGridButtons();
+    void toggleLabelListing();
     void convert();
     void toggleFileFrame();
     void wireEditing();
@@ -89,6 +99,9 @@ private:
     QPushButton* convertButton_ = nullptr;
     QPushButton* tracerButton_ = nullptr;
     QPushButton* fileButton_ = nullptr;
+    std::array<QPushButton*, 3> gridButtons_{};
+    QCheckBox* showCoordinates_ = nullptr;
+    QPlainTextEdit* labelListing_ = nullptr;
     FileFrame* fileFrame_ = nullptr;
     OperandBox* operandBox_ = nullptr;
     DefinitionFrame* definitionFrame_ = nullptr;

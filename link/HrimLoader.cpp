@@ -1,0 +1,34 @@
+#include "HrimLoader.h"
+
+#include "ByteField.h"
+#include "Frames.h"
+#include "Link.h"
+
+QByteArray HrimLoader::burst(char byte) {
+    QByteArray sent;
+    for (int i = 0; i < Burst; ++i) {
+        link_.send(QByteArray(1, byte));
+        sent += byte;
+    }
+    return sent;
+}
+
+QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
+    const auto value = ByteField::hexadecimal(parameter.trimmed());
+    if (!value) {
+        if (refusal)
+            *refusal = QStringLiteral("The parameter must be a hexadecimal number from 0 to FF, "
+                                      "not \"%1\". Nothing was sent.")
+                           .arg(parameter.trimmed());
+        return {};
+    }
+    QByteArray sent = burst(char(Frames::Halt));
+    const QByteArray start{1, char(Frames::LoaderStart)};
+    link_.send(start + char(*value));
+    link_.setDumpSwitch(true);
+    return sent + start + char(*value);
+}
+
+QByteArray HrimLoader::reset() {
+    return burst(char(Frames::Start));
+}
