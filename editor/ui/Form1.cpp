@@ -10,6 +10,7 @@
 #include "PalettePanel.h"
 #include "ProductChoice.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateTime>
@@ -17,6 +18,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDrag>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,6 +44,8 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     auto* ladder = new QVBoxLayout(ladderFrame_);
     ladder->addWidget(grid_, 0, Qt::AlignTop);
     ladder->addWidget(buildGridButtons());
+    ladderFrame_->setAcceptDrops(true);
+    ladderFrame_->installEventFilter(this);
 
     fileFrame_ = new FileFrame(editor_.mapFiles(), ladderFrame_);
     fileFrame_->move(GridView::Left + 24, 32);
@@ -186,7 +191,46 @@ QWidget* Form1::buildGridButtons() {
     return row;
 }
 
+// The pointer-coordinates field can be dragged onto the ladder area: the file
+// frame moves to where it is dropped, and the field shows that place "x=y".
+bool Form1::dragAndDrop(QObject* watched, QEvent* event) {
+    static const QString Mime = QStringLiteral("application/x-obel-control");
+    const QEvent::Type type = event->type();
+    if (watched == coordinates_ && type == QEvent::MouseButtonPress)
+        dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (watched == coordinates_ && type == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (!(move->buttons() & Qt::LeftButton) ||
+            (move->position().toPoint() - dragStart_).manhattanLength() <
+                QApplication::startDragDistance())
+            return false;
+        auto* drag = new QDrag(coordinates_);
+        auto* mime = new QMimeData;
+        mime->setData(Mime, coordinates_->objectName().toUtf8());
+        drag->setMimeData(mime);
+        drag->exec(Qt::MoveAction);
+        return true;
+    }
+    if (watched != ladderFrame_) return false;
+    if (type == QEvent::DragEnter || type == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (drag->mimeData()->hasFormat(Mime)) drag->acceptProposedAction();
+        return true;
+    }
+    if (type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasFormat(Mime)) return false;
+        const QPoint at = drop->position().toPoint();
+        fileFrame_->move(at);
+        coordinates_->setText(QStringLiteral("%1=%2").arg(at.x()).arg(at.y()));
+        drop->acceptProposedAction();
+        return true;
+    }
+    return false;
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (dragAndDrop(watched, event)) return true;
     if (watched == convertButton_ && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
         instructionFrame_->show(); // and it stays
@@ -299,6 +343,8 @@ QWidget* Form1::buildFeedbackRow() {
     coordinates_->setObjectName(QStringLiteral("Coordinates"));
     coordinates_->setReadOnly(true);
     coordinates_->setFixedWidth(170);
+    coordinates_->setToolTip(tr("Drag onto the ladder area to place the file frame there"));
+    coordinates_->installEventFilter(this);
     layout->addWidget(coordinates_);
 
     instructionFrame_ = new QGroupBox;

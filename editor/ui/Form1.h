@@ -63,6 +63,7 @@ private:
     QWidget* buildCommandFrame();
     QWidget* buildGridButtons();
     void toggleLabelListing();
+    bool dragAndDrop(QObject* watched, QEvent* event);
     void convert();
     void toggleFileFrame();
     void wireEditing();
@@ -92,6 +93,7 @@ private:
     QSlider* slider_ = nullptr;
     QLineEdit* goToRow_ = nullptr;
     QLineEdit* coordinates_ = nullptr;
+    QPoint dragStart_;
     QGroupBox* instructionFrame_ = nullptr;
     QPlainTextEdit* preview_ = nullptr;
     QTimer* timer_ = nullptr;

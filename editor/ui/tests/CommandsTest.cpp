@@ -2,7 +2,11 @@
 
 #include "WindowTest.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -82,6 +86,19 @@ TEST_F(CommandsTest, ClearAsksFirstAndTheLabelListingNamesPageAndRow) {
 
     child<QCheckBox>("ShowCoordinates")->setChecked(true);
     EXPECT_TRUE(editor->view().printPage().coordinateLines);
+}
+
+TEST_F(CommandsTest, ADropOnTheLadderAreaPlacesTheFileFrameAndTellsWhere) {
+    QMimeData mime;
+    mime.setData("application/x-obel-control", "Coordinates");
+    QWidget* ladder = child<QWidget>("LadderFrame");
+    QDragEnterEvent enter(QPoint(120, 90), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ladder, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(120, 90), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ladder, &drop);
+    EXPECT_EQ(child<QWidget>("FileFrame")->pos(), QPoint(120, 90));
+    EXPECT_EQ(child<QLineEdit>("Coordinates")->text(), "120=90");
 }
 
 } // namespace
