@@ -32,10 +32,16 @@ Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
 }
 
 bool Windows::eventFilter(QObject* watched, QEvent* event) {
-    // The map editor's close box ends the program, whatever else is open.
-    if (watched == &form1_ && event->type() == QEvent::Close)
+    // The map editor's close box ends the program, whatever else is open,
+    // once unsaved changes are saved or given up.
+    if (watched == &form1_ && event->type() == QEvent::Close) {
+        if (!editor_.mayDiscardChanges()) {
+            event->ignore();
+            return true;
+        }
         QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                                   Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -82,8 +88,10 @@ void Windows::openDownloadWindow() {
 }
 
 void Windows::exit() {
-    if (!prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
-                           QStringLiteral("EXIT  VantMAP ?")))
+    // With unsaved changes their question is the one to answer.
+    if (editor_.history().modified() ? !editor_.mayDiscardChanges()
+                                     : !prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
+                                                          QStringLiteral("EXIT  VantMAP ?")))
         return;
     for (QWidget* window : std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
         if (window) window->hide();

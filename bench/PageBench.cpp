@@ -23,6 +23,7 @@ public:
     std::optional<QString> ask(const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
+    int choose(const QString&, const QString&, const QStringList&) override { return -1; }
     void beep() override {}
 };
 

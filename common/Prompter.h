@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,5 +16,8 @@ public:
     // An input box; nothing on Cancel.
     virtual std::optional<QString> ask(const QString& title, const QString& prompt,
                                        const QString& answer) = 0;
+    // A question with buttons of its own: the index of the one pressed, -1
+    // when the box was closed without one (as the last, cancelling, button).
+    virtual int choose(const QString& title, const QString& text, const QStringList& buttons) = 0;
     virtual void beep() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
+#include "MapHistory.h"
 #include "PageView.h"
 #include "Pictures.h"
 #include "Prompter.h"
@@ -30,9 +31,11 @@ void takeElement(CellRecord& to, const CellRecord& from) {
 
 } // namespace
 
-GridEditor::GridEditor(LadderMap& map, PageView& view, const ElementCatalogue& catalogue,
-                       const Pictures& pictures, Prompter& prompter)
-    : map_(map), view_(view), catalogue_(catalogue), pictures_(pictures), prompter_(prompter) {}
+GridEditor::GridEditor(LadderMap& map, PageView& view, MapHistory& history,
+                       const ElementCatalogue& catalogue, const Pictures& pictures,
+                       Prompter& prompter)
+    : map_(map), view_(view), history_(history), catalogue_(catalogue), pictures_(pictures),
+      prompter_(prompter) {}
 
 GridEditor::Button GridEditor::buttonOf(Qt::MouseButton button) {
     switch (button) {
@@ -55,6 +58,10 @@ void GridEditor::setMode(int mode) {
 
 void GridEditor::pressCell(int k, int button) {
     if (!LadderMap::validCell(k)) return;
+    static const char* const names[Modes] = {"place",          "delete",       "insert",
+                                             "insert row",     "delete row",   "copy row above",
+                                             "delete label",   "cut"};
+    const MapHistory::Edit edit(history_, QString::fromLatin1(names[mode_]));
     bitmapNameField_ = view_.cell(k).bitmapName;
     if (button == Middle && !operandBoxOpen_ && (mode_ == Place || mode_ == DeleteLabel)) paste(k);
     bool acted = false;
@@ -207,6 +214,7 @@ void GridEditor::cut(int k) {
 
 void GridEditor::pressLabel(int k, int button) {
     if (button != Left || !LadderMap::validCell(k)) return;
+    const MapHistory::Edit edit(history_, QStringLiteral("label transparency"));
     CellView& view = view_.cell(k);
     view.labelOpaque = !view.labelOpaque;
     map_.cell(map_.currentPage(), k).C =
@@ -227,6 +235,7 @@ void GridEditor::selectSlot(int slot) {
 
 void GridEditor::storeLabel(int k, const QString& text) {
     if (!LadderMap::validCell(k)) return;
+    const MapHistory::Edit edit(history_, QStringLiteral("label"));
     view_.cell(k).labelText = map_.cell(map_.currentPage(), k).B = text;
 }
 

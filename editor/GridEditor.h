@@ -7,6 +7,7 @@
 
 class ElementCatalogue;
 class LadderMap;
+class MapHistory;
 class PageView;
 class Pictures;
 class Prompter;
@@ -14,8 +15,8 @@ struct CellView;
 
 // What presses on the grid, the palette and the operand box do to the map
 // and the page on screen. Every change of the map goes through one of the
-// public operations below, each ending in edited(), so that an undo can
-// later wrap them.
+// public operations below, each ending in edited() and each one command of
+// the map's history.
 class GridEditor : public QObject {
     Q_OBJECT
 public:
@@ -32,8 +33,8 @@ public:
         QString picture;
     };
 
-    GridEditor(LadderMap& map, PageView& view, const ElementCatalogue& catalogue,
-               const Pictures& pictures, Prompter& prompter);
+    GridEditor(LadderMap& map, PageView& view, MapHistory& history,
+               const ElementCatalogue& catalogue, const Pictures& pictures, Prompter& prompter);
 
     int mode() const { return mode_; }
     void setMode(int mode);
@@ -78,6 +79,7 @@ private:
 
     LadderMap& map_;
     PageView& view_;
+    MapHistory& history_;
     const ElementCatalogue& catalogue_;
     const Pictures& pictures_;
     Prompter& prompter_;

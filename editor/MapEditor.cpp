@@ -8,10 +8,12 @@
 MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
     : folder_(folder), prompter_(prompter), files_(folder), pictures_(folder),
       view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()),
-      labels_(files_, prompter), mapFiles_(folder, map_, view_, labels_.text(), prompter),
-      grid_(map_, view_, catalogue_, pictures_, prompter),
+      labels_(files_, prompter), history_(map_),
+      mapFiles_(folder, map_, view_, history_, labels_.text(), prompter),
+      grid_(map_, view_, history_, catalogue_, pictures_, prompter),
       definitions_(files_, catalogue_, pictures_, labels_, prompter) {
     connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
+    connect(&history_, &MapHistory::applied, &view_, &PageView::showPage);
 }
 
 void MapEditor::start() {
@@ -106,7 +108,27 @@ void MapEditor::refresh() {
 bool MapEditor::clearAll() {
     if (!prompter_.confirm(QString::fromLatin1(QuestionTitle), QStringLiteral("ALL Clear OK ?")))
         return false;
-    map_.clr_map();
+    {
+        MapHistory::Edit edit(history_, QStringLiteral("clear"));
+        map_.clr_map();
+    }
     view_.showPage(0);
     return true;
+}
+
+bool MapEditor::mayDiscardChanges() {
+    if (!history_.modified()) return true;
+    const QString name = mapFiles_.fileName().trimmed().isEmpty() ? QStringLiteral("The map")
+                                                                  : mapFiles_.fileName();
+    switch (prompter_.choose(QString::fromLatin1(QuestionTitle),
+                             QStringLiteral("%1 has changes that are not saved.").arg(name),
+                             {QStringLiteral("Save"), QStringLiteral("Discard"),
+                              QStringLiteral("Cancel")})) {
+    case 0:
+        return mapFiles_.write();
+    case 1:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -8,6 +8,7 @@
 #include "LadderMap.h"
 #include "LadderToText.h"
 #include "MapFiles.h"
+#include "MapHistory.h"
 #include "PageView.h"
 #include "Pictures.h"
 
@@ -38,6 +39,7 @@ public:
     const QStringList& captions() const { return captions_; }
     LabelList& labels() { return labels_; }
     GridEditor& grid() { return grid_; }
+    MapHistory& history() { return history_; }
     ElementDefinitions& definitions() { return definitions_; }
 
     // The "C-E" box: the alternative icon set, then the palette and page anew.
@@ -61,6 +63,9 @@ public:
     // empty the map's pages in use and show page 1 (false on Cancel).
     void refresh();
     bool clearAll();
+    // Before the program ends: true when nothing would be lost, or the user
+    // saved the changes (or chose to discard them) when asked.
+    bool mayDiscardChanges();
     // The nine digits that, typed into the instruction preview box, make
     // command button 1 open the download window as well.
     static constexpr const char* AccessCode = "581204967";
@@ -94,6 +99,7 @@ private:
     bool elementCopy_ = false;
     bool pageCountWarned_ = false;
     LabelList labels_;
+    MapHistory history_;
     MapFiles mapFiles_;
     GridEditor grid_;
     ElementDefinitions definitions_;

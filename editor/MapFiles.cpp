@@ -3,6 +3,7 @@
 #include "ItemReader.h"
 #include "LadderMap.h"
 #include "MapFile.h"
+#include "MapHistory.h"
 #include "PageView.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
@@ -21,8 +22,9 @@ bool endsAsMap(const QString& name) {
 } // namespace
 
 MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
-                   const QString& hardwareTable, Prompter& prompter)
-    : programFolder_(folder), map_(map), view_(view), hardwareTable_(hardwareTable),
+                   MapHistory& history, const QString& hardwareTable, Prompter& prompter)
+    : programFolder_(folder), map_(map), view_(view), history_(history),
+      hardwareTable_(hardwareTable),
       prompter_(prompter), browser_(folder.root(), QStringLiteral("*.map")) {}
 
 void MapFiles::setFileName(const QString& name) {
@@ -33,7 +35,10 @@ void MapFiles::setFileName(const QString& name) {
 }
 
 bool MapFiles::save() {
-    if (!prompter_.confirm(Title, QStringLiteral("Save Files ?"))) return false;
+    return prompter_.confirm(Title, QStringLiteral("Save Files ?")) && write();
+}
+
+bool MapFiles::write() {
     QString name = fileName_.trimmed().isEmpty() ? QStringLiteral("PLC.MAP") : fileName_;
     if (!name.contains(u".map", Qt::CaseInsensitive)) name += QStringLiteral(".MAP");
     setFileName(name);
@@ -44,6 +49,7 @@ bool MapFiles::save() {
         return false;
     }
     browser_.rescan();
+    history_.markClean();
     const QString companion = browser_.pathOf(MapFile::companionName(name));
     if (!TextFile::write(companion, hardwareTable_ + QStringLiteral("\r\n"), &error)) {
         prompter_.inform(
@@ -81,8 +87,13 @@ bool MapFiles::load() {
                              .arg(file.fileName(), file.errorString()));
         return false;
     }
-    map_.clr_map();
-    MapFile::read(file, map_);
+    {
+        // A load that replaced the map can be taken back like any edit.
+        const MapHistory::Edit edit(history_, QStringLiteral("load"));
+        map_.clr_map();
+        MapFile::read(file, map_);
+    }
+    history_.markClean();
     view_.showPage(0);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class LadderMap;
+class MapHistory;
 class PageView;
 class ProgramFolder;
 class Prompter;
@@ -18,7 +19,7 @@ class MapFiles : public QObject {
     Q_OBJECT
 public:
     // hardwareTable is the text the ".CHR" companion receives at every save.
-    MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
+    MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view, MapHistory& history,
              const QString& hardwareTable, Prompter& prompter);
 
     // The folder the file list shows and its "*.map" files.
@@ -29,7 +30,11 @@ public:
     // Every change of the file-name box; it also names the printed page.
     void setFileName(const QString& name);
 
+    // "Save Files ?", then write().
     bool save();
+    // The map into the file the file-name box names (PLC.MAP when empty)
+    // and its hardware table beside it; the user is told of a failure.
+    bool write();
     void loadByName();
     void loadFromList(const QString& clickedName, const QDateTime& now);
     // Loads the map named in the file-name box; false when nothing was loaded.
@@ -51,6 +56,7 @@ private:
     const ProgramFolder& programFolder_;
     LadderMap& map_;
     PageView& view_;
+    MapHistory& history_;
     const QString& hardwareTable_;
     Prompter& prompter_;
     FolderBrowser browser_;

@@ -18,9 +18,14 @@ public:
         shownAnswers << shown;
         return typed;
     }
+    int choose(const QString&, const QString& text, const QStringList&) override {
+        questions << text;
+        return choice;
+    }
     void beep() override { ++beeps; }
 
     bool answer = true;
+    int choice = 0; // the button choose() presses
     std::optional<QString> typed; // what the input box returns
     QStringList shownAnswers;     // what it showed to start with
     QStringList questions;

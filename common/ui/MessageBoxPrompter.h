@@ -16,6 +16,7 @@ public:
     void inform(const QString& title, const QString& text) override;
     std::optional<QString> ask(const QString& title, const QString& prompt,
                                const QString& answer) override;
+    int choose(const QString& title, const QString& text, const QStringList& buttons) override;
     void beep() override;
 
 private:
