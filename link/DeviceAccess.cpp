@@ -25,7 +25,8 @@ QString DeviceAccess::advice(const QString& device) {
     struct stat info {};
     if (stat(device.toLocal8Bit().constData(), &info) != 0) return {};
     constexpr mode_t groupReadWrite = S_IRGRP | S_IWGRP;
-    if ((info.st_mode & groupReadWrite) != groupReadWrite)
+    // Joining the group would not help, and nobody joins root's.
+    if ((info.st_mode & groupReadWrite) != groupReadWrite || info.st_gid == 0)
         return QStringLiteral("permission denied: only %1, the owner of %2, may open it")
             .arg(userName(info.st_uid), device);
     const QString group = groupName(info.st_gid);

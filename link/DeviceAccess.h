@@ -12,7 +12,7 @@ public:
     static bool mayOpen(const QString& device);
 
     // What grants access: the device's group and the command that adds this
-    // user to it, or that only its owner may open it. Empty when the device
-    // cannot be examined.
+    // user to it, or that only its owner may open it (a device the group may
+    // not open, or root's group). Empty when the device cannot be examined.
     static QString advice(const QString& device);
 };
