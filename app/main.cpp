@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "MessageBoxPrompter.h"
 #include "ProgramFolder.h"
 #include "SingleInstance.h"
@@ -6,9 +7,29 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // --version and --help answer before a display is needed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Result early = CommandLine::parse(arguments, QLocale::system());
+    if (early.outcome == CommandLine::Outcome::Version ||
+        early.outcome == CommandLine::Outcome::Help) {
+        std::fputs(early.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Obel"));
+    QApplication::setApplicationVersion(QStringLiteral(OBEL_VERSION));
+    // Now without the options Qt takes itself (-platform, -style, ...).
+    const CommandLine::Result line = CommandLine::parse(app.arguments(), QLocale::system());
+    if (line.outcome != CommandLine::Outcome::Run) {
+        std::fputs(line.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
 
     SingleInstance instance(SingleInstance::defaultLockPath());
     if (!instance.isFirst()) return 0;
@@ -23,6 +44,7 @@ int main(int argc, char* argv[]) {
     MessageBoxPrompter prompter;
     Windows windows(folder, prompter);
     prompter.setParent(&windows.mapWindow());
+    windows.editor().setCaptionLanguage(line.captionLanguage);
     windows.start();
     return app.exec();
 }

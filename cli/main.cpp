@@ -57,6 +57,10 @@ int main(int argc, char* argv[]) {
         out << usage();
         return 0;
     }
+    if (command == u"--version") {
+        out << "obelc " OBEL_VERSION "\n";
+        return 0;
+    }
     if (command == u"convert") return ConvertCommand::run(args, out, err);
     if (command == u"assemble") return AssembleCommand::run(args, out, err);
     if (command == u"download") return DownloadCommand::run(args, out, err);

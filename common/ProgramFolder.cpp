@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 ProgramFolder::ProgramFolder(QString root) : root_(std::move(root)) {}
 
@@ -54,19 +55,36 @@ QString ProgramFolder::locate(const QString& exeDir, const QString& dataDir,
                               const QStringList& shippedCopies, QString* error) {
     if (hasDefinitions(exeDir)) return exeDir;
     if (hasDefinitions(dataDir)) return dataDir;
-    for (const QString& shipped : shippedCopies) {
-        if (!hasDefinitions(shipped)) continue;
-        if (!QDir().mkpath(dataDir)) {
-            if (error) *error = QStringLiteral("Cannot create the program folder %1").arg(dataDir);
-            return {};
-        }
-        return copyTree(shipped, dataDir, error) ? dataDir : QString();
-    }
+    for (const QString& shipped : shippedCopies)
+        if (hasDefinitions(shipped)) return fill(dataDir, shipped, error);
     if (error)
         *error = QStringLiteral("No program folder: neither %1 nor %2 holds def/, and no shipped "
                                 "copy was found")
                      .arg(exeDir, dataDir);
     return {};
+}
+
+// The copy is made beside the data folder and moved into place whole: two
+// programs started together on a fresh home (obelc convert | obelc assemble)
+// both fill it, and neither may trip over the other's files or take a
+// half-filled folder for the whole.
+QString ProgramFolder::fill(const QString& dataDir, const QString& shipped, QString* error) {
+    const QFileInfo target(dataDir);
+    const bool parent = QDir().mkpath(target.path());
+    QTemporaryDir staging(target.path() + QStringLiteral("/.") + target.fileName() +
+                          QStringLiteral("-XXXXXX"));
+    if (!parent || !staging.isValid()) {
+        if (error) *error = QStringLiteral("Cannot create the program folder %1").arg(dataDir);
+        return {};
+    }
+    if (!copyTree(shipped, staging.path(), error)) return {};
+    if (QDir().rename(staging.path(), dataDir)) {
+        staging.setAutoRemove(false);
+        return dataDir;
+    }
+    // Another start was quicker, or the folder is there without def/.
+    if (hasDefinitions(dataDir)) return dataDir;
+    return copyTree(shipped, dataDir, error) ? dataDir : QString();
 }
 
 QString ProgramFolder::locateFor(const QString& exeDir, QString* error) {

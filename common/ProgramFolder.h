@@ -34,6 +34,7 @@ public:
 private:
     static QString matchEntry(const QString& dir, const QString& name);
     static bool copyTree(const QString& from, const QString& to, QString* error);
+    static QString fill(const QString& dataDir, const QString& shipped, QString* error);
 
     QString root_;
 };

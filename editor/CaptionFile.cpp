@@ -4,6 +4,8 @@
 #include "ProgramFolder.h"
 #include "TextFile.h"
 
+#include <QFileInfo>
+
 QStringList CaptionFile::builtIn() {
     return {
         "norvette-c Map", "1",        "2",        "3",          "4",        "5",
@@ -16,9 +18,16 @@ QStringList CaptionFile::builtIn() {
     };
 }
 
-QStringList CaptionFile::load(const ProgramFolder& folder) {
+QString CaptionFile::fileFor(const ProgramFolder& folder, const QString& language) {
+    const QString chinese = folder.path(QStringLiteral("fun_name1.txt"));
+    if (language.startsWith(u"zh", Qt::CaseInsensitive)) return chinese;
+    const QString english = folder.path(QStringLiteral("fun_name1_en.txt"));
+    return QFileInfo::exists(english) ? english : chinese;
+}
+
+QStringList CaptionFile::load(const ProgramFolder& folder, const QString& language) {
     QStringList captions = builtIn();
-    const auto file = TextFile::read(folder.path(QStringLiteral("fun_name1.txt")));
+    const auto file = TextFile::read(fileFor(folder, language));
     if (!file) return captions;
     const QStringList items = ItemReader::items(*file);
     for (int i = 0; i < Count && i < items.size(); ++i)

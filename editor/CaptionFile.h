@@ -6,7 +6,8 @@ class ProgramFolder;
 
 // fun_name1.txt: 42 comma-delimited items that replace the main window's
 // captions in a fixed order. A missing or short file leaves the built-in
-// captions of the items it does not reach.
+// captions of the items it does not reach. The file holds Chinese captions;
+// fun_name1_en.txt beside it, in the same format, English ones.
 class CaptionFile {
 public:
     static constexpr int Count = 42;
@@ -37,7 +38,15 @@ public:
         FirstGroupFrame = 38,
     };
 
+    // The language the caption file itself is written in.
+    static QString fileLanguage() { return QStringLiteral("zh_TW"); }
+
+    // The caption file for a language (a locale name, "zh_TW" or "en-GB"):
+    // fun_name1.txt for Chinese, otherwise fun_name1_en.txt when the folder
+    // has it, else fun_name1.txt after all.
+    static QString fileFor(const ProgramFolder& folder, const QString& language);
+
     static QStringList builtIn();
-    // The 42 captions: the file's items over the built-in ones.
-    static QStringList load(const ProgramFolder& folder);
+    // The 42 captions: the language's file's items over the built-in ones.
+    static QStringList load(const ProgramFolder& folder, const QString& language = fileLanguage());
 };

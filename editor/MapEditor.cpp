@@ -1,6 +1,5 @@
 #include "MapEditor.h"
 
-#include "CaptionFile.h"
 #include "ProductChoice.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
@@ -18,7 +17,7 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
 
 void MapEditor::start() {
     pictures_.setAlternativeIcons(false);
-    captions_ = CaptionFile::load(folder_);
+    captions_ = CaptionFile::load(folder_, captionLanguage_);
     emit captionsChanged();
     view_.initialise();
     map_.setCurrentPage(0);

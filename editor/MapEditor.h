@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CaptionFile.h"
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
 #include "ElementDefinitions.h"
@@ -37,6 +38,9 @@ public:
     MapFiles& mapFiles() { return mapFiles_; }
 
     const QStringList& captions() const { return captions_; }
+    // The language whose caption file start() reads (CaptionFile::fileFor);
+    // by default the caption file's own.
+    void setCaptionLanguage(const QString& language) { captionLanguage_ = language; }
     LabelList& labels() { return labels_; }
     GridEditor& grid() { return grid_; }
     MapHistory& history() { return history_; }
@@ -94,6 +98,7 @@ private:
     Pictures pictures_;
     PageView view_;
     QStringList captions_;
+    QString captionLanguage_ = CaptionFile::fileLanguage();
     int product_ = 0;
     bool online_ = false;
     bool elementCopy_ = false;

@@ -1,10 +1,12 @@
 #include "SerialTransport.h"
 
+#include "DeviceAccess.h"
+
 #include <termios.h>
 #include <unistd.h>
 
 SerialTransport::SerialTransport(const QString& device, QObject* parent)
-    : Transport(parent), port_(device) {
+    : Transport(parent), device_(device), port_(device) {
     connect(&port_, &QSerialPort::readyRead, this, [this] { emit bytesArrived(port_.readAll()); });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         // A device unplugged while open; the rest are answered where they happen.
@@ -22,11 +24,22 @@ bool SerialTransport::open() {
     port_.setStopBits(line_.stopBits());
     port_.setFlowControl(QSerialPort::NoFlowControl);
     refused_.clear();
-    if (!port_.open(QIODevice::ReadWrite)) return false;
+    refusedAccess_.clear();
+    if (!port_.open(QIODevice::ReadWrite)) {
+        // Also the answer to a device another program has locked; that one
+        // this user may open.
+        if (port_.error() == QSerialPort::PermissionError && !DeviceAccess::mayOpen(device_))
+            refusedAccess_ = DeviceAccess::advice(device_);
+        return false;
+    }
     refused_ = notTaken();
     if (!port_.setDataTerminalReady(true)) refused_ << QStringLiteral("DTR");
     port_.clearError();
     return true;
+}
+
+QString SerialTransport::errorString() const {
+    return refusedAccess_.isEmpty() ? port_.errorString() : refusedAccess_;
 }
 
 void SerialTransport::close() {

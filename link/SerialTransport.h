@@ -18,14 +18,16 @@ public:
     void close() override;
     bool isOpen() const override { return port_.isOpen(); }
     void write(const QByteArray& bytes) override;
-    QString errorString() const override { return port_.errorString(); }
+    QString errorString() const override;
     QStringList setLine(const LineSettings& line) override;
     QStringList refusedAtOpen() const override { return refused_; }
 
 private:
     QStringList notTaken() const;
 
+    QString device_;
     QSerialPort port_;
     LineSettings line_;
+    QString refusedAccess_; // what grants access, when the last open lacked it
     QStringList refused_;
 };

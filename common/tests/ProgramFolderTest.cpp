@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 void touch(const QString& path) {
     QDir().mkpath(QFileInfo(path).path());
@@ -56,4 +58,29 @@ TEST(ProgramFolder, SaysSoWhenThereIsNoFolderAtAll) {
     QString error;
     EXPECT_TRUE(ProgramFolder::locate(exe.path(), home.filePath("x"), {}, &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
+}
+
+// obelc convert | obelc assemble - on a fresh home: both fill the data folder
+// at once, and both must find it whole.
+TEST(ProgramFolder, TwoFirstStartsAtOnceBothGetTheWholeFolder) {
+    QTemporaryDir exe, home, shipped;
+    for (int i = 0; i < 100; ++i)
+        touch(shipped.filePath(QStringLiteral("def/map%1.def").arg(i)));
+    touch(shipped.filePath("mac/readme.txt"));
+    for (int round = 0; round < 3; ++round) {
+        const QString data = home.filePath(QStringLiteral("share%1/Obel").arg(round));
+        QString errors[2], found[2];
+        std::thread other([&] {
+            found[1] = ProgramFolder::locate(exe.path(), data, {shipped.path()}, &errors[1]);
+        });
+        found[0] = ProgramFolder::locate(exe.path(), data, {shipped.path()}, &errors[0]);
+        other.join();
+        for (int p = 0; p < 2; ++p)
+            EXPECT_EQ(found[p], data) << errors[p].toStdString();
+        EXPECT_TRUE(QFileInfo::exists(data + "/mac/readme.txt"));
+        EXPECT_EQ(QDir(data + "/def").count(), 102u); // with . and ..
+        EXPECT_EQ(QDir(QFileInfo(data).path())
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{"Obel"}); // no staging copy left behind
+    }
 }

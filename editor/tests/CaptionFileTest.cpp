@@ -20,3 +20,20 @@ TEST(CaptionFile, MissingFileKeepsTheBuiltInCaptions) {
     EXPECT_EQ(CaptionFile::load(t.folder()), CaptionFile::builtIn());
     EXPECT_EQ(CaptionFile::builtIn()[0], "norvette-c Map");
 }
+
+TEST(CaptionFile, ChineseLanguagesReadTheCaptionFileOthersTheEnglishOne) {
+    TestFolder t;
+    t.write("fun_name1.txt", "中文\r\n");
+    t.write("FUN_NAME1_EN.TXT", "English\r\n");
+    for (const char* chinese : {"zh_TW", "zh-CN", "ZH", "zh_HK.UTF-8"})
+        EXPECT_EQ(CaptionFile::load(t.folder(), chinese)[0], "中文") << chinese;
+    for (const char* other : {"en_US", "de-DE", "C", ""})
+        EXPECT_EQ(CaptionFile::load(t.folder(), other)[0], "English") << other;
+    EXPECT_EQ(CaptionFile::load(t.folder())[0], "中文"); // the file's own language
+}
+
+TEST(CaptionFile, WithoutAnEnglishFileEveryLanguageReadsTheCaptionFile) {
+    TestFolder t;
+    t.write("fun_name1.txt", "中文\r\n");
+    EXPECT_EQ(CaptionFile::load(t.folder(), "en_US")[0], "中文");
+}
