@@ -19,18 +19,16 @@
 
 namespace {
 QString askForPdf(QWidget* parent, const QString& caption, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, caption, suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, caption, suggested, QStringLiteral("PDF (*.pdf)"));
 }
 } // namespace
 
 Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
     : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_),
-      form2_(editor_.view()),
-      printer_(prompter,
-               [this](const QString& caption, const QString& suggested) {
-                   return askForPdf(&form1_, caption, suggested);
-               }),
+      form2_(editor_.view()), printer_(prompter,
+                                       [this](const QString& caption, const QString& suggested) {
+                                           return askForPdf(&form1_, caption, suggested);
+                                       }),
       helpPages_(folder), helpFrame_(new HelpFrame(helpPages_, &form1_)) {
     connect(&editor_.view(), &PageView::changed, &form2_, qOverload<>(&QWidget::update));
     connect(&form1_, &Form1::printRequested, this, &Windows::print);

@@ -8,8 +8,8 @@
 #include "MapFile.h"
 #include "MapInput.h"
 #include "PageView.h"
-#include "Pictures.h"
 #include "PictureCache.h"
+#include "Pictures.h"
 #include "PrintSheet.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
@@ -66,7 +66,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
         }
     }
     if (pageGiven && options.all) return QStringLiteral("--page or --all, not both");
-    if (!help && options.pdfFile.isEmpty()) return QStringLiteral("a map file and a PDF file are needed");
+    if (!help && options.pdfFile.isEmpty())
+        return QStringLiteral("a map file and a PDF file are needed");
     return {};
 }
 
@@ -81,7 +82,8 @@ int pagesHoldingCells(const LadderMap& map) {
 } // namespace
 
 const char* PrintCommand::usage() {
-    return "usage: obelc print [-C PROGRAM_DIR] [--page N | --all] [--coordinates] MAPFILE OUT.pdf\n"
+    return "usage: obelc print [-C PROGRAM_DIR] [--page N | --all] [--coordinates] MAPFILE "
+           "OUT.pdf\n"
            "\n"
            "Draws Obel's print window for a page of MAPFILE into the PDF file OUT.pdf,\n"
            "as grid button 2 prints it: the project and page headings over the grid.\n"
@@ -118,8 +120,8 @@ int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     ElementCatalogue catalogue;
     LadderMap map;
     if (!MapInput::load(folder, options.mapFile, 0, catalogue, map, err)) return 1;
-    map.setPagesInUse(std::max(options.all ? pagesHoldingCells(map) : options.page,
-                               map.pagesInUse()));
+    map.setPagesInUse(
+        std::max(options.all ? pagesHoldingCells(map) : options.page, map.pagesInUse()));
 
     Pictures pictures(folder);
     PageView view(map, catalogue, pictures);

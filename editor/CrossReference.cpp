@@ -48,11 +48,10 @@ QString usesText(const QList<CrossReference::Use>& uses) {
 } // namespace
 
 bool CrossReference::takesRegisterBit(const QString& bitmapName) {
-    static const QStringList words{QStringLiteral("no"),    QStringLiteral("nc"),
-                                   QStringLiteral("out"),   QStringLiteral("nout"),
-                                   QStringLiteral("orm"),   QStringLiteral("outm"),
-                                   QStringLiteral("mem_s"), QStringLiteral("mem_c"),
-                                   QStringLiteral("pos_s")};
+    static const QStringList words{
+        QStringLiteral("no"),    QStringLiteral("nc"),    QStringLiteral("out"),
+        QStringLiteral("nout"),  QStringLiteral("orm"),   QStringLiteral("outm"),
+        QStringLiteral("mem_s"), QStringLiteral("mem_c"), QStringLiteral("pos_s")};
     return words.contains(elementWord(bitmapName), Qt::CaseInsensitive);
 }
 

@@ -24,7 +24,9 @@ HelpPages::Page HelpPages::open(const QString& bitmapName) const {
     // would write the stub outside the help folder.
     if (bitmapName.trimmed().isEmpty() || bitmapName.contains(u'/') || bitmapName.contains(u'\\') ||
         bitmapName == u"." || bitmapName == u"..")
-        return {{}, QStringLiteral("\"%1\" is not a bitmap name; it has no help page.").arg(bitmapName)};
+        return {
+            {},
+            QStringLiteral("\"%1\" is not a bitmap name; it has no help page.").arg(bitmapName)};
     if (!QFileInfo(helpFolder()).isDir())
         return {{}, QStringLiteral("The help folder %1 is missing.").arg(helpFolder())};
 

@@ -33,7 +33,8 @@ protected:
         });
     }
     void dropOnSlot(int slot) {
-        QWidget* target = windows.mapWindow().findChild<QWidget*>(QStringLiteral("PaletteSlot(%1)").arg(slot));
+        QWidget* target =
+            windows.mapWindow().findChild<QWidget*>(QStringLiteral("PaletteSlot(%1)").arg(slot));
         ASSERT_NE(target, nullptr);
         QMimeData data;
         data.setText("anything");
@@ -106,7 +107,8 @@ TEST_F(PrintAndHelp, ADropOnAPaletteSlotShowsItsHelpPageAndWritesTheStubOnlyOnce
     EXPECT_EQ(frame.title(), "no.bmp");
     EXPECT_EQ(bytesOf(page), "<img src='BMP/no.bmp'> </img><br>\r\n");
     auto* browser = frame.findChild<QTextBrowser*>("WebBrowser1");
-    const QVariant picture = browser->loadResource(QTextDocument::ImageResource, QUrl("BMP/no.bmp"));
+    const QVariant picture =
+        browser->loadResource(QTextDocument::ImageResource, QUrl("BMP/no.bmp"));
     EXPECT_EQ(picture.toByteArray(), bytesOf(shipped.path("BMP/no.bmp")))
         << "the element's own bitmap, found from the help folder";
 
@@ -125,7 +127,8 @@ TEST_F(PrintAndHelp, ADropOnAPaletteSlotShowsItsHelpPageAndWritesTheStubOnlyOnce
     QFile::remove(shipped.path("Obel_HTML/space.bmp.htm"));
     dropOnSlot(0);
     EXPECT_EQ(frame.title(), "space.bmp");
-    EXPECT_EQ(bytesOf(shipped.path("Obel_HTML/space.bmp.htm")), "<img src='BMP/space.bmp'> </img><br>\r\n");
+    EXPECT_EQ(bytesOf(shipped.path("Obel_HTML/space.bmp.htm")),
+              "<img src='BMP/space.bmp'> </img><br>\r\n");
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 

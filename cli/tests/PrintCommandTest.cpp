@@ -8,8 +8,9 @@ protected:
     // A map with labelled cells on pages 1 and 3.
     QString pumpMap() {
         const QString map = dir.filePath("PUMP.MAP");
-        TextFile::writeLines(map, {"(0-0)  A=no.bmp B=0,3 C=1 D=", "(0-1)  A=out.bmp B=1,5 C=1 D=",
-                                   "(2-22)  A=nc.bmp B=&H0,3 C=1 D=", "(2-24)  A=goto.bmp B=7 C=1 D="});
+        TextFile::writeLines(map,
+                             {"(0-0)  A=no.bmp B=0,3 C=1 D=", "(0-1)  A=out.bmp B=1,5 C=1 D=",
+                              "(2-22)  A=nc.bmp B=&H0,3 C=1 D=", "(2-24)  A=goto.bmp B=7 C=1 D="});
         return map;
     }
     static QString pdfText(const QString& pdf, const QStringList& pages = {}) {
@@ -38,8 +39,9 @@ TEST_F(PrintCommandTest, AllPagesAndTheCrossReferenceAfterThem) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(pageCount(pdf), 4) << "the shipped folder has 3 pages in use";
     const QString index = pdfText(pdf, {"-f", "4", "-l", "4"}).simplified();
-    EXPECT_TRUE(index.contains("Register 0 0,3 no nc page 1 row 1; page 3 row 29 Register 1 1,5 out "
-                               "page 1 row 1 Other operands 7 goto page 3 row 29"))
+    EXPECT_TRUE(
+        index.contains("Register 0 0,3 no nc page 1 row 1; page 3 row 29 Register 1 1,5 out "
+                       "page 1 row 1 Other operands 7 goto page 3 row 29"))
         << index.toStdString();
 
     // A page beyond the pages in use that holds cells is printed too.
@@ -52,7 +54,9 @@ TEST_F(PrintCommandTest, BadUsageAndFilesThatFail) {
     EXPECT_EQ(obelc({"print", "--page", "0", "A.MAP", "a.pdf"}).status, 2);
     EXPECT_EQ(obelc({"print", "--all", "--page", "2", "A.MAP", "a.pdf"}).status, 2);
     EXPECT_EQ(obelc({"print", "A.MAP"}).status, 2);
-    EXPECT_EQ(obelc({"print", "-C", folder(), dir.filePath("NONE.MAP"), dir.filePath("a.pdf")}).status, 1);
+    EXPECT_EQ(
+        obelc({"print", "-C", folder(), dir.filePath("NONE.MAP"), dir.filePath("a.pdf")}).status,
+        1);
     const Outcome unwritable =
         obelc({"print", "-C", folder(), pumpMap(), dir.filePath("no folder/a.pdf")});
     EXPECT_EQ(unwritable.status, 1);

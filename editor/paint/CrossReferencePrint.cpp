@@ -4,7 +4,8 @@
 #include <QPainter>
 
 void CrossReferencePrint::paint(QPainter& painter, QPagedPaintDevice& device,
-                                const QString& heading, const QList<CrossReference::Group>& groups) {
+                                const QString& heading,
+                                const QList<CrossReference::Group>& groups) {
     QFont plain = painter.font();
     plain.setPointSize(10);
     plain.setBold(false);

@@ -45,7 +45,8 @@ void GridPainter::drawRowNumbers(QPainter& painter, const GridScene& scene) {
     painter.drawLine(Left, 0, Left, size().height());
     for (int row = 0; row < LadderMap::Rows; ++row) {
         const QRect rect(0, Top + PitchY * row + 8, RowNumberWidth, 18);
-        const Colour background = scene.rowBackgrounds ? (*scene.rowBackgrounds)[row] : PageView::White;
+        const Colour background =
+            scene.rowBackgrounds ? (*scene.rowBackgrounds)[row] : PageView::White;
         painter.fillRect(rect, QColor::fromRgb(background));
         painter.drawText(rect, Qt::AlignCenter, scene.rowNumbers[row]);
     }

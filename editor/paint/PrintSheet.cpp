@@ -25,8 +25,8 @@ void PrintSheet::paint(QPainter& painter, const PrintPage& page) const {
     painter.setFont(font);
     painter.setPen(Qt::black);
     const int half = extent.width() / 2;
-    painter.drawText(QRect(Margin, 0, half - Margin, HeadingHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     page.heading1);
+    painter.drawText(QRect(Margin, 0, half - Margin, HeadingHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, page.heading1);
     painter.drawText(QRect(half, 0, half - Margin, HeadingHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      page.heading2);
 
@@ -43,14 +43,15 @@ void PrintSheet::paint(QPainter& painter, const PrintPage& page) const {
 
     painter.save();
     painter.translate(gridOrigin());
-    grid_.paint(painter, {page.cells, page.rowNumbers, nullptr, PageView::NoCell,
-                          page.coordinateLines});
+    grid_.paint(painter,
+                {page.cells, page.rowNumbers, nullptr, PageView::NoCell, page.coordinateLines});
     painter.restore();
 }
 
 void PrintSheet::paintScaled(QPainter& painter, const QRectF& target, const PrintPage& page) const {
     const QSize extent = size();
-    const double scale = std::min(target.width() / extent.width(), target.height() / extent.height());
+    const double scale =
+        std::min(target.width() / extent.width(), target.height() / extent.height());
     painter.save();
     painter.translate(target.left() + (target.width() - extent.width() * scale) / 2, target.top());
     painter.scale(scale, scale);

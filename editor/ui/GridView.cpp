@@ -33,7 +33,8 @@ GridView::Hit GridView::hitTest(const QPoint& pos) const {
     using G = GridPainter;
     const int column = (pos.x() - G::Left) / G::PitchX;
     const int row = (pos.y() - G::Top) / G::PitchY;
-    if (pos.x() < G::Left || pos.y() < G::Top || column >= LadderMap::Columns || row >= LadderMap::Rows)
+    if (pos.x() < G::Left || pos.y() < G::Top || column >= LadderMap::Columns ||
+        row >= LadderMap::Rows)
         return {};
     const int cell = LadderMap::cellAt(row, column);
     const QRect label = labelRect(cell);
@@ -77,7 +78,7 @@ void GridView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const PageView& view = view_;
     const bool border = view.markedCell() != PageView::NoCell && view.markedBorder();
-    painter_.paint(painter, {view.cells(), view.rowNumbers(), &view.rowNumberBackgrounds(),
-                             border ? view.markedCell() : PageView::NoCell,
-                             view.coordinateLines()});
+    painter_.paint(painter,
+                   {view.cells(), view.rowNumbers(), &view.rowNumberBackgrounds(),
+                    border ? view.markedCell() : PageView::NoCell, view.coordinateLines()});
 }

@@ -43,7 +43,8 @@ PagePrinter::Outcome PagePrinter::print(const Form2& window) {
         ok = painter.end() && printer.printerState() != QPrinter::Error;
     }
     if (!ok) {
-        prompter_.inform(Title, QStringLiteral("The page was not printed: %1 did not take it.").arg(device));
+        prompter_.inform(
+            Title, QStringLiteral("The page was not printed: %1 did not take it.").arg(device));
         return Outcome::Failed;
     }
     return Outcome::Printed;

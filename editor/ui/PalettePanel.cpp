@@ -9,9 +9,9 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QGridLayout>
-#include <QMimeData>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>

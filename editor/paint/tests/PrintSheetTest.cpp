@@ -1,5 +1,5 @@
-#include "PictureCache.h"
 #include "PrintSheet.h"
+#include "PictureCache.h"
 
 #include <QImage>
 #include <QPainter>
@@ -24,7 +24,8 @@ protected:
     // A point on the line through the middle of a row, between two columns.
     static QPoint onRowLine(int row) {
         return PrintSheet::gridOrigin() +
-               QPoint(GridPainter::columnCentre(4) + GridPainter::PitchX / 4, GridPainter::rowCentre(row));
+               QPoint(GridPainter::columnCentre(4) + GridPainter::PitchX / 4,
+                      GridPainter::rowCentre(row));
     }
 
     PictureCache cache;
@@ -39,7 +40,8 @@ TEST_F(PrintSheetTest, TheCoordinateLinesShowOnlyWhenAskedFor) {
     const QImage image = drawn(PrintSheet::size(), false);
     EXPECT_EQ(image.pixelColor(onRowLine(5)), line);
     EXPECT_EQ(image.pixelColor(onRowLine(12)), line);
-    const QPoint column = PrintSheet::gridOrigin() + QPoint(GridPainter::columnCentre(10), 3 * GridPainter::PitchY);
+    const QPoint column =
+        PrintSheet::gridOrigin() + QPoint(GridPainter::columnCentre(10), 3 * GridPainter::PitchY);
     EXPECT_EQ(image.pixelColor(column), line);
 }
 
