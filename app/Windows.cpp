@@ -4,16 +4,38 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
-#include "Prompter.h"
+#include "HelpFrame.h"
 #include "MapFiles.h"
+#include "PalettePanel.h"
+#include "ProgramFolder.h"
+#include "Prompter.h"
 #include "Tracer.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QScreen>
 
+namespace {
+QString askForPdf(QWidget* parent, const QString& caption, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, QStringLiteral("PDF (*.pdf)"));
+}
+} // namespace
+
 Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
-    : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_) {
+    : folder_(folder), prompter_(prompter), editor_(folder, prompter), form1_(editor_),
+      form2_(editor_.view()), printer_(prompter,
+                                       [this](const QString& caption, const QString& suggested) {
+                                           return askForPdf(&form1_, caption, suggested);
+                                       }),
+      helpPages_(folder), helpFrame_(new HelpFrame(helpPages_, &form1_)) {
+    connect(&editor_.view(), &PageView::changed, &form2_, qOverload<>(&QWidget::update));
+    connect(&form1_, &Form1::printRequested, this, &Windows::print);
+    helpFrame_->move(60, 80);
+    helpFrame_->resize(560, 420);
+    connect(form1_.palette(), &PalettePanel::slotDropped, this, &Windows::showHelp);
     connect(&form1_, &Form1::converted, this, [this](const QString& source) {
         if (form5_) form5_->setLoaderEnabled(false);
         assemblerWindow().showConverted(source);
@@ -46,6 +68,26 @@ bool Windows::eventFilter(QObject* watched, QEvent* event) {
 }
 
 Windows::~Windows() = default;
+
+void Windows::print() {
+    // The PDF is suggested beside the map, named after it and the page.
+    const QString map = QFileInfo(editor_.mapFiles().fileName()).completeBaseName();
+    const QString name = QStringLiteral("%1-page%2.pdf")
+                             .arg(map.isEmpty() ? QStringLiteral("PLC") : map)
+                             .arg(editor_.map().currentPage() + 1);
+    printer_.setSuggestedPdf(QDir(editor_.mapFiles().browser().folder()).filePath(name));
+    printer_.print(form2_);
+}
+
+void Windows::showHelp(int slot) {
+    const QString name = editor_.catalogue().slotBitmap(slot);
+    const HelpPages::Page page = helpPages_.open(name);
+    if (!page.error.isEmpty()) {
+        prompter_.inform(QStringLiteral("VantMAP"), page.error);
+        return;
+    }
+    helpFrame_->showPage(name, page.path);
+}
 
 void Windows::start() {
     form1_.start();
@@ -93,6 +135,7 @@ void Windows::exit() {
                                      : !prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
                                                           QStringLiteral("EXIT  VantMAP ?")))
         return;
+    form2_.hide();
     for (QWidget* window : std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
         if (window) window->hide();
     form1_.hide();

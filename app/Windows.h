@@ -1,13 +1,17 @@
 #pragma once
 
 #include "Form1.h"
+#include "Form2.h"
+#include "HelpPages.h"
 #include "MapEditor.h"
+#include "PagePrinter.h"
 
 #include <QObject>
 
 #include <memory>
 
 class AssemblerLink;
+class HelpFrame;
 class Form3;
 class Form4;
 class Form5;
@@ -30,6 +34,10 @@ public:
 
     MapEditor& editor() { return editor_; }
     Form1& mapWindow() { return form1_; }
+    // The print window: never shown, printed by grid button 2.
+    Form2& printWindow() { return form2_; }
+    PagePrinter& printer() { return printer_; }
+    HelpFrame& helpFrame() { return *helpFrame_; }
     Form3& assemblerWindow();
     AssemblerLink& station();
     // The tracer window, made the first time it is shown; it sends through
@@ -49,11 +57,17 @@ private:
     // "ExiT": after "EXIT  VantMAP ?" every window hides, the main window
     // last, and the program ends; nothing is saved.
     void exit();
+    void print();
+    void showHelp(int slot);
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
     MapEditor editor_;
     Form1 form1_;
+    Form2 form2_;
+    PagePrinter printer_;
+    HelpPages helpPages_;
+    HelpFrame* helpFrame_; // a frame of the map editor, which owns it
     // In this order: the tracer goes before the station whose link and clock
     // it uses.
     std::unique_ptr<AssemblerLink> station_;

@@ -1,15 +1,13 @@
 #include "ConvertCommand.h"
 
 #include "CommandStart.h"
-#include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
 #include "LadderToText.h"
-#include "MapFile.h"
+#include "MapInput.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -76,21 +74,9 @@ int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;
     const ProgramFolder folder(root);
-    const DefinitionFiles files(folder);
-
     ElementCatalogue catalogue;
-    files.loadTemplates(catalogue);
-    files.loadPaletteBitmaps(catalogue);
-
     LadderMap map;
-    map.setPagesInUse(options.pages ? options.pages : files.readPageCount().value_or(1));
-    QFile mapFile(options.mapFile);
-    if (!mapFile.open(QIODevice::ReadOnly)) {
-        err << "obelc: cannot read " << options.mapFile << ": " << mapFile.errorString() << "\n";
-        return 1;
-    }
-    map.clr_map();
-    MapFile::read(mapFile, map);
+    if (!MapInput::load(folder, options.mapFile, options.pages, catalogue, map, err)) return 1;
 
     const auto result =
         LadderToText::text_prs(map, catalogue, QFileInfo(options.mapFile).fileName(), folder);

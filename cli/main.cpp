@@ -6,6 +6,7 @@
 #include "DownloadCommand.h"
 #include "HrimCommand.h"
 #include "PortsCommand.h"
+#include "PrintCommand.h"
 #include "RunStopCommand.h"
 #include "ServiceCommand.h"
 #include "SimCommand.h"
@@ -23,6 +24,7 @@ const char* usage() {
            "\n"
            "Commands:\n"
            "  convert       convert a ladder map into instruction text\n"
+           "  print         draw the print window of a map page into a PDF file\n"
            "  assemble      assemble instruction text into a code image\n"
            "  download      assemble instruction text and load it into the controller\n"
            "  run           start the controller\n"
@@ -43,6 +45,7 @@ const char* usage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) return PrintCommand::main(argc, argv);
     QCoreApplication app(argc, argv);
     // The same name as the program, so both find the same program folder.
     QCoreApplication::setApplicationName(QStringLiteral("Obel"));

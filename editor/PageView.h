@@ -74,12 +74,15 @@ public:
     void tick(const QDateTime& now);
 
     const CellView& cell(int k) const { return cells_[k]; }
+    const std::array<CellView, Cells>& cells() const { return cells_; }
     // Edits change the views of the pressed cells directly.
     CellView& cell(int k) { return cells_[k]; }
     const PrintPage& printPage() const { return print_; }
     Colour pageButtonColour(int page) const { return pageButtons_[page]; }
     const QString& rowNumber(int row) const { return rowNumbers_[row]; }
+    const std::array<QString, Rows>& rowNumbers() const { return rowNumbers_; }
     Colour rowNumberBackground(int row) const { return rowBackgrounds_[row]; }
+    const std::array<Colour, Rows>& rowNumberBackgrounds() const { return rowBackgrounds_; }
     const QString& coordinates() const { return coordinates_; }
     // The show-coordinates box: the coordinate lines over the grid and the print window.
     bool coordinateLines() const { return print_.coordinateLines; }

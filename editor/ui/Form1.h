@@ -38,6 +38,7 @@ public:
     void Font_chg();
 
     GridView* grid() const { return grid_; }
+    PalettePanel* palette() const { return palette_; }
     // The go-to row field takes a row from elsewhere (the assembler's error).
     void showGoToRow(const QString& row);
 

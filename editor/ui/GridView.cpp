@@ -10,7 +10,7 @@
 #include <QToolTip>
 
 GridView::GridView(PageView& view, PictureCache& pictures, QWidget* parent)
-    : QWidget(parent), view_(view), pictures_(pictures) {
+    : QWidget(parent), view_(view), painter_(pictures) {
     setObjectName(QStringLiteral("Grid"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -18,22 +18,23 @@ GridView::GridView(PageView& view, PictureCache& pictures, QWidget* parent)
 }
 
 QSize GridView::sizeHint() const {
-    return {Left + PitchX * LadderMap::Columns + 8, Top + PitchY * LadderMap::Rows + 4};
+    return GridPainter::size();
 }
 
 QRect GridView::pictureRect(int cell) const {
-    return {Left + PitchX * LadderMap::columnOf(cell), Top + PitchY * LadderMap::rowOf(cell),
-            PitchX, PictureHeight};
+    return GridPainter::pictureRect(cell);
 }
 
 QRect GridView::labelRect(int cell) const {
-    return pictureRect(cell).translated(0, LabelTop).adjusted(0, 0, 0, LabelHeight - PictureHeight);
+    return GridPainter::labelRect(cell);
 }
 
 GridView::Hit GridView::hitTest(const QPoint& pos) const {
-    const int column = (pos.x() - Left) / PitchX;
-    const int row = (pos.y() - Top) / PitchY;
-    if (pos.x() < Left || pos.y() < Top || column >= LadderMap::Columns || row >= LadderMap::Rows)
+    using G = GridPainter;
+    const int column = (pos.x() - G::Left) / G::PitchX;
+    const int row = (pos.y() - G::Top) / G::PitchY;
+    if (pos.x() < G::Left || pos.y() < G::Top || column >= LadderMap::Columns ||
+        row >= LadderMap::Rows)
         return {};
     const int cell = LadderMap::cellAt(row, column);
     const QRect label = labelRect(cell);
@@ -44,7 +45,7 @@ GridView::Hit GridView::hitTest(const QPoint& pos) const {
 void GridView::mouseMoveEvent(QMouseEvent* event) {
     const Hit hit = hitTest(event->position().toPoint());
     if (hit.cell < 0) return;
-    const int x = hit.inside.x() * Twips, y = hit.inside.y() * Twips;
+    const int x = hit.inside.x() * GridPainter::Twips, y = hit.inside.y() * GridPainter::Twips;
     if (hit.onLabel)
         view_.pointerOverLabel(hit.cell, x, y);
     else
@@ -73,54 +74,11 @@ bool GridView::event(QEvent* event) {
     return true;
 }
 
-void GridView::drawPicture(QPainter& painter, int cell) {
-    const QPixmap& pixmap = pictures_.get(view_.cell(cell).picture);
-    if (!pixmap.isNull()) painter.drawPixmap(pictureRect(cell), pixmap);
-    if (cell == view_.markedCell() && view_.markedBorder()) {
-        painter.setPen(QPen(Qt::black, 2));
-        painter.drawRect(pictureRect(cell).adjusted(1, 1, -1, -1));
-    }
-}
-
-void GridView::drawLabel(QPainter& painter, int cell) {
-    const CellView& view = view_.cell(cell);
-    const QRect rect = labelRect(cell);
-    if (view.labelOpaque) painter.fillRect(rect, Qt::white);
-    if (view.labelText.isEmpty()) return;
-    painter.setPen(QColor::fromRgb(view.labelColour));
-    painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, view.labelText);
-}
-
-void GridView::drawGuides(QPainter& painter) {
-    painter.setPen(QPen(Qt::darkGray, 1, Qt::DotLine));
-    for (int column = 0; column < LadderMap::Columns; ++column) {
-        const int x = Left + PitchX * column + PitchX / 2;
-        painter.drawLine(x, 0, x, height());
-    }
-}
-
-void GridView::drawRowNumbers(QPainter& painter) {
-    painter.setPen(QPen(Qt::black, 2));
-    painter.drawLine(Left, 0, Left, height());
-    for (int row = 0; row < LadderMap::Rows; ++row) {
-        const QRect rect(0, Top + PitchY * row + 8, RowNumberWidth, 18);
-        painter.fillRect(rect, QColor::fromRgb(view_.rowNumberBackground(row)));
-        painter.drawText(rect, Qt::AlignCenter, view_.rowNumber(row));
-    }
-}
-
 void GridView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    QFont small = font();
-    small.setPointSize(8);
-    painter.setFont(small);
-    for (int cell = 0; cell < PageView::Cells; ++cell)
-        if (!view_.cell(cell).pictureInFront) drawPicture(painter, cell);
-    drawGuides(painter);
-    for (int cell = 0; cell < PageView::Cells; ++cell)
-        if (view_.cell(cell).pictureInFront) drawPicture(painter, cell);
-    for (int cell = 0; cell < PageView::Cells; ++cell)
-        drawLabel(painter, cell);
-    drawRowNumbers(painter);
+    const PageView& view = view_;
+    const bool border = view.markedCell() != PageView::NoCell && view.markedBorder();
+    painter_.paint(painter,
+                   {view.cells(), view.rowNumbers(), &view.rowNumberBackgrounds(),
+                    border ? view.markedCell() : PageView::NoCell, view.coordinateLines()});
 }

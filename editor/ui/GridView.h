@@ -1,29 +1,21 @@
 #pragma once
 
+#include "GridPainter.h"
 #include "PictureCache.h"
 
 #include <QWidget>
 
 class PageView;
 
-// The ladder grid: the cell views of one page (a picture with its label
-// under it), the row numbers, the left rail and the dotted column guides through
-// the column centres. Empty cells lie behind the guides, elements in front;
-// an opaque label hides the guide and a transparent one lets it show, which
-// draws the vertical connection to the row below.
+// The ladder grid on screen: the page view's cells as GridPainter draws them,
+// with the pointer feedback, the hover hints and the presses on cells and
+// labels.
 class GridView : public QWidget {
     Q_OBJECT
 public:
-    // Pixel geometry: one twip of the original layout is 1/15 pixel.
-    static constexpr int Twips = 15;
-    static constexpr int RowNumberWidth = 30;
-    static constexpr int Left = RowNumberWidth + 8; // the left rail
-    static constexpr int Top = 16;
-    static constexpr int PitchX = 64;
-    static constexpr int PitchY = 48;
-    static constexpr int PictureHeight = 35;
-    static constexpr int LabelTop = 32;
-    static constexpr int LabelHeight = 17;
+    static constexpr int Left = GridPainter::Left;
+    static constexpr int PitchX = GridPainter::PitchX;
+    static constexpr int PictureHeight = GridPainter::PictureHeight;
 
     GridView(PageView& view, PictureCache& pictures, QWidget* parent = nullptr);
 
@@ -50,11 +42,7 @@ private:
         QPoint inside; // position inside the picture or label, in pixels
     };
     Hit hitTest(const QPoint& pos) const;
-    void drawPicture(QPainter& painter, int cell);
-    void drawLabel(QPainter& painter, int cell);
-    void drawGuides(QPainter& painter);
-    void drawRowNumbers(QPainter& painter);
 
     PageView& view_;
-    PictureCache& pictures_;
+    GridPainter painter_;
 };

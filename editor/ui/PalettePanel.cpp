@@ -5,9 +5,13 @@
 #include "PictureCache.h"
 #include "ProductChoice.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -38,6 +42,7 @@ PalettePanel::PalettePanel(MapEditor& editor, PictureCache& pictures, QWidget* p
             tool->setIconSize(QSize(48, 26));
             tool->setAutoRaise(true);
             tool->setProperty("slot", slot);
+            tool->setAcceptDrops(true);
             tool->installEventFilter(this);
             connect(tool, &QToolButton::clicked, this, [this, slot] { emit slotClicked(slot); });
             grid->addWidget(tool, i / Columns, i % Columns);
@@ -98,7 +103,43 @@ bool PalettePanel::eventFilter(QObject* watched, QEvent* event) {
         emit slotRightPressed(slot.toInt());
         return true;
     }
+    if (dragOrDrop(slots_[slot.toInt()], slot.toInt(), event)) return true;
     return QWidget::eventFilter(watched, event);
+}
+
+// A slot dragged onto a slot (the same or another) asks for the help page of
+// the slot it lands on; anything else dropped there does the same.
+bool PalettePanel::dragOrDrop(QToolButton* tool, int slot, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        pressedAt_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        return false;
+    case QEvent::MouseMove: {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (!(move->buttons() & Qt::LeftButton) ||
+            (move->position().toPoint() - pressedAt_).manhattanLength() <
+                QApplication::startDragDistance())
+            return false;
+        auto* drag = new QDrag(tool);
+        auto* element = new QMimeData;
+        element->setText(editor_.catalogue().slotBitmap(slot));
+        drag->setMimeData(element);
+        drag->setPixmap(tool->icon().pixmap(tool->iconSize()));
+        tool->setDown(false);
+        drag->exec(Qt::CopyAction);
+        return true;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        static_cast<QDropEvent*>(event)->acceptProposedAction();
+        return true;
+    case QEvent::Drop:
+        static_cast<QDropEvent*>(event)->acceptProposedAction();
+        emit slotDropped(slot);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void PalettePanel::renderSelection(int slot, bool blinkOn) {

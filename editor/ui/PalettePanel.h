@@ -33,6 +33,8 @@ signals:
     void slotClicked(int slot);
     void slotDoubleClicked(int slot);
     void slotRightPressed(int slot);
+    // Something was dropped onto the slot: its help page is asked for.
+    void slotDropped(int slot);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,12 +42,15 @@ protected:
 private:
     static constexpr int Columns = 3;
 
+    bool dragOrDrop(QToolButton* tool, int slot, QEvent* event);
+
     MapEditor& editor_;
     PictureCache& pictures_;
     QStackedWidget* stack_;
     std::array<QPushButton*, ElementCatalogue::Groups> groupButtons_{};
     std::array<QGroupBox*, ElementCatalogue::Groups> groupFrames_{};
     std::array<QToolButton*, ElementCatalogue::Slots> slots_{};
+    QPoint pressedAt_; // where the left button went down on a slot
     int shownSelection_ = -1;
     bool shownBlink_ = false;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// obelc print [-C PROGRAM_DIR] [--page N | --all] [--coordinates] MAPFILE OUT.pdf:
+// the print window of Obel drawn into a PDF without a window; --all prints
+// every page in use and a cross-reference of the labels after them.
+class PrintCommand {
+public:
+    static const char* usage();
+    // Makes the application drawing needs (offscreen) and runs the command
+    // with the arguments after "print".
+    static int main(int argc, char* argv[]);
+    // Returns the exit status: 0 done, 1 a file or folder failed, 2 bad usage.
+    static int run(const QStringList& args, QTextStream& out, QTextStream& err);
+};

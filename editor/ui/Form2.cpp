@@ -1,0 +1,21 @@
+#include "Form2.h"
+
+#include "PageView.h"
+
+#include <QPainter>
+
+Form2::Form2(const PageView& view, QWidget* parent) : QWidget(parent), view_(view) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("norvette-c  PLC  PRINT"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(PrintSheet::size());
+}
+
+void Form2::printOn(QPainter& painter, const QRectF& target) const {
+    sheet_.paintScaled(painter, target, view_.printPage());
+}
+
+void Form2::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    sheet_.paint(painter, view_.printPage());
+}
