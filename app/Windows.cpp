@@ -91,6 +91,9 @@ void Windows::showHelp(int slot) {
 
 void Windows::start() {
     form1_.start();
+    // The whole screen: the grid grows with the window.
+    const QRect screen = form1_.screen()->availableGeometry();
+    form1_.resize(screen.size() - QSize(16, 40));
     form1_.show();
 }
 

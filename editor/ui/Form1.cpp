@@ -24,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
 
@@ -42,7 +44,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     ladderFrame_ = new QGroupBox;
     ladderFrame_->setObjectName(QStringLiteral("LadderFrame"));
     auto* ladder = new QVBoxLayout(ladderFrame_);
-    ladder->addWidget(grid_, 0, Qt::AlignTop);
+    ladder->addWidget(grid_, 1);
     ladder->addWidget(buildGridButtons());
     ladderFrame_->setAcceptDrops(true);
     ladderFrame_->installEventFilter(this);
@@ -69,10 +71,19 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(buildCommandFrame());
     right->addWidget(buildElementFrame());
-    right->addWidget(palette_, 1);
+    // The palette scrolls where the screen is short.
+    auto* paletteScroll = new QScrollArea;
+    paletteScroll->setObjectName(QStringLiteral("PaletteScroll"));
+    paletteScroll->setWidget(palette_);
+    paletteScroll->setWidgetResizable(true);
+    paletteScroll->setFrameShape(QFrame::NoFrame);
+    paletteScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    paletteScroll->setMinimumWidth(palette_->sizeHint().width() +
+                                   paletteScroll->verticalScrollBar()->sizeHint().width());
+    right->addWidget(paletteScroll, 1);
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(ladderFrame_);
+    middle->addWidget(ladderFrame_, 1);
     middle->addLayout(right);
 
     auto* layout = new QVBoxLayout(this);

@@ -9,37 +9,57 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 GridView::GridView(PageView& view, PictureCache& pictures, QWidget* parent)
     : QWidget(parent), view_(view), painter_(pictures) {
     setObjectName(QStringLiteral("Grid"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(sizeHint());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 QSize GridView::sizeHint() const {
     return GridPainter::size();
 }
 
+QSize GridView::minimumSizeHint() const {
+    return (QSizeF(GridPainter::size()) * MinimumScale).toSize();
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const QSizeF natural = GridPainter::size();
+    scale_ = std::clamp(std::min(width() / natural.width(), height() / natural.height()),
+                        MinimumScale, MaximumScale);
+    // Centred across, at the top.
+    origin_ = QPointF(std::max(0.0, (width() - natural.width() * scale_) / 2), 0);
+}
+
+QRect GridView::onScreen(const QRect& grid) const {
+    return QRectF(origin_ + QPointF(grid.topLeft()) * scale_, QSizeF(grid.size()) * scale_).toRect();
+}
+
 QRect GridView::pictureRect(int cell) const {
-    return GridPainter::pictureRect(cell);
+    return onScreen(GridPainter::pictureRect(cell));
 }
 
 QRect GridView::labelRect(int cell) const {
-    return GridPainter::labelRect(cell);
+    return onScreen(GridPainter::labelRect(cell));
 }
 
-GridView::Hit GridView::hitTest(const QPoint& pos) const {
+GridView::Hit GridView::hitTest(const QPoint& widgetPos) const {
     using G = GridPainter;
+    const QPoint pos = ((QPointF(widgetPos) - origin_) / scale_).toPoint();
     const int column = (pos.x() - G::Left) / G::PitchX;
     const int row = (pos.y() - G::Top) / G::PitchY;
     if (pos.x() < G::Left || pos.y() < G::Top || column >= LadderMap::Columns ||
         row >= LadderMap::Rows)
         return {};
     const int cell = LadderMap::cellAt(row, column);
-    const QRect label = labelRect(cell);
+    const QRect label = G::labelRect(cell);
     if (label.contains(pos)) return {cell, true, pos - label.topLeft()};
-    return {cell, false, pos - pictureRect(cell).topLeft()};
+    return {cell, false, pos - G::pictureRect(cell).topLeft()};
 }
 
 void GridView::mouseMoveEvent(QMouseEvent* event) {
@@ -76,6 +96,11 @@ bool GridView::event(QEvent* event) {
 
 void GridView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // What the scaled grid leaves free shows the window's own background.
+    painter.fillRect(rect(), palette().window());
+    painter.translate(origin_);
+    painter.scale(scale_, scale_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale_ != 1);
     const PageView& view = view_;
     const bool border = view.markedCell() != PageView::NoCell && view.markedBorder();
     painter_.paint(painter,

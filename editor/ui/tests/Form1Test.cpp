@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -86,8 +87,15 @@ TEST_F(Form1Test, GoToRowAndPointerFeedbackReachTheirFields) {
     child<QLineEdit>("Text13")->setText("27");
     EXPECT_EQ(editor->map().currentPage(), 2);
     GridView* grid = window->grid();
-    QTest::mouseMove(grid, grid->pictureRect(12).topLeft() + QPoint(4, 3));
-    EXPECT_EQ(child<QLineEdit>("Coordinates")->text(), "X= 60    Y= 45");
+    // 4 and 3 pixels of the grid's natural size into cell 12, as drawn now:
+    // 60 and 45 twips, give or take the pixel the drawing's scale rounds to.
+    QTest::mouseMove(grid, grid->pictureRect(12).topLeft() +
+                               (QPointF(4.5, 3.5) * grid->scale()).toPoint());
+    static const QRegularExpression xy("^X= (\\d+) +Y= (\\d+)$");
+    const auto m = xy.match(child<QLineEdit>("Coordinates")->text());
+    ASSERT_TRUE(m.hasMatch()) << child<QLineEdit>("Coordinates")->text().toStdString();
+    EXPECT_NEAR(m.captured(1).toInt(), 60, 15);
+    EXPECT_NEAR(m.captured(2).toInt(), 45, 15);
 }
 
 // The column guide shows through a transparent label and is hidden by an
@@ -98,15 +106,16 @@ TEST_F(Form1Test, ColumnGuidesShowOnlyWhereNothingOpaqueCoversThem) {
     editor->map().cell(0, 1) = {"no.bmp", "", "1", ""};
     editor->view().showPage(0);
     const QImage image = window->grid()->grab().toImage();
+    // The column centre, within the pixel or two the drawing's scale rounds to.
     const auto guideSeen = [&](const QRect& rect) {
-        const int x = rect.center().x() + 1; // the column centre
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            if (qGray(image.pixel(x, y)) < 200 && qGray(image.pixel(x, y)) > 100) return true;
+        for (int x = rect.center().x() - 1; x <= rect.center().x() + 2; ++x)
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                if (qGray(image.pixel(x, y)) < 200 && qGray(image.pixel(x, y)) > 100) return true;
         return false;
     };
     GridView* grid = window->grid();
-    const QRect transparentGap = grid->labelRect(0).adjusted(0, 8, 0, 0);
-    const QRect opaqueGap = grid->labelRect(1).adjusted(0, 8, 0, 0);
+    const QRect transparentGap = grid->labelRect(0).adjusted(0, 8, 0, -2);
+    const QRect opaqueGap = grid->labelRect(1).adjusted(0, 8, 0, -2);
     EXPECT_TRUE(guideSeen(transparentGap));
     EXPECT_FALSE(guideSeen(opaqueGap));
     EXPECT_TRUE(guideSeen(grid->pictureRect(2)));
