@@ -45,9 +45,9 @@ TEST_P(ScreenFit, EveryControlLiesInsideAndTheCellsStayReadable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Laptop, ScreenFit, ::testing::Values(QSize(1366, 768), QSize(1280, 720)),
-                         [](const auto& info) {
-                             return std::to_string(info.param.width()) + "x" +
-                                    std::to_string(info.param.height());
+                         [](const auto& screen) {
+                             return std::to_string(screen.param.width()) + "x" +
+                                    std::to_string(screen.param.height());
                          });
 
 } // namespace
