@@ -233,16 +233,25 @@ void GridEditor::selectSlot(int slot) {
     emit stateChanged();
 }
 
-void GridEditor::storeLabel(int k, const QString& text) {
-    if (!LadderMap::validCell(k)) return;
+bool GridEditor::storeLabel(int k, const QString& text) {
+    if (!LadderMap::validCell(k)) return true;
+    for (const char* field : {"C=", "D="})
+        if (text.contains(QLatin1String(field))) {
+            prompter_.inform(QStringLiteral("VantMAP"),
+                             QStringLiteral("A label cannot hold \"%1\": the map file would cut "
+                                            "the label there. The label was not stored.")
+                                 .arg(QLatin1String(field)));
+            return false;
+        }
     const MapHistory::Edit edit(history_, QStringLiteral("label"));
     view_.cell(k).labelText = map_.cell(map_.currentPage(), k).B = text;
+    return true;
 }
 
 void GridEditor::confirmOperand() {
+    if (!storeLabel(editedCell_, operandText_)) return;
     operandBoxOpen_ = false;
     if (LadderMap::validCell(editedCell_)) {
-        storeLabel(editedCell_, operandText_);
         CellView& view = view_.cell(editedCell_);
         view.labelColour = view.bitmapName.trimmed().isEmpty() ? PageView::Blue : PageView::Red;
     }

@@ -46,6 +46,8 @@ public:
     const QString& operandText() const { return operandText_; }
     void setOperandText(const QString& text) { operandText_ = text; }
     // Keypad key 25: stores the label in the edited cell and closes the box.
+    // A label holding "C=" or "D=" is refused (the map file would cut it
+    // there) and the box stays open.
     void confirmOperand();
     // Enter in the operand field: stores the label, the box stays open.
     void enterOperand();
@@ -75,7 +77,8 @@ private:
     void paste(int cell);
     void openOperandBox(int cell);
     void putElement(int cell);
-    void storeLabel(int cell, const QString& text);
+    // False, and the user told why, when the text cannot be a label.
+    bool storeLabel(int cell, const QString& text);
 
     LadderMap& map_;
     PageView& view_;

@@ -33,7 +33,9 @@ void LabelList::startEdit() {
 void LabelList::finishEdit() {
     editing_ = false;
     QString error;
-    if (files_.writeLabels(text_, &error)) {
+    // Every line of the text has its line end in front; the file has them behind.
+    const QString lines = text_.startsWith(QStringLiteral("\r\n")) ? text_.mid(2) : text_;
+    if (files_.writeLabels(lines, &error)) {
         entries_ = files_.loadLabels();
     } else {
         prompter_.inform(QStringLiteral("VantMAP"),

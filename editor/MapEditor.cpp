@@ -13,6 +13,7 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
       definitions_(files_, catalogue_, pictures_, labels_, prompter) {
     connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
     connect(&history_, &MapHistory::applied, &view_, &PageView::showPage);
+    connect(&mapFiles_, &MapFiles::pagesInUseWanted, this, &MapEditor::setPagesInUse);
 }
 
 void MapEditor::start() {

@@ -38,7 +38,35 @@ bool MapFiles::save() {
     return prompter_.confirm(Title, QStringLiteral("Save Files ?")) && write();
 }
 
+// A save takes the pages up to the page slider's; pages after them that hold
+// elements must not be dropped without a word.
+bool MapFiles::choosePages() {
+    const int lastSaved = map_.pagesInUse();
+    int last = -1;
+    for (int page = lastSaved + 1; page < LadderMap::Pages; ++page)
+        for (int cell = 0; cell < LadderMap::CellsPerPage; ++cell)
+            if (LadderMap::holdsElement(map_.cell(page, cell).A)) last = page;
+    if (last < 0) return true;
+    switch (prompter_.choose(
+        Title,
+        QStringLiteral("Page %1 holds elements, but the page slider saves only pages 1 to %2. "
+                       "Save up to page %1?")
+            .arg(last + 1)
+            .arg(lastSaved + 1),
+        {QStringLiteral("Save up to page %1").arg(last + 1),
+         QStringLiteral("Save pages 1 to %1").arg(lastSaved + 1), QStringLiteral("Cancel")})) {
+    case 0:
+        emit pagesInUseWanted(last);
+        return true;
+    case 1:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool MapFiles::write() {
+    if (!choosePages()) return false;
     QString name = fileName_.trimmed().isEmpty() ? QStringLiteral("PLC.MAP") : fileName_;
     if (!name.contains(u".map", Qt::CaseInsensitive)) name += QStringLiteral(".MAP");
     setFileName(name);

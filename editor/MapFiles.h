@@ -49,9 +49,12 @@ public:
 
 signals:
     void fileNameChanged(const QString& name);
+    // A save is to take more pages than the slider says.
+    void pagesInUseWanted(int pages);
 
 private:
     void appendToLog(const QString& line);
+    bool choosePages();
 
     const ProgramFolder& programFolder_;
     LadderMap& map_;

@@ -88,5 +88,5 @@ bool DefinitionFiles::writeNames(const ElementCatalogue& catalogue, QString* err
 
 bool DefinitionFiles::writeLabels(const QString& text, QString* error) const {
     return TextFile::write(folder_.path(QStringLiteral("def\\label.def")),
-                           text + QStringLiteral("\r\n"), error);
+                           text.isEmpty() ? text : text + QStringLiteral("\r\n"), error);
 }

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
@@ -105,6 +106,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     });
 
     wireEditing();
+    wireKeys();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -173,6 +175,8 @@ QWidget* Form1::buildCommandFrame() {
     layout->addWidget(transmit);
     fileButton_ = new QPushButton;
     fileButton_->setObjectName(QStringLiteral("Command1(4)"));
+    fileButton_->setToolTip(tr("Show or hide the file frame (Ctrl+S saves; Ctrl+Z undoes, "
+                               "Ctrl+Shift+Z or Ctrl+Y redoes; Escape closes a frame)"));
     // Command buttons act as the mouse button goes down.
     connect(fileButton_, &QPushButton::pressed, this, &Form1::toggleFileFrame);
     layout->addWidget(fileButton_);
@@ -281,6 +285,57 @@ void Form1::renderEditing() {
     palette_->renderSelection(grid.selectedSlot(), editor_.view().paletteBlink());
 }
 
+void Form1::wireKeys() {
+    const auto key = [this](const QList<QKeySequence>& keys, auto action) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    MapHistory& history = editor_.history();
+    key(QKeySequence::keyBindings(QKeySequence::Undo), [&history] { history.undo(); });
+    // Ctrl+Shift+Z and Ctrl+Y alike, whichever the desktop binds.
+    QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& extra : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                      QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redo.contains(extra)) redo << extra;
+    key(redo, [&history] { history.redo(); });
+    key(QKeySequence::keyBindings(QKeySequence::Save), [this] { editor_.mapFiles().save(); });
+    key({QKeySequence(Qt::Key_PageUp)}, [this] { turnPage(-1); });
+    key({QKeySequence(Qt::Key_PageDown)}, [this] { turnPage(1); });
+    key({QKeySequence(Qt::Key_Escape)}, &Form1::closeOpenFrame);
+    connect(&history, &MapHistory::changed, this, &Form1::renderTitle);
+    connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, this, &Form1::renderTitle);
+}
+
+void Form1::renderTitle() {
+    QString title = editor_.captions()[CaptionFile::WindowTitle - 1];
+    if (const QString& name = editor_.mapFiles().fileName(); !name.trimmed().isEmpty())
+        title += QStringLiteral(" \u2014 ") + name;
+    if (editor_.history().modified()) title += QStringLiteral(" *");
+    setWindowTitle(title);
+}
+
+void Form1::turnPage(int step) {
+    const int page = editor_.map().currentPage() + step;
+    if (page >= 0 && page < editor_.map().pagesInUse()) editor_.view().showPage(page);
+}
+
+// Escape closes the frame or box on top.
+void Form1::closeOpenFrame() {
+    if (editor_.grid().operandBoxOpen()) {
+        editor_.grid().closeOperandBox();
+        return;
+    }
+    // The help frame is the program's, put over this window.
+    for (QWidget* frame : std::initializer_list<QWidget*>{
+             findChild<QWidget*>(QStringLiteral("HelpFrame")), labelListing_, definitionFrame_,
+             fileFrame_})
+        if (frame && frame->isVisible()) {
+            frame->hide();
+            return;
+        }
+}
+
 void Form1::toggleFileFrame() {
     fileFrame_->setVisible(!fileFrame_->isVisible());
     fileFrame_->raise();
@@ -321,6 +376,7 @@ QWidget* Form1::buildPageRow() {
         auto* button = new QPushButton(QString::number(i + 1));
         button->setObjectName(QStringLiteral("PageButton(%1)").arg(i));
         button->setFixedSize(32, 24);
+        button->setToolTip(tr("Page %1 (Page Up / Page Down: the page before / after)").arg(i + 1));
         connect(button, &QPushButton::clicked, this, [this, i] { editor_.view().showPage(i); });
         layout->addWidget(button);
         pageButtons_[i] = button;
@@ -420,7 +476,7 @@ void Form1::Font_chg() {
 void Form1::applyCaptions() {
     const QStringList& captions = editor_.captions();
     const auto caption = [&](int item) { return captions[item - 1]; };
-    setWindowTitle(caption(CaptionFile::WindowTitle));
+    renderTitle();
     title_->setText(caption(CaptionFile::WindowTitle));
     elementFrame_->setTitle(caption(CaptionFile::ElementFrame));
     for (int m = 0; m < GridEditor::Modes; ++m)

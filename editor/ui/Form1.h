@@ -64,6 +64,11 @@ private:
     QWidget* buildCommandFrame();
     QWidget* buildGridButtons();
     void toggleLabelListing();
+    void wireKeys();
+    // The caption, the map's name and a mark while it has unsaved changes.
+    void renderTitle();
+    void turnPage(int step);
+    void closeOpenFrame();
     bool dragAndDrop(QObject* watched, QEvent* event);
     void convert();
     void toggleFileFrame();

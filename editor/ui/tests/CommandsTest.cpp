@@ -1,5 +1,6 @@
 // The main window's command buttons, grid buttons and label listing.
 
+#include "GridEditor.h"
 #include "WindowTest.h"
 
 #include <QApplication>
@@ -99,6 +100,32 @@ TEST_F(CommandsTest, ADropOnTheLadderAreaPlacesTheFileFrameAndTellsWhere) {
     QApplication::sendEvent(ladder, &drop);
     EXPECT_EQ(child<QWidget>("FileFrame")->pos(), QPoint(120, 90));
     EXPECT_EQ(child<QLineEdit>("Coordinates")->text(), "120=90");
+}
+
+TEST_F(CommandsTest, KeysUndoRedoTurnPagesAndCloseFramesAndTheTitleTellsOfChanges) {
+    editor->mapFiles().setFileName("PUMP.MAP");
+    EXPECT_TRUE(window->windowTitle().endsWith(u"\u2014 PUMP.MAP"_qs));
+    editor->grid().selectSlot(11);
+    editor->grid().pressCell(0, GridEditor::Left);
+    const QString placed = editor->map().cell(0, 0).A;
+    ASSERT_FALSE(placed.isEmpty());
+    EXPECT_TRUE(window->windowTitle().endsWith(" *"));
+
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(editor->map().cell(0, 0).A.isEmpty());
+    EXPECT_FALSE(window->windowTitle().endsWith(" *"));
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(editor->map().cell(0, 0).A, placed);
+
+    QTest::keyClick(window.get(), Qt::Key_PageDown);
+    EXPECT_EQ(editor->map().currentPage(), 1);
+    QTest::keyClick(window.get(), Qt::Key_PageUp);
+    EXPECT_EQ(editor->map().currentPage(), 0);
+
+    QTest::mousePress(command(4), Qt::LeftButton);
+    ASSERT_TRUE(child<QWidget>("FileFrame")->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(child<QWidget>("FileFrame")->isVisible());
 }
 
 } // namespace
