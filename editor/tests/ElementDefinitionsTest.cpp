@@ -108,8 +108,9 @@ TEST_F(ElementDefinitionsTest, TheLabelListIsEditedOnlyInDesignerMode) {
     EXPECT_EQ(labels.text(), "\r\nM0.0\r\nM0.1"); // the hardware table saved with maps
     labels.finishEdit();
     EXPECT_FALSE(labels.editing());
-    EXPECT_EQ(file("def/label.def"), "\r\nM0.0\r\nM0.1\r\n");
-    EXPECT_EQ(labels.entries(), QStringList({"", "M0.0", "M0.1"}));
+    // The text's line ends go in front of each line, the file's behind it.
+    EXPECT_EQ(file("def/label.def"), "M0.0\r\nM0.1\r\n");
+    EXPECT_EQ(labels.entries(), QStringList({"M0.0", "M0.1"}));
 }
 
 } // namespace

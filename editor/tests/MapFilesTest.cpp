@@ -81,7 +81,9 @@ TEST_F(MapFilesTest, SavedMapsLoadBackAndShowPageOne) {
     map().cell(2, 142) = {"out.bmp", "Y1", "1", "\r\nY"};
     map().cell(9, 1) = {"no.bmp", "beyond", "", ""};
     files().setFileName("ROUND.MAP");
+    prompter.choice = 1; // page 10 holds an element: save as the slider says all the same
     ASSERT_TRUE(files().save());
+    EXPECT_TRUE(prompter.questions.last().startsWith("Page 10 holds elements"));
     map().clr_map();
     editor.view().showPage(2);
     files().setFileName("ROUND");
