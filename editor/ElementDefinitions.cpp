@@ -1,6 +1,7 @@
 #include "ElementDefinitions.h"
 
 #include "DefinitionFiles.h"
+#include "EditHistory.h"
 #include "ElementCatalogue.h"
 #include "LabelList.h"
 #include "LineEnds.h"
@@ -55,6 +56,8 @@ QStringList ElementDefinitions::putSlot(int slot, const QString& templateText,
 bool ElementDefinitions::store(const Draft& draft) {
     const int k = draft.slot;
     if (k < 0 || k >= ElementCatalogue::Slots) return false;
+    std::optional<EditHistory::FileEdit> edit;
+    if (history_) edit.emplace(*history_, QStringLiteral("element definition"));
     const QString bitmap =
         draft.bitmapName.trimmed().isEmpty() ? QStringLiteral("space.bmp") : draft.bitmapName;
     QStringList errors = putSlot(k, markLineEnds(LineEnds::crLf(draft.templateText)), bitmap);
@@ -69,6 +72,8 @@ bool ElementDefinitions::store(const Draft& draft) {
 bool ElementDefinitions::paletteCopy(int slot, const QString& bitmapName,
                                      const QString& templateText) {
     if (slot < 0 || slot >= ElementCatalogue::Slots) return false;
+    std::optional<EditHistory::FileEdit> edit;
+    if (history_) edit.emplace(*history_, QStringLiteral("palette copy"));
     const QStringList errors = putSlot(slot, templateText, bitmapName);
     emit catalogueChanged();
     return report(errors);

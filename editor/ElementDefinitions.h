@@ -9,6 +9,7 @@ class DefinitionFiles;
 class ElementCatalogue;
 class LabelList;
 class Pictures;
+class EditHistory;
 class Prompter;
 
 // Designer mode and what it allows: editing a palette slot's template,
@@ -46,6 +47,9 @@ public:
     // holds a ">" already or is a single character.
     static QString markLineEnds(const QString& text);
 
+    // Where each rewrite of the files is kept, so that it can be undone.
+    void setHistory(EditHistory* history) { history_ = history; }
+
 signals:
     void catalogueChanged();
 
@@ -59,5 +63,6 @@ private:
     Pictures& pictures_;
     LabelList& labels_;
     Prompter& prompter_;
+    EditHistory* history_ = nullptr;
     bool designer_ = false;
 };

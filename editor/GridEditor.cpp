@@ -2,7 +2,7 @@
 
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
-#include "MapHistory.h"
+#include "EditHistory.h"
 #include "PageView.h"
 #include "Pictures.h"
 #include "Prompter.h"
@@ -31,7 +31,7 @@ void takeElement(CellRecord& to, const CellRecord& from) {
 
 } // namespace
 
-GridEditor::GridEditor(LadderMap& map, PageView& view, MapHistory& history,
+GridEditor::GridEditor(LadderMap& map, PageView& view, EditHistory& history,
                        const ElementCatalogue& catalogue, const Pictures& pictures,
                        Prompter& prompter)
     : map_(map), view_(view), history_(history), catalogue_(catalogue), pictures_(pictures),
@@ -61,7 +61,7 @@ void GridEditor::pressCell(int k, int button) {
     static const char* const names[Modes] = {"place",          "delete",       "insert",
                                              "insert row",     "delete row",   "copy row above",
                                              "delete label",   "cut"};
-    const MapHistory::Edit edit(history_, QString::fromLatin1(names[mode_]));
+    const EditHistory::Edit edit(history_, QString::fromLatin1(names[mode_]));
     bitmapNameField_ = view_.cell(k).bitmapName;
     if (button == Middle && !operandBoxOpen_ && (mode_ == Place || mode_ == DeleteLabel)) paste(k);
     bool acted = false;
@@ -214,7 +214,7 @@ void GridEditor::cut(int k) {
 
 void GridEditor::pressLabel(int k, int button) {
     if (button != Left || !LadderMap::validCell(k)) return;
-    const MapHistory::Edit edit(history_, QStringLiteral("label transparency"));
+    const EditHistory::Edit edit(history_, QStringLiteral("label transparency"));
     CellView& view = view_.cell(k);
     view.labelOpaque = !view.labelOpaque;
     map_.cell(map_.currentPage(), k).C =
@@ -243,7 +243,7 @@ bool GridEditor::storeLabel(int k, const QString& text) {
                                  .arg(QLatin1String(field)));
             return false;
         }
-    const MapHistory::Edit edit(history_, QStringLiteral("label"));
+    const EditHistory::Edit edit(history_, QStringLiteral("label"));
     view_.cell(k).labelText = map_.cell(map_.currentPage(), k).B = text;
     return true;
 }

@@ -7,7 +7,7 @@
 
 class ElementCatalogue;
 class LadderMap;
-class MapHistory;
+class EditHistory;
 class PageView;
 class Pictures;
 class Prompter;
@@ -33,7 +33,7 @@ public:
         QString picture;
     };
 
-    GridEditor(LadderMap& map, PageView& view, MapHistory& history,
+    GridEditor(LadderMap& map, PageView& view, EditHistory& history,
                const ElementCatalogue& catalogue, const Pictures& pictures, Prompter& prompter);
 
     int mode() const { return mode_; }
@@ -82,7 +82,7 @@ private:
 
     LadderMap& map_;
     PageView& view_;
-    MapHistory& history_;
+    EditHistory& history_;
     const ElementCatalogue& catalogue_;
     const Pictures& pictures_;
     Prompter& prompter_;

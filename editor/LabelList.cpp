@@ -1,6 +1,7 @@
 #include "LabelList.h"
 
 #include "DefinitionFiles.h"
+#include "EditHistory.h"
 #include "LineEnds.h"
 #include "Prompter.h"
 
@@ -32,6 +33,8 @@ void LabelList::startEdit() {
 
 void LabelList::finishEdit() {
     editing_ = false;
+    std::optional<EditHistory::FileEdit> edit;
+    if (history_) edit.emplace(*history_, QStringLiteral("label list"));
     QString error;
     // Every line of the text has its line end in front; the file has them behind.
     const QString lines = text_.startsWith(QStringLiteral("\r\n")) ? text_.mid(2) : text_;

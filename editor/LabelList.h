@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class DefinitionFiles;
+class EditHistory;
 class Prompter;
 
 // The ready-made operand labels of def\label.def: the list a user picks from
@@ -28,12 +29,16 @@ public:
     // Writes the text to def\label.def and reads the list from it again.
     void finishEdit();
 
+    // Where each rewrite of the files is kept, so that it can be undone.
+    void setHistory(EditHistory* history) { history_ = history; }
+
 signals:
     void changed();
 
 private:
     const DefinitionFiles& files_;
     Prompter& prompter_;
+    EditHistory* history_ = nullptr;
     QStringList entries_;
     QString text_;
     bool editEnabled_ = false;

@@ -7,13 +7,18 @@
 MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
     : folder_(folder), prompter_(prompter), files_(folder), pictures_(folder),
       view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()),
-      labels_(files_, prompter), history_(map_),
+      labels_(files_, prompter), history_(map_, folder.path(QStringLiteral("def"))),
       mapFiles_(folder, map_, view_, history_, labels_.text(), prompter),
       grid_(map_, view_, history_, catalogue_, pictures_, prompter),
       definitions_(files_, catalogue_, pictures_, labels_, prompter) {
     connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
-    connect(&history_, &MapHistory::applied, &view_, &PageView::showPage);
+    connect(&history_, &EditHistory::applied, &view_, &PageView::showPage);
     connect(&mapFiles_, &MapFiles::pagesInUseWanted, this, &MapEditor::setPagesInUse);
+    labels_.setHistory(&history_);
+    definitions_.setHistory(&history_);
+    connect(&history_, &EditHistory::filesRestored, this, &MapEditor::loadDefinitions);
+    connect(&history_, &EditHistory::problem, this,
+            [this](const QString& text) { prompter_.inform(QStringLiteral("VantMAP"), text); });
 }
 
 void MapEditor::start() {
@@ -24,16 +29,7 @@ void MapEditor::start() {
     map_.setCurrentPage(0);
     mapFiles_.browser().setFolder(folder_.path(ProductChoice::product(0).mapFolder));
 
-    files_.loadTemplates(catalogue_);
-    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
-        catalogue_.setSlotBitmap(slot, QStringLiteral("space.bmp"));
-    files_.loadPaletteBitmaps(catalogue_);
-    loadPalettePictures();
-
-    labels_.load();
-
-    files_.loadNames(catalogue_);
-    emit paletteChanged();
+    loadDefinitions();
 
     if (const auto pages = files_.readPageCount(); pages && *pages <= LadderMap::Pages) {
         map_.setPagesInUse(*pages);
@@ -45,6 +41,19 @@ void MapEditor::start() {
     prompter_.beep();
     view_.showPage(0);
     chooseProduct(0);
+}
+
+void MapEditor::loadDefinitions() {
+    files_.loadTemplates(catalogue_);
+    for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
+        catalogue_.setSlotBitmap(slot, QStringLiteral("space.bmp"));
+    files_.loadPaletteBitmaps(catalogue_);
+    loadPalettePictures();
+
+    labels_.load();
+
+    files_.loadNames(catalogue_);
+    emit paletteChanged();
 }
 
 void MapEditor::loadPalettePictures() {
@@ -109,7 +118,7 @@ bool MapEditor::clearAll() {
     if (!prompter_.confirm(QString::fromLatin1(QuestionTitle), QStringLiteral("ALL Clear OK ?")))
         return false;
     {
-        MapHistory::Edit edit(history_, QStringLiteral("clear"));
+        EditHistory::Edit edit(history_, QStringLiteral("clear"));
         map_.clr_map();
     }
     view_.showPage(0);

@@ -9,7 +9,7 @@
 #include "LadderMap.h"
 #include "LadderToText.h"
 #include "MapFiles.h"
-#include "MapHistory.h"
+#include "EditHistory.h"
 #include "PageView.h"
 #include "Pictures.h"
 
@@ -43,7 +43,7 @@ public:
     void setCaptionLanguage(const QString& language) { captionLanguage_ = language; }
     LabelList& labels() { return labels_; }
     GridEditor& grid() { return grid_; }
-    MapHistory& history() { return history_; }
+    EditHistory& history() { return history_; }
     ElementDefinitions& definitions() { return definitions_; }
 
     // The "C-E" box: the alternative icon set, then the palette and page anew.
@@ -89,6 +89,8 @@ signals:
 
 private:
     void loadPalettePictures();
+    // The catalogue, the palette and the label list from the files of def\.
+    void loadDefinitions();
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
@@ -104,7 +106,7 @@ private:
     bool elementCopy_ = false;
     bool pageCountWarned_ = false;
     LabelList labels_;
-    MapHistory history_;
+    EditHistory history_;
     MapFiles mapFiles_;
     GridEditor grid_;
     ElementDefinitions definitions_;

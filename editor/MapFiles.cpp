@@ -3,7 +3,7 @@
 #include "ItemReader.h"
 #include "LadderMap.h"
 #include "MapFile.h"
-#include "MapHistory.h"
+#include "EditHistory.h"
 #include "PageView.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
@@ -22,7 +22,7 @@ bool endsAsMap(const QString& name) {
 } // namespace
 
 MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
-                   MapHistory& history, const QString& hardwareTable, Prompter& prompter)
+                   EditHistory& history, const QString& hardwareTable, Prompter& prompter)
     : programFolder_(folder), map_(map), view_(view), history_(history),
       hardwareTable_(hardwareTable),
       prompter_(prompter), browser_(folder.root(), QStringLiteral("*.map")) {}
@@ -117,7 +117,7 @@ bool MapFiles::load() {
     }
     {
         // A load that replaced the map can be taken back like any edit.
-        const MapHistory::Edit edit(history_, QStringLiteral("load"));
+        const EditHistory::Edit edit(history_, QStringLiteral("load"));
         map_.clr_map();
         MapFile::read(file, map_);
     }

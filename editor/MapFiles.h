@@ -7,7 +7,7 @@
 #include <QStringList>
 
 class LadderMap;
-class MapHistory;
+class EditHistory;
 class PageView;
 class ProgramFolder;
 class Prompter;
@@ -19,7 +19,7 @@ class MapFiles : public QObject {
     Q_OBJECT
 public:
     // hardwareTable is the text the ".CHR" companion receives at every save.
-    MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view, MapHistory& history,
+    MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view, EditHistory& history,
              const QString& hardwareTable, Prompter& prompter);
 
     // The folder the file list shows and its "*.map" files.
@@ -59,7 +59,7 @@ private:
     const ProgramFolder& programFolder_;
     LadderMap& map_;
     PageView& view_;
-    MapHistory& history_;
+    EditHistory& history_;
     const QString& hardwareTable_;
     Prompter& prompter_;
     FolderBrowser browser_;

@@ -291,7 +291,7 @@ void Form1::wireKeys() {
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    MapHistory& history = editor_.history();
+    EditHistory& history = editor_.history();
     key(QKeySequence::keyBindings(QKeySequence::Undo), [&history] { history.undo(); });
     // Ctrl+Shift+Z and Ctrl+Y alike, whichever the desktop binds.
     QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
@@ -303,7 +303,7 @@ void Form1::wireKeys() {
     key({QKeySequence(Qt::Key_PageUp)}, [this] { turnPage(-1); });
     key({QKeySequence(Qt::Key_PageDown)}, [this] { turnPage(1); });
     key({QKeySequence(Qt::Key_Escape)}, &Form1::closeOpenFrame);
-    connect(&history, &MapHistory::changed, this, &Form1::renderTitle);
+    connect(&history, &EditHistory::changed, this, &Form1::renderTitle);
     connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, this, &Form1::renderTitle);
 }
 

@@ -24,9 +24,9 @@ QStringList cells(const LadderMap& map) {
     return out;
 }
 
-class MapHistoryTest : public ::testing::Test {
+class EditHistoryTest : public ::testing::Test {
 protected:
-    MapHistoryTest() {
+    EditHistoryTest() {
         t.write("def/mpage.def", " 3\r\n");
         t.write("def/mapbk.def", "space.bmp\r\nno.bmp\r\n");
         t.write("def/map1.def", "IN\r\n");
@@ -53,7 +53,7 @@ protected:
     MapEditor editor{t.folder(), prompter};
 };
 
-TEST_F(MapHistoryTest, EveryEditIsTakenBackAndDoneAgain) {
+TEST_F(EditHistoryTest, EveryEditIsTakenBackAndDoneAgain) {
     GridEditor& grid = editor.grid();
     const struct {
         const char* name;
@@ -79,7 +79,7 @@ TEST_F(MapHistoryTest, EveryEditIsTakenBackAndDoneAgain) {
              editor.mapFiles().load();
          }},
     };
-    MapHistory& history = editor.history();
+    EditHistory& history = editor.history();
     for (const auto& e : edits) {
         editor.view().showPage(0);
         const QStringList before = cells(editor.map());
@@ -106,8 +106,46 @@ TEST_F(MapHistoryTest, EveryEditIsTakenBackAndDoneAgain) {
     EXPECT_FALSE(history.canRedo());
 }
 
-TEST_F(MapHistoryTest, TheMapIsModifiedOnlyAwayFromWhatWasSavedOrLoaded) {
-    MapHistory& history = editor.history();
+TEST_F(EditHistoryTest, DesignerEditsAreUndoneByRewritingTheirFilesInOneOrderWithTheMap) {
+    const auto file = [&](const char* name) { return TextFile::read(t.path(name)); };
+    const auto mapbk = file("def/mapbk.def");
+    t.write("def/label.def", "0,1\r\n");
+    editor.labels().load();
+    editor.definitions().designerBoxChanged(true, ElementDefinitions::AccessText);
+    editor.setElementCopy(true);
+
+    editor.paletteRightPressed(5); // the selected no.bmp into slot 5
+    EXPECT_EQ(editor.catalogue().slotBitmap(5), "no.bmp");
+    ASSERT_TRUE(file("def/map5.def").has_value());
+    press(1, GridEditor::Place);
+    LabelList& labels = editor.labels();
+    labels.startEdit();
+    labels.setText("\r\n0,1\r\n0,2");
+    labels.finishEdit();
+    EXPECT_EQ(labels.entries().size(), 2);
+
+    EditHistory& history = editor.history();
+    EXPECT_EQ(history.undoText(), "label list");
+    history.undo();
+    history.undo(); // the map edit: the map is as it was, the palette copy stays
+    EXPECT_FALSE(history.modified()) << "definition files are not the map";
+    history.redo();
+    history.redo();
+    history.undo();
+    EXPECT_EQ(file("def/label.def"), "0,1\r\n");
+    EXPECT_EQ(labels.entries(), QStringList{"0,1"});
+    history.undo(); // the map edit between
+    EXPECT_TRUE(editor.map().cell(0, 1).A.isEmpty());
+    history.undo();
+    EXPECT_EQ(file("def/mapbk.def"), mapbk);
+    EXPECT_FALSE(file("def/map5.def").has_value()) << "it was made by the copy";
+    EXPECT_EQ(editor.catalogue().slotBitmap(5), "space.bmp");
+    history.redo();
+    EXPECT_EQ(editor.catalogue().slotBitmap(5), "no.bmp");
+}
+
+TEST_F(EditHistoryTest, TheMapIsModifiedOnlyAwayFromWhatWasSavedOrLoaded) {
+    EditHistory& history = editor.history();
     EXPECT_FALSE(history.modified());
     EXPECT_TRUE(editor.mayDiscardChanges());
     EXPECT_TRUE(prompter.questions.isEmpty()) << "no changes, no question";
@@ -130,7 +168,7 @@ TEST_F(MapHistoryTest, TheMapIsModifiedOnlyAwayFromWhatWasSavedOrLoaded) {
     EXPECT_TRUE(TextFile::read(t.path("PLC/KEPT.MAP")).has_value());
 }
 
-TEST_F(MapHistoryTest, ASaveAsksBeforeLeavingOutPagesThatHoldElements) {
+TEST_F(EditHistoryTest, ASaveAsksBeforeLeavingOutPagesThatHoldElements) {
     // The slider at 1 saves pages 1 and 2; page 4 holds an element.
     editor.setPagesInUse(1);
     editor.map().cell(3, 5) = {"no.bmp", "", "1", "IN"};
@@ -153,7 +191,7 @@ TEST_F(MapHistoryTest, ASaveAsksBeforeLeavingOutPagesThatHoldElements) {
     EXPECT_EQ(pagesSaved(), "no.bmp");
 }
 
-TEST_F(MapHistoryTest, ALabelThatTheFileWouldCutIsRefused) {
+TEST_F(EditHistoryTest, ALabelThatTheFileWouldCutIsRefused) {
     GridEditor& grid = editor.grid();
     grid.pressCell(3, GridEditor::Right);
     grid.setOperandText("0,3 C=1");
@@ -164,7 +202,7 @@ TEST_F(MapHistoryTest, ALabelThatTheFileWouldCutIsRefused) {
     EXPECT_FALSE(editor.history().canUndo());
 }
 
-TEST_F(MapHistoryTest, EditingTheLabelListAddsNoBlankLine) {
+TEST_F(EditHistoryTest, EditingTheLabelListAddsNoBlankLine) {
     t.write("def/label.def", "0,1\r\n0,2\r\n");
     LabelList& labels = editor.labels();
     labels.load();
