@@ -30,10 +30,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString error;
-        if (PortOption::take(args, i, options.line, error)) {
+        if (PortOption::takeCommon(args, i, options.line, help, error)) {
             if (!error.isEmpty()) return error;
-        } else if (arg == u"-h" || arg == u"--help") {
-            help = true;
         } else if (arg == u"--read") {
             options.read = true;
         } else if (arg == u"--slave" || arg == u"--time" || arg == u"--delay") {
@@ -50,10 +48,9 @@ QString parse(const QStringList& args, Options& options, bool& help) {
                 options.slave = value.toInt(&number);
                 if (!number || options.slave < 0 || options.slave > 255)
                     return QStringLiteral("--slave needs a number from 0 to 255, not ") + value;
-            } else {
-                options.delayMs = value.toInt(&number);
-                if (!number || options.delayMs <= 0)
-                    return QStringLiteral("--delay needs milliseconds, not ") + value;
+            } else if (error = PortOption::milliseconds(arg, value, options.delayMs);
+                       !error.isEmpty()) {
+                return error;
             }
         } else {
             return QStringLiteral("unknown argument ") + arg;
@@ -117,13 +114,9 @@ const char* ClockCommand::usage() {
 
 int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
     QString root;
-    if (const auto status = PortOption::start(
-            "clock", usageError, help,
-            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
-            options.line, root, out, err))
+    if (const auto status =
+            PortOption::begin("clock", usage(), args, options, parse, root, out, err))
         return *status;
     LineSession session(ProgramFolder(root), options.line, out, err, !options.read);
     ServiceTools tools(session.link());

@@ -29,10 +29,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString error;
-        if (PortOption::take(args, i, options.line, error)) {
+        if (PortOption::takeCommon(args, i, options.line, help, error)) {
             if (!error.isEmpty()) return error;
-        } else if (arg == u"-h" || arg == u"--help") {
-            help = true;
         } else if (arg == u"--name" || arg == u"--delay") {
             if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
             const QString& value = args[++i];
@@ -40,10 +38,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
                 options.mapName = value;
                 continue;
             }
-            bool number = false;
-            options.delayMs = value.toInt(&number);
-            if (!number || options.delayMs <= 0)
-                return QStringLiteral("--delay needs milliseconds, not ") + value;
+            if (error = PortOption::milliseconds(arg, value, options.delayMs); !error.isEmpty())
+                return error;
         } else if (error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
             return error;
         }
@@ -138,13 +134,9 @@ const char* DownloadCommand::usage() {
 
 int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
     QString root;
-    if (const auto status = PortOption::start(
-            "download", usageError, help,
-            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
-            options.line, root, out, err))
+    if (const auto status =
+            PortOption::begin("download", usage(), args, options, parse, root, out, err))
         return *status;
     const auto source = SourceInput::read(options.source, err);
     if (!source) return Failed;

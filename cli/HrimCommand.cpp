@@ -21,10 +21,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString error;
-        if (PortOption::take(args, i, options.line, error)) {
+        if (PortOption::takeCommon(args, i, options.line, help, error)) {
             if (!error.isEmpty()) return error;
-        } else if (arg == u"-h" || arg == u"--help") {
-            help = true;
         } else if (arg == u"--param" || arg == u"--wait") {
             if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
             const QString& value = args[++i];
@@ -32,10 +30,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
                 options.parameter = value;
                 continue;
             }
-            bool number = false;
-            options.waitMs = value.toInt(&number);
-            if (!number || options.waitMs < 0)
-                return QStringLiteral("--wait needs milliseconds, not ") + value;
+            if (error = PortOption::milliseconds(arg, value, options.waitMs, 0); !error.isEmpty())
+                return error;
         } else if (options.action.isEmpty() && (arg == u"dw" || arg == u"reset")) {
             options.action = arg;
         } else {
@@ -68,13 +64,9 @@ const char* HrimCommand::usage() {
 
 int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
     QString root;
-    if (const auto status = PortOption::start(
-            "hrim", usageError, help,
-            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
-            options.line, root, out, err))
+    if (const auto status =
+            PortOption::begin("hrim", usage(), args, options, parse, root, out, err))
         return *status;
     LineSession session(ProgramFolder(root), options.line, out, err);
     Link& link = session.link();

@@ -75,6 +75,23 @@ PortOption::Line PortOption::open(const ProgramFolder& folder, const Choice& cho
     return line;
 }
 
+bool PortOption::takeCommon(const QStringList& args, int& i, Choice& choice, bool& help,
+                            QString& error) {
+    if (args[i] == u"-h" || args[i] == u"--help") {
+        help = true;
+        return true;
+    }
+    return take(args, i, choice, error);
+}
+
+QString PortOption::milliseconds(const QString& option, const QString& value, int& ms,
+                                 int minimum) {
+    bool number = false;
+    ms = value.toInt(&number);
+    return number && ms >= minimum ? QString()
+                                   : option + QStringLiteral(" needs milliseconds, not ") + value;
+}
+
 const char* PortOption::usage() {
     return "  -C PROGRAM_DIR  the program folder (default: the one Obel uses)\n"
            "  --port PORT     COM1-COM5 (through def/comports.def), a device path,\n"

@@ -32,7 +32,30 @@ public:
     // The opened line; without a transport after telling err why.
     static Line open(const ProgramFolder& folder, const Choice& choice, QTextStream& err);
 
+    // Takes -C, --port, --baud, -h or --help at args[i]; false when args[i]
+    // is none of them.
+    static bool takeCommon(const QStringList& args, int& i, Choice& choice, bool& help,
+                           QString& error);
+    // The value of an option of milliseconds, at least minimum; or why not.
+    static QString milliseconds(const QString& option, const QString& value, int& ms,
+                                int minimum = 1);
+
     static const char* usage();
+
+    // What a command on the line does first: its arguments parsed into
+    // options (whose line is their .line), then start(). usage has %1 where
+    // the line options' lines go.
+    template <class Options>
+    static std::optional<int> begin(const char* command, const char* usage,
+                                    const QStringList& args, Options& options,
+                                    QString (*parse)(const QStringList&, Options&, bool&),
+                                    QString& root, QTextStream& out, QTextStream& err) {
+        bool help = false;
+        const QString usageError = parse(args, options, help);
+        return start(command, usageError, help,
+                     QString::fromLatin1(usage).arg(QString::fromLatin1(PortOption::usage())),
+                     options.line, root, out, err);
+    }
 
     // What a command on the line does before its work: a usage error or
     // --help ends it (usage is its whole text), then the program folder is

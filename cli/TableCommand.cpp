@@ -20,14 +20,12 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString error;
-        if (PortOption::take(args, i, options.line, error)) {
+        if (PortOption::takeCommon(args, i, options.line, help, error)) {
             if (!error.isEmpty()) return error;
-        } else if (arg == u"-h" || arg == u"--help") {
-            help = true;
         } else if (arg == u"--delay") {
-            bool number = false;
-            options.delayMs = i + 1 < args.size() ? args[++i].toInt(&number) : 0;
-            if (!number || options.delayMs <= 0) return QStringLiteral("--delay needs milliseconds");
+            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
+            if (error = PortOption::milliseconds(arg, args[++i], options.delayMs); !error.isEmpty())
+                return error;
         } else if (options.name.isEmpty() && !arg.trimmed().isEmpty()) {
             options.name = arg;
         } else {
@@ -61,13 +59,9 @@ const char* TableCommand::usage() {
 
 int TableCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
     QString root;
-    if (const auto status = PortOption::start(
-            "table", usageError, help,
-            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
-            options.line, root, out, err))
+    if (const auto status =
+            PortOption::begin("table", usage(), args, options, parse, root, out, err))
         return *status;
     const ProgramFolder folder(root);
     QString error;

@@ -61,10 +61,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         QString error;
-        if (PortOption::take(args, i, options.line, error)) {
+        if (PortOption::takeCommon(args, i, options.line, help, error)) {
             if (!error.isEmpty()) return error;
-        } else if (arg == u"-h" || arg == u"--help") {
-            help = true;
         } else if (valued.contains(arg)) {
             if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
             if (error = takeValue(arg, args[++i], options); !error.isEmpty()) return error;
@@ -172,13 +170,9 @@ const char* TraceCommand::usage() {
 
 int TraceCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
     QString root;
-    if (const auto status = PortOption::start(
-            "trace", usageError, help,
-            QString::fromLatin1(usage()).arg(QString::fromLatin1(PortOption::usage())),
-            options.line, root, out, err))
+    if (const auto status =
+            PortOption::begin("trace", usage(), args, options, parse, root, out, err))
         return *status;
     return trace(options, ProgramFolder(root), out, err);
 }
