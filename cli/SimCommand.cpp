@@ -24,6 +24,7 @@ struct Options {
     int port = -1;
     int slave = VirtualController::DefaultSlave;
     int baud = 0; // 0: no pace of a serial line
+    int holdMs = 0;
 };
 
 bool isCommandByte(int value) {
@@ -39,7 +40,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             help = true;
             continue;
         }
-        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud")
+        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud" &&
+            arg != u"--hold")
             return QStringLiteral("unknown option ") + arg;
         if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
         const QString value = args[++i];
@@ -59,6 +61,11 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             options.baud = value.toInt(&ok);
             if (!ok || options.baud < 1)
                 return QStringLiteral("--baud takes a number of bits a second, not ") + value;
+        } else if (arg == u"--hold") {
+            bool ok = false;
+            options.holdMs = value.toInt(&ok);
+            if (!ok || options.holdMs < 0 || options.holdMs > 1000)
+                return QStringLiteral("--hold takes 0 to 1000 milliseconds, not ") + value;
         } else {
             bool ok = false;
             options.slave = value.toInt(&ok);
@@ -71,6 +78,7 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     }
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
         return QStringLiteral("one of --pty and --listen");
+    if (options.holdMs && !options.baud) return QStringLiteral("--hold needs --baud");
     return {};
 }
 
@@ -110,7 +118,7 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
 } // namespace
 
 const char* SimCommand::usage() {
-    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N]\n"
+    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold MS]]\n"
            "\n"
            "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
            "every frame Obel sends, as the controller does. It prints the line to name in\n"
@@ -127,6 +135,10 @@ const char* SimCommand::usage() {
            "                     answer reaches the other end once all of its could\n"
            "                     have gone. Without it frames are taken and answered\n"
            "                     at once\n"
+           "  --hold MS          with --baud: a USB serial adapter on the other end that\n"
+           "                     holds every answer MS milliseconds after its last\n"
+           "                     character, as an adapter's latency timer does (16 for\n"
+           "                     FTDI's by default, 1 in low-latency mode)\n"
            "  -h, --help         this text\n";
 }
 
@@ -143,7 +155,9 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "obelc sim: " << error << "\n";
         return 1;
     }
-    if (options.baud) line = std::make_unique<PacedTransport>(std::move(line), options.baud);
+    if (options.baud)
+        line = std::make_unique<PacedTransport>(std::move(line), options.baud,
+                                                std::chrono::milliseconds(options.holdMs));
     VirtualController controller(quint8(options.slave));
     QObject::connect(line.get(), &Transport::bytesArrived, &controller,
                      &VirtualController::receive);

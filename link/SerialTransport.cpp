@@ -3,13 +3,13 @@
 #include <termios.h>
 #include <unistd.h>
 
-SerialTransport::SerialTransport(const QString& device, QObject* parent)
-    : Transport(parent), port_(device) {
+SerialTransport::SerialTransport(const QString& device, QObject* parent, LowLatency::Ioctl ioctl)
+    : Transport(parent), port_(device), lowLatency_(std::move(ioctl)) {
     connect(&port_, &QSerialPort::readyRead, this, [this] { emit bytesArrived(port_.readAll()); });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         // A device unplugged while open; the rest are answered where they happen.
         if (e == QSerialPort::ResourceError) {
-            port_.close();
+            close();
             emit failed(port_.errorString());
         }
     });
@@ -25,11 +25,17 @@ bool SerialTransport::open() {
     if (!port_.open(QIODevice::ReadWrite)) return false;
     refused_ = notTaken();
     if (!port_.setDataTerminalReady(true)) refused_ << QStringLiteral("DTR");
+    if (!lowLatency_.request(port_.handle())) refused_ << QStringLiteral("low latency");
     port_.clearError();
     return true;
 }
 
+SerialTransport::~SerialTransport() {
+    close();
+}
+
 void SerialTransport::close() {
+    if (port_.isOpen()) lowLatency_.restore(port_.handle());
     port_.close();
 }
 

@@ -76,6 +76,11 @@ TEST_F(ObelcTest, PortsShowTheMappingAsLinesForTheFile) {
         "COM1=/dev/ttyUSB0\nCOM2=tcp:localhost:4001\nCOM3=/dev/ttyUSB2\n"
         "COM4=/dev/ttyUSB3\nCOM5=/dev/ttyUSB4\n\n# Serial ports of this machine:"))
         << run.out.toStdString();
+    // Each serial port the machine has comes with its driver and low latency.
+    for (const QString& line : run.out.split('\n'))
+        EXPECT_TRUE(!line.startsWith("#   ") ||
+                    (line.contains(": driver ") && line.contains("low latency")))
+            << line.toStdString();
     EXPECT_EQ(obelc({"ports", "--all"}).status, 2);
 }
 

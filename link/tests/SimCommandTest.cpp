@@ -27,6 +27,8 @@ TEST(SimCommand, RefusesWhatCannotWork) {
         {{"--listen", "localhost"}, "--listen takes HOST:PORT"},
         {{"--listen"}, "--listen needs a value"},
         {{"--baud", "0"}, "--baud takes a number"},
+        {{"--hold", "16"}, "--hold needs --baud"},
+        {{"--baud", "9600", "--hold", "-1"}, "--hold takes 0 to 1000"},
         {{"--speed", "9600"}, "unknown option --speed"},
     };
     for (const auto& c : cases) {
@@ -54,24 +56,29 @@ TEST(SimCommand, AnswersOnlyItsOwnSlaveAddress) {
     EXPECT_TRUE(sim.errors().contains("for slave 173, ignored"));
 }
 
-TEST(SimCommand, TheLineModelTakesItsTimeBothWays) {
-    HelperProcess sim(OBELC, {"sim", "--baud", "9600"});
-    const QString device = sim.firstLine();
-    ASSERT_TRUE(device.startsWith("/dev/pts/")) << sim.errors().toStdString();
-    SerialTransport line(device);
-    ASSERT_TRUE(line.open());
-    QByteArray answer;
-    QObject::connect(&line, &Transport::bytesArrived, [&](const QByteArray& b) { answer += b; });
+TEST(SimCommand, TheLineModelTakesItsTimeBothWaysAndAnAdapterHoldsTheAnswer) {
+    for (const int holdMs : {0, 40}) {
+        HelperProcess sim(OBELC, {"sim", "--baud", "9600", "--hold", QString::number(holdMs)});
+        const QString device = sim.firstLine();
+        ASSERT_TRUE(device.startsWith("/dev/pts/")) << sim.errors().toStdString();
+        SerialTransport line(device);
+        ASSERT_TRUE(line.open());
+        QByteArray answer;
+        QObject::connect(&line, &Transport::bytesArrived,
+                         [&](const QByteArray& b) { answer += b; });
 
-    // 8 bytes of probe, 7 of answer, 11 bits each.
-    ShortBytes probe;
-    Frames::probe(probe);
-    QElapsedTimer clock;
-    clock.start();
-    line.write(QByteArray(reinterpret_cast<const char*>(probe.data()), probe.size()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.size() >= 7; }, 5000));
-    EXPECT_GE(clock.nsecsElapsed(), PacedTransport::wireTime(8 + 7, 9600).count());
-    EXPECT_EQ(answer.size(), 7);
+        // 8 bytes of probe, 7 of answer, 11 bits each, then the hold.
+        ShortBytes probe;
+        Frames::probe(probe);
+        QElapsedTimer clock;
+        clock.start();
+        line.write(QByteArray(reinterpret_cast<const char*>(probe.data()), probe.size()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answer.size() >= 7; }, 5000));
+        EXPECT_GE(clock.nsecsElapsed(),
+                  PacedTransport::wireTime(8 + 7, 9600).count() + holdMs * 1000000LL)
+            << holdMs;
+        EXPECT_EQ(answer.size(), 7);
+    }
 }
 
 } // namespace
