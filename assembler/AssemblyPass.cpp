@@ -1,6 +1,7 @@
 #include "AssemblyPass.h"
 
 #include "Blanks.h"
+#include "Excerpt.h"
 #include "InstructionSet.h"
 #include "LineScanner.h"
 #include "SourceLine.h"
@@ -84,9 +85,10 @@ void Scanner::fail(QStringView line, const QString& reason) {
     row = row.trimmed();
     result_.ok = false;
     result_.goToRow = row;
-    result_.message =
-        QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
-        Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
+    result_.message = QStringLiteral("Error in Line ") + QString(u' ') + row +
+                      QStringLiteral("\r\n>>> ") +
+                      Excerpt::of(Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n"))) +
+                      QStringLiteral(" <<<");
     if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
 }
 
