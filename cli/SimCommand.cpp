@@ -2,6 +2,7 @@
 
 #include "CommandStart.h"
 #include "Frames.h"
+#include "NonBlockingLog.h"
 #include "PacedTransport.h"
 #include "PtyTransport.h"
 #include "QuitOnSignals.h"
@@ -12,10 +13,15 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <csignal>
 #include <memory>
+#include <unistd.h>
 #include <utility>
 
 namespace {
+
+// How long the last lines of the log may wait for a reader at the end.
+constexpr int FinalLogMs = 200;
 
 struct Options {
     QString ptyLink;
@@ -149,6 +155,11 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
     if (const auto status = CommandStart::afterParse("sim", usageError, help, usage(), out, err))
         return *status;
 
+    // Before the line and its link exist: a signal from now on ends the
+    // simulator through the event loop, which removes the link.
+    const auto interrupt = QuitOnSignals::install();
+    // A reader of the log that has gone must not end the simulator.
+    std::signal(SIGPIPE, SIG_IGN);
     QString name, error;
     std::unique_ptr<Transport> line = makeLine(options, name, error);
     if (!line) {
@@ -162,23 +173,26 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
     QObject::connect(line.get(), &Transport::bytesArrived, &controller,
                      &VirtualController::receive);
     QObject::connect(&controller, &VirtualController::reply, line.get(), &Transport::write);
+    // The frame log never holds up serving: nobody may be reading stderr.
+    err.flush();
+    NonBlockingLog log(STDERR_FILENO);
     // The answer goes out before the frame is told of; the log tells the frame first.
     QString answer;
     QObject::connect(&controller, &VirtualController::reply,
                      [&answer](const QByteArray& bytes) { answer = hexBytes(bytes); });
     QObject::connect(&controller, &VirtualController::handled,
-                     [&err, &answer](const QByteArray& frame, const QString& meaning) {
-                         err << hexBytes(frame) << "  " << meaning << "\n";
-                         if (!answer.isEmpty()) err << "  -> " << std::exchange(answer, {}) << "\n";
-                         err.flush();
+                     [&log, &answer](const QByteArray& frame, const QString& meaning) {
+                         log.line(hexBytes(frame) + QStringLiteral("  ") + meaning);
+                         if (!answer.isEmpty())
+                             log.line(QStringLiteral("  -> ") + std::exchange(answer, {}));
                      });
 
-    const auto interrupt = QuitOnSignals::install();
     out << name << "\n";
     out.flush();
     QCoreApplication::exec();
     line->close();
     if (!options.ptyLink.isEmpty()) QFile::remove(options.ptyLink);
-    err << "obelc sim: stopped\n";
+    log.line(QStringLiteral("obelc sim: stopped"));
+    log.finish(FinalLogMs);
     return 0;
 }

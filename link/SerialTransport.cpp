@@ -5,7 +5,8 @@
 
 SerialTransport::SerialTransport(const QString& device, QObject* parent, LowLatency::Ioctl ioctl)
     : Transport(parent), port_(device), lowLatency_(std::move(ioctl)) {
-    connect(&port_, &QSerialPort::readyRead, this, [this] { emit bytesArrived(port_.readAll()); });
+    port_.setReadBufferSize(Held);
+    connect(&port_, &QSerialPort::readyRead, this, [this] { handOn(port_); });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         // A device unplugged while open; the rest are answered where they happen.
         if (e == QSerialPort::ResourceError) {
@@ -26,6 +27,9 @@ bool SerialTransport::open() {
     refused_ = notTaken();
     if (!port_.setDataTerminalReady(true)) refused_ << QStringLiteral("DTR");
     if (!lowLatency_.request(port_.handle())) refused_ << QStringLiteral("low latency");
+    // Bytes left on the line from before (answers to a program that has gone)
+    // are not the answer to anything this link sends.
+    port_.clear(QSerialPort::AllDirections);
     port_.clearError();
     return true;
 }

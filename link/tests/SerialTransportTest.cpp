@@ -1,5 +1,6 @@
-// Low latency asked of a serial device at opening and put back at closing,
-// watched through the ioctl seam on a fake device and seen on a real pty.
+// A serial device's opening and closing: low latency asked for and put back
+// (watched through the ioctl seam on a fake device and seen on a real pty),
+// and what was left on the line before discarded.
 
 #include "LowLatency.h"
 #include "PtyTransport.h"
@@ -127,6 +128,14 @@ TEST_F(SerialOnAPty, ARealPtyRefusesItAndTheLineStillWorks) {
     SerialTransport serial(pty.slavePath());
     ASSERT_TRUE(serial.open());
     EXPECT_EQ(serial.refusedAtOpen().count("low latency"), 1);
+    expectWorking(pty, serial);
+}
+
+TEST_F(SerialOnAPty, WhatWasLeftOnTheLineBeforeOpeningIsDiscarded) {
+    pty.write("left by a program that has gone");
+    SerialTransport serial(pty.slavePath());
+    QTest::qWait(20);
+    ASSERT_TRUE(serial.open());
     expectWorking(pty, serial);
 }
 
