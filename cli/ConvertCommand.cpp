@@ -82,6 +82,12 @@ int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
     files.loadTemplates(catalogue);
     files.loadPaletteBitmaps(catalogue);
 
+    // The window converts without a word about them; here they are named.
+    for (QString file : files.unreadableForConversion(
+             catalogue, ElementCatalogue::LastConvertedSlot, options.pages == 0))
+        err << "obelc: warning: " << file.replace(u'\\', u'/')
+            << " is missing or cannot be read; the text may be wrong\n";
+
     LadderMap map;
     map.setPagesInUse(options.pages ? options.pages : files.readPageCount().value_or(1));
     QFile mapFile(options.mapFile);

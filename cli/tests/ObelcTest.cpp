@@ -1,6 +1,9 @@
 #include "ObelcFixture.h"
 #include "TextFile.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 
 const QString I12(12, u' ');
@@ -51,6 +54,18 @@ TEST_F(ObelcTest, HelpAndBadUsage) {
         EXPECT_TRUE(run.err.contains("usage:")) << bad.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+}
+
+TEST_F(ObelcTest, MissingDefinitionFilesAreNamed) {
+    ASSERT_TRUE(QFile::remove(folder() + "/def/ps.def"));
+    // A folder where a template should be: there, but not readable.
+    ASSERT_TRUE(QFile::remove(folder() + "/def/map1.def"));
+    ASSERT_TRUE(QDir(folder()).mkdir("def/map1.def"));
+    const Outcome run = convertSample("LATCH.MAP");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "obelc: warning: def/ps.def is missing or cannot be read; the text may be wrong\n"
+              "obelc: warning: def/map1.def is missing or cannot be read; the text may be wrong\n");
 }
 
 TEST_F(ObelcTest, MissingFilesSayWhichAndFail) {
