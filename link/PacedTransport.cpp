@@ -32,6 +32,7 @@ bool PacedTransport::open() {
 void PacedTransport::close() {
     line_->close();
     incoming_.clear();
+    incomingBytes_ = 0;
     outgoing_.clear();
     inFree_ = outFree_ = {};
     arm();
@@ -42,6 +43,8 @@ void PacedTransport::write(const QByteArray& bytes) {
 }
 
 void PacedTransport::arrived(const QByteArray& bytes) {
+    if (incomingBytes_ + bytes.size() > Held) return;
+    incomingBytes_ += bytes.size();
     queue(incoming_, inFree_, bytes);
 }
 
@@ -63,6 +66,7 @@ void PacedTransport::hand() {
         const QByteArray bytes = std::move(incoming_.front().bytes);
         handing_ = incoming_.front().due;
         incoming_.pop_front();
+        incomingBytes_ -= bytes.size();
         emit bytesArrived(bytes);
         handing_.reset();
     }

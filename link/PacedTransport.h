@@ -19,6 +19,8 @@ class QSocketNotifier;
 // handing. A USB serial adapter at the far end can be put in as well: it
 // holds what is written for `hold` after its last character, as an
 // adapter's latency timer holds a short answer before the host sees it.
+// Arrivals faster than the wire are kept up to Held bytes; beyond that they
+// are lost, as a UART overruns, instead of waiting in memory without end.
 // One character at 9600 baud lasts 1.15 ms, finer
 // than the event loop's millisecond timers, so the waits run on a
 // nanosecond timer of the kernel's.
@@ -60,6 +62,7 @@ private:
     int baud_;
     std::chrono::milliseconds hold_;
     Queue incoming_, outgoing_;
+    qsizetype incomingBytes_ = 0;
     Clock::time_point inFree_, outFree_;
     std::optional<Clock::time_point> handing_; // the due time of the arrival being handed on
     int timer_ = -1;
