@@ -1,5 +1,5 @@
-// The conversion: a map file (part 1) converted with def/ps.def (part 2)
-// and the templates of slots 1 to 8 (parts 3 to 10) read from a program
+// The conversion: a map file (piece 1) converted with def/ps.def (piece 2)
+// and the templates of slots 1 to 8 (pieces 3 to 10) read from a program
 // folder, as obelc convert does.
 
 #include "DefinitionFiles.h"
@@ -12,7 +12,7 @@
 #include <QBuffer>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto p = fuzz::parts(data, size, 10);
+    const auto p = fuzz::pieces(data, size, 10);
     fuzz::Scratch& scratch = fuzz::Scratch::get();
     scratch.write("def/mapbk.def",
                   "space.bmp\r\nno.bmp\r\nnc.bmp\r\nout.bmp\r\nline1.bmp\r\nline2.bmp\r\n"

@@ -1,6 +1,6 @@
 // The definition files the start-up reads (def/mapbk.def, def/NAME.TXT,
 // def/label.def, def/mpage.def) and the caption file fun_name1.txt, each
-// from its part of the input; then everything read is written back.
+// from its piece of the input; then everything read is written back.
 
 #include "CaptionFile.h"
 #include "DefinitionFiles.h"
@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto p = fuzz::parts(data, size, 5);
+    const auto p = fuzz::pieces(data, size, 5);
     fuzz::Scratch& scratch = fuzz::Scratch::get();
     scratch.write("def/mapbk.def", p[0]);
     scratch.write("def/NAME.TXT", p[1]);

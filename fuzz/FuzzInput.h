@@ -1,6 +1,6 @@
 #pragma once
 
-// What the targets share: the input cut into parts at 0xFF bytes (a byte no
+// What the targets share: the input cut into pieces at 0xFF bytes (a byte no
 // text of the program folder holds, in UTF-8 or Big5), a scratch program
 // folder to write them into, and an application object for the cores that
 // use Qt's objects.
@@ -19,8 +19,8 @@
 
 namespace fuzz {
 
-// Exactly `count` parts; the last takes the rest, 0xFF bytes and all.
-inline QList<QByteArray> parts(const uint8_t* data, size_t size, int count) {
+// Exactly `count` pieces; the last takes the rest, 0xFF bytes and all.
+inline QList<QByteArray> pieces(const uint8_t* data, size_t size, int count) {
     const QByteArray all(reinterpret_cast<const char*>(data), qsizetype(size));
     QList<QByteArray> out;
     qsizetype start = 0;

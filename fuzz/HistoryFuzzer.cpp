@@ -1,5 +1,5 @@
-// The load log PLC/List.txt (part 2) as the history box shows it, and a
-// double click in it at the place part 1 gives.
+// The load log PLC/List.txt (piece 2) as the history box shows it, and a
+// double click in it at the place piece 1 gives.
 
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::application();
-    const auto p = fuzz::parts(data, size, 2);
+    const auto p = fuzz::pieces(data, size, 2);
     fuzz::Scratch& scratch = fuzz::Scratch::get();
     scratch.write("PLC/List.txt", p[1]);
     static LadderMap map;

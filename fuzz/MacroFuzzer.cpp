@@ -1,5 +1,5 @@
-// Macro blocks: the names a source (part 1) calls, and loading them from
-// MACRO/A.HEX and MACRO/B.HEX (parts 2 and 3) into a code image that the
+// Macro blocks: the names a source (piece 1) calls, and loading them from
+// MACRO/A.HEX and MACRO/B.HEX (pieces 2 and 3) into a code image that the
 // program map must still read.
 
 #include "CodeImage.h"
@@ -9,7 +9,7 @@
 #include "TextCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto p = fuzz::parts(data, size, 3);
+    const auto p = fuzz::pieces(data, size, 3);
     fuzz::Scratch& scratch = fuzz::Scratch::get();
     scratch.write("MACRO/A.HEX", p[1]);
     scratch.write("MACRO/B.HEX", p[2]);

@@ -1,5 +1,5 @@
-// The port's files and texts: def/rs232.def (part 1) read as the window
-// loads it, the line-settings text (part 2) and def/comports.def (part 3).
+// The port's files and texts: def/rs232.def (piece 1) read as the window
+// loads it, the line-settings text (piece 2) and def/comports.def (piece 3).
 
 #include "FuzzInput.h"
 #include "LineSettings.h"
@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::application();
-    const auto p = fuzz::parts(data, size, 3);
+    const auto p = fuzz::pieces(data, size, 3);
     fuzz::Scratch& scratch = fuzz::Scratch::get();
     scratch.write("def/rs232.def", p[0]);
     scratch.write("def/comports.def", p[2]);
