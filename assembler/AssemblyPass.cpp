@@ -1,79 +1,38 @@
 #include "AssemblyPass.h"
 
 #include "Blanks.h"
+#include "Excerpt.h"
 #include "InstructionSet.h"
+#include "LineScanner.h"
 #include "SourceLine.h"
 
 namespace {
 
-constexpr QChar CR = u'\r';
-
 class Scanner {
 public:
     Scanner(const QString& work, const AssemblyPass::Progress& progress)
-        : work_(work), progress_(progress) {}
+        : lines_(work), progress_(progress) {}
 
     AssemblyPass::Result run();
 
 private:
-    enum class Step { Next, ByTwo, Stop };
-    Step scanLine();
     bool assemble(QStringView line);
     bool place(const InstructionSet::Encoding& encoding, QStringView line);
     void fail(QStringView line, const QString& reason = {});
 
-    const QString& work_;
+    LineScanner lines_;
     const AssemblyPass::Progress& progress_;
     AssemblyPass::Result result_;
-    qsizetype pos_ = 0; // 0-based: the character before the line read next
-    QStringView head_;
-    QString lastComment_;
-    qsizetype commentEnd_ = -1; // the line end of the last comment line
     QStringView lastLine_;
 };
 
 AssemblyPass::Result Scanner::run() {
-    for (;;) {
-        const Step step = scanLine();
-        if (step == Step::Stop) break;
-        if (step == Step::ByTwo) {
-            pos_ += 2;
-            continue;
-        }
-        // The next line is read from its third character, or the pass ends
-        // when no line end follows (a lone CR would otherwise send the scan
-        // back to the start forever).
-        const qsizetype crlf = work_.indexOf(u"\r\n", pos_ + 1);
-        if (crlf < 0) break;
-        pos_ = crlf + 3;
-    }
+    while (const std::optional<QStringView> line = lines_.next())
+        if (!assemble(*line)) break;
     if (result_.ok) result_.image.completeWord();
     // Only the last line's trace is shown.
     if (!lastLine_.isNull()) result_.trace = SourceLine::parse(lastLine_).trace();
     return std::move(result_);
-}
-
-Scanner::Step Scanner::scanLine() {
-    if (work_.indexOf(CR, pos_ + 1) < 0) return Step::Stop;
-    const qsizetype end = work_.indexOf(CR, pos_);
-    QStringView line = Blanks::trimmed(QStringView(work_).mid(pos_ + 1, end - pos_));
-    if (pos_ >= 1) head_ = QStringView(work_).mid(pos_ - 1, 12);
-    if (line.contains(u"PEND")) return Step::Stop;
-    if (const qsizetype quote = head_.indexOf(u'\''); quote >= 0) {
-        lastComment_ = head_.mid(quote + 1, 10).toString();
-        commentEnd_ = end;
-        line = {};
-    } else if (end <= commentEnd_) {
-        line = {}; // the rest of a comment line that the scan steps through
-    }
-    if (line.size() < 4) return Step::ByTwo;
-    if (line.startsWith(u'\'') || Blanks::trimmed(line.mid(1)).isEmpty()) return Step::Next;
-    if (const qsizetype semicolon = line.indexOf(u';'); semicolon >= 0) line = line.left(semicolon);
-    // A line that holds only a ";" comment has nothing to assemble.
-    if (Blanks::trimmed(line).isEmpty()) return Step::Next;
-    // The line end, or after a ";" cut the character before the ";".
-    line.chop(1);
-    return assemble(line) ? Step::Next : Step::Stop;
 }
 
 bool Scanner::assemble(QStringView line) {
@@ -121,14 +80,15 @@ bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) 
 // The report names the row of the failing rung (the conversion writes the
 // row as a comment after every rung) and the line itself.
 void Scanner::fail(QStringView line, const QString& reason) {
-    QString row = lastComment_;
+    QString row = lines_.lastComment();
     row.remove(QStringLiteral("\r\n"));
     row = row.trimmed();
     result_.ok = false;
     result_.goToRow = row;
-    result_.message =
-        QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
-        Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
+    result_.message = QStringLiteral("Error in Line ") + QString(u' ') + row +
+                      QStringLiteral("\r\n>>> ") +
+                      Excerpt::of(Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n"))) +
+                      QStringLiteral(" <<<");
     if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ProgramFolder.h"
 #include "ProgramMap.h"
+#include "SourceFile.h"
 #include "SourceReplacement.h"
 #include "TextFile.h"
 
@@ -20,6 +21,16 @@ bool Assmber::assemble(const QString& source) {
     source_ = source;
     programMap_.clear();
     fileErrors_.clear();
+    // A source typed or pasted into the box meets the bound of a source file.
+    if (const QString refusal = SourceFile::tooLarge(QStringLiteral("The source"), source.size());
+        !refusal.isEmpty()) {
+        pass_ = {};
+        pass_.ok = false;
+        message_ = pass_.message = refusal;
+        work_.clear();
+        skipped_.clear();
+        return false;
+    }
     SourceReplacement::Result prepared = SourceReplacement::Rep_prs(source, folder_);
     work_ = AssemblyPass::withEnd(std::move(prepared.work));
     skipped_ = std::move(prepared.skipped);

@@ -1,5 +1,6 @@
 #include "SourceReplacement.h"
 
+#include "Excerpt.h"
 #include "LineReader.h"
 #include "PlainReplace.h"
 #include "ProgramFolder.h"
@@ -37,7 +38,7 @@ SourceReplacement::Result SourceReplacement::apply(const QString& source,
         // A line without "[...]" is passed over whole rather than run with
         // half of the line before it.
         if (close < 0) {
-            result.skipped.append(QStringLiteral("line %1: %2").arg(n + 1).arg(line));
+            result.skipped.append(QStringLiteral("line %1: %2").arg(n + 1).arg(Excerpt::of(line)));
             continue;
         }
         const QString find = line.left(open).trimmed().toUpper();

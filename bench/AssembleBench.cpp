@@ -1,6 +1,8 @@
 // Assembling is one linear pass: a 16,000-line source (goal: under 20 ms on
 // the development machine), its source replacement, and loading a 4 KiB
-// macro block from Intel HEX.
+// macro block from Intel HEX. The pass steps through comment and blank
+// lines two characters at a time; its time a character must stay the same
+// from a line of 1,000 characters to one of 10,000,000 (time_per_char).
 
 #include "AssemblyPass.h"
 #include "CodeImage.h"
@@ -42,6 +44,28 @@ void AssembleSixteenThousandLines(benchmark::State& state) {
     state.counters["instructions"] = instructions;
 }
 BENCHMARK(AssembleSixteenThousandLines)->Unit(benchmark::kMillisecond);
+
+// One comment line (kind 0) or blank line (kind 1) of `length` characters
+// between two instructions.
+void AssembleALongLine(benchmark::State& state) {
+    const qsizetype length = state.range(1);
+    const QString indent(12, u' ');
+    const QString line = state.range(0) == 0 ? QStringLiteral("' 2") + QString(length - 3, u'x')
+                                             : QString(length, u' ');
+    const QString work =
+        "\r\n" + indent + "NOP\r\n" + line + "\r\n" + indent + "END\r\n       PEND\r\n";
+    for (auto _ : state) {
+        const AssemblyPass::Result result = AssemblyPass::run(work);
+        if (result.instructions != 2) state.SkipWithError("the instructions were not both found");
+    }
+    state.counters["time_per_char"] =
+        benchmark::Counter(double(length) * double(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(AssembleALongLine)
+    ->ArgNames({"blank", "chars"})
+    ->ArgsProduct({{0, 1}, {1000, 10000, 100000, 1000000, 10000000}})
+    ->Unit(benchmark::kMillisecond);
 
 void ReplaceInSixteenThousandLines(benchmark::State& state) {
     const QString source = sixteenThousandLines().toLower();

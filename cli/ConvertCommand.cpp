@@ -1,6 +1,7 @@
 #include "ConvertCommand.h"
 
 #include "CommandStart.h"
+#include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
 #include "LadderToText.h"
@@ -77,6 +78,11 @@ int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& 
     ElementCatalogue catalogue;
     LadderMap map;
     if (!MapInput::load(folder, options.mapFile, options.pages, catalogue, map, err)) return 1;
+    // The window converts without a word about them; here they are named.
+    for (QString file : DefinitionFiles(folder).unreadableForConversion(
+             catalogue, ElementCatalogue::LastConvertedSlot, options.pages == 0))
+        err << "obelc: warning: " << file.replace(u'\\', u'/')
+            << " is missing or cannot be read; the text may be wrong\n";
 
     const auto result =
         LadderToText::text_prs(map, catalogue, QFileInfo(options.mapFile).fileName(), folder);

@@ -3,6 +3,7 @@
 #include "CommandStart.h"
 #include "PortMap.h"
 #include "ProgramFolderOption.h"
+#include "SerialPortFacts.h"
 
 #include <QTextStream>
 
@@ -31,7 +32,9 @@ const char* PortsCommand::usage() {
     return "usage: obelc ports [-C PROGRAM_DIR]\n"
            "\n"
            "Prints the line each port option means (def/comports.def, as COMn=TARGET\n"
-           "lines that can go back into the file) and the serial ports this machine has.\n"
+           "lines that can go back into the file) and the serial ports this machine has,\n"
+           "each with its driver, whether low latency is on, and a USB adapter's latency\n"
+           "timer, where they can be read.\n"
            "\n"
            "  -C PROGRAM_DIR  the program folder (default: the one Obel uses)\n"
            "  -h, --help      this text\n";
@@ -49,9 +52,9 @@ int PortsCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     const PortMap map = PortMap::read(ProgramFolder(root));
     for (int port = 1; port <= PortOptions; ++port)
         out << "COM" << port << "=" << map.target(port) << "\n";
-    const QStringList machine = PortMap::machinePorts();
+    const QList<PortMap::MachinePort> machine = PortMap::machineSerialPorts();
     out << "\n# Serial ports of this machine:" << (machine.isEmpty() ? " none" : "") << "\n";
-    for (const QString& port : machine)
-        out << "#   " << port << "\n";
+    for (const PortMap::MachinePort& port : machine)
+        out << "#   " << port.name << ": " << SerialPortFacts::describe(port.device) << "\n";
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "CommandStart.h"
 #include "Frames.h"
+#include "NonBlockingLog.h"
 #include "PacedTransport.h"
 #include "PtyTransport.h"
 #include "QuitOnSignals.h"
@@ -12,10 +13,15 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <csignal>
 #include <memory>
+#include <unistd.h>
 #include <utility>
 
 namespace {
+
+// How long the last lines of the log may wait for a reader at the end.
+constexpr int FinalLogMs = 200;
 
 struct Options {
     QString ptyLink;
@@ -24,6 +30,7 @@ struct Options {
     int port = -1;
     int slave = VirtualController::DefaultSlave;
     int baud = 0; // 0: no pace of a serial line
+    int holdMs = 0;
 };
 
 bool isCommandByte(int value) {
@@ -39,7 +46,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             help = true;
             continue;
         }
-        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud")
+        if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud" &&
+            arg != u"--hold")
             return QStringLiteral("unknown option ") + arg;
         if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
         const QString value = args[++i];
@@ -59,6 +67,11 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             options.baud = value.toInt(&ok);
             if (!ok || options.baud < 1)
                 return QStringLiteral("--baud takes a number of bits a second, not ") + value;
+        } else if (arg == u"--hold") {
+            bool ok = false;
+            options.holdMs = value.toInt(&ok);
+            if (!ok || options.holdMs < 0 || options.holdMs > 1000)
+                return QStringLiteral("--hold takes 0 to 1000 milliseconds, not ") + value;
         } else {
             bool ok = false;
             options.slave = value.toInt(&ok);
@@ -71,6 +84,7 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     }
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
         return QStringLiteral("one of --pty and --listen");
+    if (options.holdMs && !options.baud) return QStringLiteral("--hold needs --baud");
     return {};
 }
 
@@ -110,7 +124,7 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
 } // namespace
 
 const char* SimCommand::usage() {
-    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N]\n"
+    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold MS]]\n"
            "\n"
            "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
            "every frame Obel sends, as the controller does. It prints the line to name in\n"
@@ -127,6 +141,10 @@ const char* SimCommand::usage() {
            "                     answer reaches the other end once all of its could\n"
            "                     have gone. Without it frames are taken and answered\n"
            "                     at once\n"
+           "  --hold MS          with --baud: a USB serial adapter on the other end that\n"
+           "                     holds every answer MS milliseconds after its last\n"
+           "                     character, as an adapter's latency timer does (16 for\n"
+           "                     FTDI's by default, 1 in low-latency mode)\n"
            "  -h, --help         this text\n";
 }
 
@@ -137,34 +155,44 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
     if (const auto status = CommandStart::afterParse("sim", usageError, help, usage(), out, err))
         return *status;
 
+    // Before the line and its link exist: a signal from now on ends the
+    // simulator through the event loop, which removes the link.
+    const auto interrupt = QuitOnSignals::install();
+    // A reader of the log that has gone must not end the simulator.
+    std::signal(SIGPIPE, SIG_IGN);
     QString name, error;
     std::unique_ptr<Transport> line = makeLine(options, name, error);
     if (!line) {
         err << "obelc sim: " << error << "\n";
         return 1;
     }
-    if (options.baud) line = std::make_unique<PacedTransport>(std::move(line), options.baud);
+    if (options.baud)
+        line = std::make_unique<PacedTransport>(std::move(line), options.baud,
+                                                std::chrono::milliseconds(options.holdMs));
     VirtualController controller(quint8(options.slave));
     QObject::connect(line.get(), &Transport::bytesArrived, &controller,
                      &VirtualController::receive);
     QObject::connect(&controller, &VirtualController::reply, line.get(), &Transport::write);
+    // The frame log never holds up serving: nobody may be reading stderr.
+    err.flush();
+    NonBlockingLog log(STDERR_FILENO);
     // The answer goes out before the frame is told of; the log tells the frame first.
     QString answer;
     QObject::connect(&controller, &VirtualController::reply,
                      [&answer](const QByteArray& bytes) { answer = hexBytes(bytes); });
     QObject::connect(&controller, &VirtualController::handled,
-                     [&err, &answer](const QByteArray& frame, const QString& meaning) {
-                         err << hexBytes(frame) << "  " << meaning << "\n";
-                         if (!answer.isEmpty()) err << "  -> " << std::exchange(answer, {}) << "\n";
-                         err.flush();
+                     [&log, &answer](const QByteArray& frame, const QString& meaning) {
+                         log.line(hexBytes(frame) + QStringLiteral("  ") + meaning);
+                         if (!answer.isEmpty())
+                             log.line(QStringLiteral("  -> ") + std::exchange(answer, {}));
                      });
 
-    const auto interrupt = QuitOnSignals::install();
     out << name << "\n";
     out.flush();
     QCoreApplication::exec();
     line->close();
     if (!options.ptyLink.isEmpty()) QFile::remove(options.ptyLink);
-    err << "obelc sim: stopped\n";
+    log.line(QStringLiteral("obelc sim: stopped"));
+    log.finish(FinalLogMs);
     return 0;
 }

@@ -4,7 +4,7 @@
 
 class QTextStream;
 
-// obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N]: the virtual
+// obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold MS]]: the virtual
 // controller on a new pseudo-terminal or a TCP port, until SIGINT or SIGTERM.
 // Prints the line to put into def/comports.def (the pty's device path, or
 // tcp:HOST:PORT) and logs every frame it handles on standard error.

@@ -1,7 +1,6 @@
 #include "SourceInput.h"
 
 #include "SourceFile.h"
-#include "TextCodec.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -14,7 +13,10 @@ std::optional<QString> SourceInput::read(const QString& name, QTextStream& err) 
         err << "obelc: cannot read " << name << ": " << file.errorString() << "\n";
         return std::nullopt;
     }
-    return SourceFile::lines(TextCodec::decode(file.readAll()));
+    QString error;
+    auto source = SourceFile::read(file, name, &error);
+    if (!source) err << "obelc: " << error << "\n";
+    return source;
 }
 
 QString SourceInput::takeName(const QString& arg, QString& name) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QStringList>
+#include <QStringView>
+
+#include <functional>
 
 // Line reading: one line per read, the line end removed, nothing else.
 // CR LF, a lone LF and a lone CR all end a line; a last line without an
@@ -8,4 +11,6 @@
 class LineReader {
 public:
     static QStringList lines(const QString& text);
+    // The same lines handed on one by one as views into the text, without a list.
+    static void forEach(QStringView text, const std::function<void(QStringView line)>& take);
 };

@@ -17,6 +17,18 @@ std::optional<QString> DefinitionFiles::read(const QString& relative) const {
     return TextFile::read(folder_.path(relative));
 }
 
+QStringList DefinitionFiles::unreadableForConversion(const ElementCatalogue& catalogue,
+                                                     int lastSlot, bool pageCount) const {
+    QStringList files{QStringLiteral("def\\mapbk.def"), QStringLiteral("def\\ps.def")};
+    if (pageCount) files << QStringLiteral("def\\mpage.def");
+    for (int slot = 0; slot <= lastSlot; ++slot)
+        if (!catalogue.paletteBitmap(slot).trimmed().isEmpty()) files << templatePath(slot);
+    QStringList unreadable;
+    for (const QString& file : files)
+        if (!read(file)) unreadable << file;
+    return unreadable;
+}
+
 void DefinitionFiles::loadTemplates(ElementCatalogue& catalogue) const {
     for (int slot = 0; slot < ElementCatalogue::Slots; ++slot) {
         QString text;

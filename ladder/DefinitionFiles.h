@@ -36,6 +36,13 @@ public:
     bool writeNames(const ElementCatalogue& catalogue, QString* error) const;
     bool writeLabels(const QString& text, QString* error) const;
 
+    // Of the files the conversion reads (def\mapbk.def, def\ps.def, the
+    // templates of the slots up to lastSlot that the palette names, and
+    // def\mpage.def when the page count comes from it), those that are
+    // missing or cannot be read.
+    QStringList unreadableForConversion(const ElementCatalogue& catalogue, int lastSlot,
+                                        bool pageCount) const;
+
 private:
     std::optional<QString> read(const QString& relative) const;
 

@@ -3,44 +3,65 @@
 #include "Frames.h"
 #include "ModbusCrc.h"
 
+#include <utility>
+
 namespace {
 constexpr qsizetype ShortLength = 8;
 } // namespace
 
-std::vector<FrameSplitter::Frame> FrameSplitter::feed(const QByteArray& bytes) {
+void FrameSplitter::feed(const QByteArray& bytes, const Take& take) {
     buffer_ += bytes;
-    std::vector<Frame> frames;
-    for (Frame f = head(); !f.bytes.isEmpty(); f = head()) {
-        buffer_.remove(0, f.bytes.size());
-        frames.push_back(std::move(f));
-    }
-    return frames;
+    split(take);
 }
 
-std::vector<FrameSplitter::Frame> FrameSplitter::flush() {
-    std::vector<Frame> frames = feed({});
-    while (!buffer_.isEmpty()) {
-        const quint8 first = buffer_[0];
-        if (first == Frames::Halt || first == Frames::Start) {
-            frames.push_back(take(first == Frames::Halt ? Kind::LoaderByte : Kind::ResetByte, 1));
-            buffer_.remove(0, 1);
-            for (Frame& f : feed({}))
-                frames.push_back(std::move(f));
-        } else {
-            frames.push_back({Kind::Noise, buffer_});
-            buffer_.clear();
+// Frames are handed on from an offset, and the bytes before it dropped once
+// at the end: dropping them frame by frame would move the rest every time.
+void FrameSplitter::split(const Take& take) {
+    for (Frame f = head(); !f.bytes.isEmpty(); f = head()) {
+        start_ += f.bytes.size();
+        if (f.kind == Kind::Noise) {
+            noise_ += f.bytes;
+            if (noise_.size() >= NoiseRun) endNoise(take);
+            continue;
         }
+        endNoise(take);
+        take(f);
     }
-    return frames;
+    buffer_.remove(0, start_);
+    start_ = 0;
+}
+
+void FrameSplitter::endNoise(const Take& take) {
+    if (!noise_.isEmpty()) take({Kind::Noise, std::exchange(noise_, {})});
+}
+
+void FrameSplitter::flush(const Take& take) {
+    split(take);
+    endNoise(take);
+    while (pending()) {
+        const quint8 first = buffer_[start_];
+        if (first == Frames::Halt || first == Frames::Start) {
+            const Frame single =
+                this->take(first == Frames::Halt ? Kind::LoaderByte : Kind::ResetByte, 1);
+            ++start_;
+            take(single);
+            split(take);
+        } else {
+            noise_ = buffer_.mid(start_);
+            buffer_.clear();
+            start_ = 0;
+        }
+        endNoise(take);
+    }
 }
 
 FrameSplitter::Frame FrameSplitter::take(Kind kind, qsizetype length) const {
-    return {kind, buffer_.size() >= length ? buffer_.first(length) : QByteArray()};
+    return {kind, waiting() >= length ? buffer_.mid(start_, length) : QByteArray()};
 }
 
 FrameSplitter::Frame FrameSplitter::head() const {
-    if (buffer_.isEmpty()) return {Kind::Noise, {}};
-    switch (static_cast<quint8>(buffer_[0])) {
+    if (!pending()) return {Kind::Noise, {}};
+    switch (static_cast<quint8>(at(0))) {
     case Frames::Halt:
         return commandOrSingle(Kind::Halt, Kind::LoaderByte);
     case Frames::Start:
@@ -66,18 +87,18 @@ FrameSplitter::Frame FrameSplitter::head() const {
 // pattern shows that the first one stood alone.
 FrameSplitter::Frame FrameSplitter::commandOrSingle(Kind command, Kind single) const {
     ShortBytes expected;
-    expected.fill(buffer_[0]);
+    expected.fill(at(0));
     ModbusCrc::AppendCRC(expected);
-    const qsizetype seen = std::min(buffer_.size(), ShortLength);
+    const qsizetype seen = std::min(waiting(), ShortLength);
     for (qsizetype i = 0; i < seen; ++i)
-        if (quint8(buffer_[i]) != expected[i]) return take(single, 1);
+        if (quint8(at(i)) != expected[i]) return take(single, 1);
     return take(command, ShortLength);
 }
 
 FrameSplitter::Frame FrameSplitter::modbus() const {
-    if (buffer_.size() < 2) return {Kind::Noise, {}};
+    if (waiting() < 2) return {Kind::Noise, {}};
     qsizetype length = 0;
-    switch (buffer_[1]) {
+    switch (at(1)) {
     case 1:
     case 2:
     case 3:
@@ -88,8 +109,8 @@ FrameSplitter::Frame FrameSplitter::modbus() const {
         break;
     case 15:
     case 16:
-        if (buffer_.size() < 7) return {Kind::Noise, {}};
-        length = 9 + quint8(buffer_[6]);
+        if (waiting() < 7) return {Kind::Noise, {}};
+        length = 9 + quint8(at(6));
         break;
     default:
         return take(Kind::Noise, 1);

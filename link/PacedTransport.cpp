@@ -5,8 +5,9 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
-PacedTransport::PacedTransport(std::unique_ptr<Transport> line, int baud, QObject* parent)
-    : Transport(parent), line_(std::move(line)), baud_(baud),
+PacedTransport::PacedTransport(std::unique_ptr<Transport> line, int baud,
+                               std::chrono::milliseconds hold, QObject* parent)
+    : Transport(parent), line_(std::move(line)), baud_(baud), hold_(hold),
       timer_(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
     connect(line_.get(), &Transport::bytesArrived, this, &PacedTransport::arrived);
     connect(line_.get(), &Transport::failed, this, &Transport::failed);
@@ -31,23 +32,29 @@ bool PacedTransport::open() {
 void PacedTransport::close() {
     line_->close();
     incoming_.clear();
+    incomingBytes_ = 0;
     outgoing_.clear();
     inFree_ = outFree_ = {};
     arm();
 }
 
 void PacedTransport::write(const QByteArray& bytes) {
-    if (isOpen()) queue(outgoing_, outFree_, bytes);
+    if (isOpen()) queue(outgoing_, outFree_, bytes, hold_);
 }
 
 void PacedTransport::arrived(const QByteArray& bytes) {
+    if (incomingBytes_ + bytes.size() > Held) return;
+    incomingBytes_ += bytes.size();
     queue(incoming_, inFree_, bytes);
 }
 
-// The bytes take the wire once it is free, one character after the other.
-void PacedTransport::queue(Queue& q, Clock::time_point& lineFree, const QByteArray& bytes) {
+// The bytes take the wire once it is free, one character after the other;
+// a hold after the wire keeps the wire free and, being the same for all,
+// the order.
+void PacedTransport::queue(Queue& q, Clock::time_point& lineFree, const QByteArray& bytes,
+                           Clock::duration hold) {
     lineFree = std::max(lineFree, handing_.value_or(Clock::now())) + wireTime(bytes.size(), baud_);
-    q.push_back({lineFree, bytes});
+    q.push_back({lineFree + hold, bytes});
     arm();
 }
 
@@ -59,6 +66,7 @@ void PacedTransport::hand() {
         const QByteArray bytes = std::move(incoming_.front().bytes);
         handing_ = incoming_.front().due;
         incoming_.pop_front();
+        incomingBytes_ -= bytes.size();
         emit bytesArrived(bytes);
         handing_.reset();
     }

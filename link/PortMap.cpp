@@ -33,16 +33,23 @@ QString PortMap::defaultTarget(int port) {
     return QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
 }
 
-QStringList PortMap::machinePorts() {
+QList<PortMap::MachinePort> PortMap::machineSerialPorts() {
     QMap<QString, QString> stable;
     const QDir byId(QStringLiteral("/dev/serial/by-id"));
     for (const QFileInfo& link : byId.entryInfoList(QDir::System | QDir::Files))
         stable[link.canonicalFilePath()] = link.absoluteFilePath();
-    QStringList ports;
+    QList<MachinePort> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        QString line = stable.value(info.systemLocation(), info.systemLocation());
-        if (!info.description().isEmpty()) line += QStringLiteral(" (%1)").arg(info.description());
-        ports << line;
+        QString name = stable.value(info.systemLocation(), info.systemLocation());
+        if (!info.description().isEmpty()) name += QStringLiteral(" (%1)").arg(info.description());
+        ports.append({info.systemLocation(), name});
     }
     return ports;
+}
+
+QStringList PortMap::machinePorts() {
+    QStringList names;
+    for (const MachinePort& port : machineSerialPorts())
+        names << port.name;
+    return names;
 }

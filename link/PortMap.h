@@ -20,9 +20,13 @@ public:
     QString target(int port) const;
     static QString defaultTarget(int port);
 
-    // The serial ports this machine has, each with its stable
-    // /dev/serial/by-id name and its description where there are such,
-    // for the user to put into the file.
+    struct MachinePort {
+        QString device; // /dev/ttyUSB0
+        QString name;   // its stable /dev/serial/by-id name and description where there are such
+    };
+    // The serial ports this machine has, for the user to put into the file.
+    static QList<MachinePort> machineSerialPorts();
+    // Their names alone.
     static QStringList machinePorts();
 
 private:

@@ -5,13 +5,14 @@
 #include <termios.h>
 #include <unistd.h>
 
-SerialTransport::SerialTransport(const QString& device, QObject* parent)
-    : Transport(parent), device_(device), port_(device) {
-    connect(&port_, &QSerialPort::readyRead, this, [this] { emit bytesArrived(port_.readAll()); });
+SerialTransport::SerialTransport(const QString& device, QObject* parent, LowLatency::Ioctl ioctl)
+    : Transport(parent), device_(device), port_(device), lowLatency_(std::move(ioctl)) {
+    port_.setReadBufferSize(Held);
+    connect(&port_, &QSerialPort::readyRead, this, [this] { handOn(port_); });
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
         // A device unplugged while open; the rest are answered where they happen.
         if (e == QSerialPort::ResourceError) {
-            port_.close();
+            close();
             emit failed(port_.errorString());
         }
     });
@@ -34,6 +35,10 @@ bool SerialTransport::open() {
     }
     refused_ = notTaken();
     if (!port_.setDataTerminalReady(true)) refused_ << QStringLiteral("DTR");
+    if (!lowLatency_.request(port_.handle())) refused_ << QStringLiteral("low latency");
+    // Bytes left on the line from before (answers to a program that has gone)
+    // are not the answer to anything this link sends.
+    port_.clear(QSerialPort::AllDirections);
     port_.clearError();
     return true;
 }
@@ -42,7 +47,12 @@ QString SerialTransport::errorString() const {
     return refusedAccess_.isEmpty() ? port_.errorString() : refusedAccess_;
 }
 
+SerialTransport::~SerialTransport() {
+    close();
+}
+
 void SerialTransport::close() {
+    if (port_.isOpen()) lowLatency_.restore(port_.handle());
     port_.close();
 }
 

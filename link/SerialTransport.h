@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LineSettings.h"
+#include "LowLatency.h"
 #include "Transport.h"
 
 #include <QSerialPort>
@@ -8,11 +9,14 @@
 // A serial device (/dev/ttyUSB0, /dev/serial/by-id/..., a pty). The line
 // settings are given to the port before it opens; afterwards the device is
 // asked what it really took, because some (ptys) quietly keep their own
-// parity and have no DTR line.
+// parity and have no DTR line. Low latency is asked for at opening and put
+// back at closing.
 class SerialTransport : public Transport {
     Q_OBJECT
 public:
-    explicit SerialTransport(const QString& device, QObject* parent = nullptr);
+    explicit SerialTransport(const QString& device, QObject* parent = nullptr,
+                             LowLatency::Ioctl ioctl = LowLatency::systemIoctl);
+    ~SerialTransport() override;
 
     bool open() override;
     void close() override;
@@ -30,4 +34,5 @@ private:
     LineSettings line_;
     QString refusedAccess_; // what grants access, when the last open lacked it
     QStringList refused_;
+    LowLatency lowLatency_;
 };

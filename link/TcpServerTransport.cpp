@@ -23,8 +23,8 @@ void TcpServerTransport::accept() {
         }
         client_ = socket;
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        connect(socket, &QTcpSocket::readyRead, this,
-                [this, socket] { emit bytesArrived(socket->readAll()); });
+        socket->setReadBufferSize(Held);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { handOn(*socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             if (client_ == socket) client_ = nullptr;
             socket->deleteLater();

@@ -3,8 +3,8 @@
 TcpTransport::TcpTransport(const QString& host, quint16 port, QObject* parent)
     : Transport(parent), host_(host), port_(port) {
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    connect(&socket_, &QTcpSocket::readyRead, this,
-            [this] { emit bytesArrived(socket_.readAll()); });
+    socket_.setReadBufferSize(Held);
+    connect(&socket_, &QTcpSocket::readyRead, this, [this] { handOn(socket_); });
     connect(&socket_, &QTcpSocket::errorOccurred, this,
             [this] { emit failed(socket_.errorString()); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QObject>
 #include <QStringList>
 
@@ -30,7 +31,22 @@ public:
     // What the device refused at the last open.
     virtual QStringList refusedAtOpen() const { return {}; }
 
+    // The most a line hands on at once, and the most a device behind a line
+    // may hold unread: a peer that sends faster than the line is served
+    // waits (TCP's flow control, a serial device's own buffer) instead of
+    // filling memory.
+    static constexpr qint64 Piece = 4096;
+    static constexpr qint64 Held = 16 * Piece;
+
 signals:
     void bytesArrived(const QByteArray& bytes);
     void failed(const QString& reason);
+
+protected:
+    // What `device` has read, handed on piece by piece; stops when whoever
+    // takes a piece closes the line.
+    void handOn(QIODevice& device) {
+        while (device.isOpen() && device.bytesAvailable() > 0)
+            emit bytesArrived(device.read(Piece));
+    }
 };

@@ -35,8 +35,7 @@ VirtualController::VirtualController(quint8 slave, QObject* parent)
 }
 
 void VirtualController::receive(const QByteArray& bytes) {
-    for (const FrameSplitter::Frame& frame : splitter_.feed(bytes))
-        take(frame);
+    splitter_.feed(bytes, [this](const FrameSplitter::Frame& frame) { take(frame); });
     if (splitter_.pending())
         quiet_.start();
     else
@@ -44,8 +43,7 @@ void VirtualController::receive(const QByteArray& bytes) {
 }
 
 void VirtualController::flushLine() {
-    for (const FrameSplitter::Frame& frame : splitter_.flush())
-        take(frame);
+    splitter_.flush([this](const FrameSplitter::Frame& frame) { take(frame); });
 }
 
 void VirtualController::take(const FrameSplitter::Frame& frame) {

@@ -53,7 +53,7 @@ TEST_F(AssmberTest, MacrosLoadOnceAcrossAssembliesUntilTheListIsCleared) {
     ASSERT_TRUE(assmber.runWithoutController(program));
     EXPECT_EQ(assmber.code(), "0000 = 80 - 83\r\n0002 = 90 - 83\r\n0230 = FE - FF\r\n");
     EXPECT_TRUE(assmber.programMap().endsWith("0000 -- 0002 = 0002  [ Main PRG. ]\r\n"
-                                           "0230 -- 0230 = 0000  [ Macro&H 3 ]\r\n"));
+                                              "0230 -- 0230 = 0000  [ Macro&H 3 ]\r\n"));
     ASSERT_TRUE(assmber.runWithoutController(program));
     EXPECT_EQ(assmber.code(), "0000 = 80 - 83\r\n0002 = 90 - 83\r\n");
     assmber.setClearMacroList(true);
@@ -113,6 +113,19 @@ TEST_F(AssmberTest, SourceFilesComeFromPlcWithCrLfLines) {
     EXPECT_FALSE(SourceFile::load(test.folder(), "none.plc", &error));
     EXPECT_EQ(error, "none.plc cannot be read from the plc folder");
     EXPECT_FALSE(SourceFile::load(test.folder(), ""));
+}
+
+TEST_F(AssmberTest, ASourceLargerThanAnyProgramIsRefused) {
+    // Files: one line end a byte turns into CR LF, past the bound.
+    test.write("PLC/ends.plc", QByteArray(SourceFile::MaxSize / 2 + 1, '\n'));
+    QString error;
+    EXPECT_FALSE(SourceFile::load(test.folder(), "ENDS.PLC", &error));
+    EXPECT_EQ(error, "ENDS.PLC is larger than 16 MiB, more than any program can be; not assembled");
+    // The box.
+    EXPECT_FALSE(assmber.assemble(QString(SourceFile::MaxSize + 1, u' ')));
+    EXPECT_TRUE(assmber.message().startsWith("The source is larger than 16 MiB"));
+    EXPECT_EQ(assmber.code(), "");
+    EXPECT_TRUE(assmber.assemble(QString(SourceFile::MaxSize - 32, u' ') + source({"NOP"})));
 }
 
 TEST_F(AssmberTest, ShippedReplacementsMakeTheConversionsWordsInstructions) {

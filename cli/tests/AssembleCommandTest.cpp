@@ -49,6 +49,20 @@ TEST_F(AssembleCommandTest, AnErrorGoesToStderrWithStatusOne) {
     EXPECT_EQ(run.err, "Error in Line  7\r\n>>> BAD,1 <<<\n");
 }
 
+TEST_F(AssembleCommandTest, AnEndlessSourceIsRefusedAndALongFailingLineIsCut) {
+    const Outcome zero = obelc({"assemble", "-C", folder(), "/dev/zero"});
+    EXPECT_EQ(zero.status, 1);
+    EXPECT_EQ(zero.err, "obelc: /dev/zero is larger than 16 MiB, more than any program can be; "
+                        "not assembled\n")
+        << zero.err.toStdString();
+    const Outcome cut = obelc({"assemble", "-C", folder(), "-"},
+                              "\r\n" + I12 + "BAD," + QByteArray(1000000, '9') + "\r\n");
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.err, "Error in Line  \r\n>>> BAD," + QString(156, u'9') +
+                           " ... (1000004 characters in all) <<<\n")
+        << cut.err.left(300).toStdString();
+}
+
 TEST_F(AssembleCommandTest, MacrosAndTheProgramMap) {
     QDir(folder()).mkpath("MACRO");
     write("MACRO/2.HEX", ":02102000FEFFD1\r\n:00000001FF\r\n");

@@ -1,6 +1,9 @@
 #include "ObelcFixture.h"
 #include "TextFile.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace {
 
 const QString I12(12, u' ');
@@ -53,6 +56,18 @@ TEST_F(ObelcTest, HelpAndBadUsage) {
     }
 }
 
+TEST_F(ObelcTest, MissingDefinitionFilesAreNamed) {
+    ASSERT_TRUE(QFile::remove(folder() + "/def/ps.def"));
+    // A folder where a template should be: there, but not readable.
+    ASSERT_TRUE(QFile::remove(folder() + "/def/map1.def"));
+    ASSERT_TRUE(QDir(folder()).mkdir("def/map1.def"));
+    const Outcome run = convertSample("LATCH.MAP");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "obelc: warning: def/ps.def is missing or cannot be read; the text may be wrong\n"
+              "obelc: warning: def/map1.def is missing or cannot be read; the text may be wrong\n");
+}
+
 TEST_F(ObelcTest, MissingFilesSayWhichAndFail) {
     const Outcome noMap = obelc({"convert", "-C", folder(), folder() + "/PLC/NONE.MAP"});
     EXPECT_EQ(noMap.status, 1);
@@ -76,6 +91,11 @@ TEST_F(ObelcTest, PortsShowTheMappingAsLinesForTheFile) {
         "COM1=/dev/ttyUSB0\nCOM2=tcp:localhost:4001\nCOM3=/dev/ttyUSB2\n"
         "COM4=/dev/ttyUSB3\nCOM5=/dev/ttyUSB4\n\n# Serial ports of this machine:"))
         << run.out.toStdString();
+    // Each serial port the machine has comes with its driver and low latency.
+    for (const QString& line : run.out.split('\n'))
+        EXPECT_TRUE(!line.startsWith("#   ") ||
+                    (line.contains(": driver ") && line.contains("low latency")))
+            << line.toStdString();
     EXPECT_EQ(obelc({"ports", "--all"}).status, 2);
 }
 

@@ -13,25 +13,29 @@ const char* Halt = "AAAAAAAAAAAAFF2E";
 const char* Start = "A7A7A7A7A7A785C8";
 const char* ByteWrite = "A55A0F0102AA"; // + check, built below
 
-std::vector<Kind> kinds(const std::vector<FrameSplitter::Frame>& frames) {
-    std::vector<Kind> k;
-    for (const auto& f : frames)
-        k.push_back(f.kind);
-    return k;
-}
+// The frames a splitter hands on.
+struct Found {
+    FrameSplitter::Take take() {
+        return [this](const FrameSplitter::Frame& f) { found.push_back(f); };
+    }
+    std::vector<Kind> kinds() const {
+        std::vector<Kind> k;
+        for (const auto& f : found)
+            k.push_back(f.kind);
+        return k;
+    }
+    std::vector<FrameSplitter::Frame> found;
+};
 
 // The stream cut into pieces of `piece` bytes (0: all at once).
 std::vector<Kind> split(const QByteArray& stream, int piece, bool quiet) {
     FrameSplitter splitter;
-    std::vector<Kind> found;
+    Found frames;
     const int step = piece ? piece : int(stream.size());
     for (int at = 0; at < stream.size(); at += step)
-        for (const Kind k : kinds(splitter.feed(stream.mid(at, step))))
-            found.push_back(k);
-    if (quiet)
-        for (const Kind k : kinds(splitter.flush()))
-            found.push_back(k);
-    return found;
+        splitter.feed(stream.mid(at, step), frames.take());
+    if (quiet) splitter.flush(frames.take());
+    return frames.kinds();
 }
 
 TEST(FrameSplitter, FindsFramesHoweverTheLineCutsTheStream) {
@@ -59,9 +63,10 @@ TEST(FrameSplitter, FindsFramesHoweverTheLineCutsTheStream) {
         {"a damaged byte write, then a good one",
          hex("A55A0F0102AA9329") + checked(ByteWrite),
          {Kind::BadCheck, Kind::ByteWrite}},
-        {"noise before a frame",
-         hex("00FF") + hex(Probe),
-         {Kind::Noise, Kind::Noise, Kind::Modbus}},
+        {"noise before a frame: one run", hex("00FF") + hex(Probe), {Kind::Noise, Kind::Modbus}},
+        {"150 bytes of noise: runs of 64, 64 and 22",
+         QByteArray(150, '\0') + hex(Probe),
+         {Kind::Noise, Kind::Noise, Kind::Noise, Kind::Modbus}},
     };
     for (const auto& c : cases)
         for (const int piece : {0, 1, 3, 5})
@@ -77,12 +82,14 @@ TEST(FrameSplitter, QuietDecidesWhatCouldStillHaveGrown) {
 
     // A frame cut short is dropped as a whole; the splitter is empty afterwards.
     FrameSplitter splitter;
-    EXPECT_TRUE(splitter.feed(hex("AD030001")).empty());
+    Found frames;
+    splitter.feed(hex("AD030001"), frames.take());
+    EXPECT_TRUE(frames.found.empty());
     EXPECT_TRUE(splitter.pending());
-    const auto rest = splitter.flush();
-    ASSERT_EQ(rest.size(), 1u);
-    EXPECT_EQ(rest[0].kind, Kind::Noise);
-    EXPECT_EQ(rest[0].bytes, hex("AD030001"));
+    splitter.flush(frames.take());
+    ASSERT_EQ(frames.found.size(), 1u);
+    EXPECT_EQ(frames.found[0].kind, Kind::Noise);
+    EXPECT_EQ(frames.found[0].bytes, hex("AD030001"));
     EXPECT_FALSE(splitter.pending());
 }
 

@@ -91,4 +91,20 @@ TEST(PacedTransport, EachWayWaitsForItsCharactersBackToBack) {
     EXPECT_LT(arrived[0], written[0]) << "one way waited for the other";
 }
 
+TEST(PacedTransport, ArrivalsFasterThanTheWireOverrunPastTheBound) {
+    auto* fake = new FakeTransport;
+    PacedTransport line(std::unique_ptr<Transport>(fake), 10'000'000);
+    ASSERT_TRUE(line.open());
+    qsizetype handed = 0;
+    QObject::connect(&line, &Transport::bytesArrived,
+                     [&](const QByteArray& bytes) { handed += bytes.size(); });
+    fake->deliver(QByteArray(Transport::Held, 'a'));
+    fake->deliver("lost");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handed == Transport::Held; }, 5000));
+    fake->deliver("taken");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handed == Transport::Held + 5; }, 5000));
+    QTest::qWait(20);
+    EXPECT_EQ(handed, Transport::Held + 5);
+}
+
 } // namespace

@@ -98,9 +98,10 @@ TEST_F(SerialLine, APtyOfTheSimulatorTakesADownload) {
     loadWithCom1(dir.filePath("plc"));
     ASSERT_TRUE(port.portOpen());
     ASSERT_NE(dynamic_cast<SerialTransport*>(port.transport()), nullptr);
-    // A pty has neither parity nor a DTR line: said once, and the link goes on.
+    // A pty has neither parity nor a DTR line nor low latency: said once, and the link goes on.
     EXPECT_EQ(problems, QStringList({"COM1 (" + dir.filePath("plc") +
-                                     ") does not take even parity, DTR; going on without."}));
+                                     ") does not take even parity, DTR, low latency; going on "
+                                     "without."}));
 
     // A baud rate change keeps the port open and the line working.
     port.click(5);

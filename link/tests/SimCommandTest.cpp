@@ -8,9 +8,13 @@
 #include "TcpTransport.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include <QProcess>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +31,8 @@ TEST(SimCommand, RefusesWhatCannotWork) {
         {{"--listen", "localhost"}, "--listen takes HOST:PORT"},
         {{"--listen"}, "--listen needs a value"},
         {{"--baud", "0"}, "--baud takes a number"},
+        {{"--hold", "16"}, "--hold needs --baud"},
+        {{"--baud", "9600", "--hold", "-1"}, "--hold takes 0 to 1000"},
         {{"--speed", "9600"}, "unknown option --speed"},
     };
     for (const auto& c : cases) {
@@ -54,24 +60,92 @@ TEST(SimCommand, AnswersOnlyItsOwnSlaveAddress) {
     EXPECT_TRUE(sim.errors().contains("for slave 173, ignored"));
 }
 
-TEST(SimCommand, TheLineModelTakesItsTimeBothWays) {
-    HelperProcess sim(OBELC, {"sim", "--baud", "9600"});
-    const QString device = sim.firstLine();
-    ASSERT_TRUE(device.startsWith("/dev/pts/")) << sim.errors().toStdString();
-    SerialTransport line(device);
-    ASSERT_TRUE(line.open());
-    QByteArray answer;
-    QObject::connect(&line, &Transport::bytesArrived, [&](const QByteArray& b) { answer += b; });
+TEST(SimCommand, TheLineModelTakesItsTimeBothWaysAndAnAdapterHoldsTheAnswer) {
+    for (const int holdMs : {0, 40}) {
+        HelperProcess sim(OBELC, {"sim", "--baud", "9600", "--hold", QString::number(holdMs)});
+        const QString device = sim.firstLine();
+        ASSERT_TRUE(device.startsWith("/dev/pts/")) << sim.errors().toStdString();
+        SerialTransport line(device);
+        ASSERT_TRUE(line.open());
+        QByteArray answer;
+        QObject::connect(&line, &Transport::bytesArrived,
+                         [&](const QByteArray& b) { answer += b; });
 
-    // 8 bytes of probe, 7 of answer, 11 bits each.
+        // 8 bytes of probe, 7 of answer, 11 bits each, then the hold.
+        ShortBytes probe;
+        Frames::probe(probe);
+        QElapsedTimer clock;
+        clock.start();
+        line.write(QByteArray(reinterpret_cast<const char*>(probe.data()), probe.size()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answer.size() >= 7; }, 5000));
+        EXPECT_GE(clock.nsecsElapsed(),
+                  PacedTransport::wireTime(8 + 7, 9600).count() + holdMs * 1000000LL)
+            << holdMs;
+        EXPECT_EQ(answer.size(), 7);
+    }
+}
+
+TEST(SimCommand, GarbageOverTcpIsTakenInPiecesAndTheNextFrameAnswered) {
+    HelperProcess sim(OBELC, {"sim", "--listen", "127.0.0.1:0"}, false);
+    const QString target = sim.firstLine();
+    ASSERT_TRUE(target.startsWith("tcp:127.0.0.1:"));
+    TcpTransport line("127.0.0.1", quint16(target.section(':', 2).toInt()));
+    ASSERT_TRUE(line.open());
+    Link link;
+    link.setTransport(&line);
+    link.setDelayMs(3000);
+    // Bytes that start no frame, far more than a read takes at once.
+    QByteArray garbage(8 << 20, '\x00');
+    for (qsizetype i = 0; i < garbage.size(); ++i)
+        garbage[i] = char(i % 7 == 0 ? 0x41 : 0x09);
+    line.write(garbage);
+    EXPECT_TRUE(runProbe(link));
+}
+
+// Its frame log on a pipe that nobody reads: the pipe fills after a few
+// hundred frames, and the simulator must go on serving and end on SIGTERM.
+TEST(SimCommand, ALogNobodyReadsStopsNeitherServingNorTheEnd) {
+    int log[2];
+    ASSERT_EQ(::pipe2(log, O_CLOEXEC), 0);
+    QTemporaryDir dir;
+    QProcess sim;
+    sim.setChildProcessModifier([&log] { ::dup2(log[1], STDERR_FILENO); });
+    sim.start(OBELC, {"sim", "--pty", dir.filePath("plc")});
+    ::close(log[1]);
+    ASSERT_TRUE(sim.waitForReadyRead(10000));
+    SerialTransport line(QString::fromUtf8(sim.readLine()).trimmed());
+    ASSERT_TRUE(line.open());
+    qsizetype answered = 0;
+    QObject::connect(&line, &Transport::bytesArrived,
+                     [&](const QByteArray& bytes) { answered += bytes.size(); });
+
     ShortBytes probe;
     Frames::probe(probe);
-    QElapsedTimer clock;
-    clock.start();
-    line.write(QByteArray(reinterpret_cast<const char*>(probe.data()), probe.size()));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.size() >= 7; }, 5000));
-    EXPECT_GE(clock.nsecsElapsed(), PacedTransport::wireTime(8 + 7, 9600).count());
-    EXPECT_EQ(answer.size(), 7);
+    const QByteArray frame(reinterpret_cast<const char*>(probe.data()), probe.size());
+    constexpr int Probes = 4000; // two log lines of some 30 bytes each
+    for (int i = 0; i < Probes; i += 100) {
+        line.write(frame.repeated(100));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answered == (i + 100) * 7; }, 10000))
+            << answered / 7 << " of " << i + 100 << " probes answered";
+    }
+
+    // Read at last, the log tells how much it dropped.
+    ::fcntl(log[0], F_SETFL, O_NONBLOCK);
+    QFile pipe;
+    ASSERT_TRUE(pipe.open(log[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
+    QByteArray logged = pipe.readAll();
+    line.write(frame);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return (logged += pipe.readAll()).contains(" log lines dropped: nobody read them)\n");
+        },
+        5000)) << logged.size() << logged.right(200).toStdString();
+    EXPECT_TRUE(logged.startsWith("AD 03 00 01 00 01 CD A6  ")) << logged.left(80).toStdString();
+
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("plc")));
 }
 
 } // namespace
