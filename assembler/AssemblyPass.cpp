@@ -19,8 +19,10 @@ private:
     enum class Step { Next, ByTwo, Stop };
     Step scanLine();
     bool assemble(QStringView line);
+    int lineNumber() const;
     bool place(const InstructionSet::Encoding& encoding, QStringView line);
-    void fail(QStringView line, const QString& reason = {});
+    // note goes into the report under the line, reason into the error line.
+    void fail(QStringView line, const QString& note, const QString& reason);
 
     const QString& work_;
     const AssemblyPass::Progress& progress_;
@@ -30,6 +32,7 @@ private:
     QString lastComment_;
     qsizetype commentEnd_ = -1; // the line end of the last comment line
     QStringView lastLine_;
+    qsizetype lineEnd_ = 0; // the CR that ends the line being assembled
 };
 
 AssemblyPass::Result Scanner::run() {
@@ -73,6 +76,7 @@ Scanner::Step Scanner::scanLine() {
     if (Blanks::trimmed(line).isEmpty()) return Step::Next;
     // The line end, or after a ";" cut the character before the ";".
     line.chop(1);
+    lineEnd_ = end;
     return assemble(line) ? Step::Next : Step::Stop;
 }
 
@@ -81,14 +85,19 @@ bool Scanner::assemble(QStringView line) {
     lastLine_ = line;
     const auto encoding = InstructionSet::encode(parsed.mnemonic(), parsed.a(), parsed.b());
     if (!encoding) {
-        fail(line);
+        const QString operand = parsed.operandProblem();
+        fail(line, {},
+             !operand.isEmpty()
+                 ? operand
+                 : QStringLiteral("unknown mnemonic \"%1\"").arg(parsed.mnemonic()));
         return false;
     }
     if (encoding->origin) {
         const int origin = InstructionSet::originOf(parsed.a());
         if (origin < 0 || origin > AssemblyPass::Top) {
-            fail(line,
-                 QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a()));
+            const QString reason =
+                QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a());
+            fail(line, reason, reason);
             return false;
         }
         result_.image.completeWord();
@@ -101,7 +110,8 @@ bool Scanner::assemble(QStringView line) {
 bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) {
     CodeImage& image = result_.image;
     if (image.counter() + encoding.length - 1 > AssemblyPass::Top) {
-        fail(line, QStringLiteral("The program runs past address %1.").arg(AssemblyPass::Top));
+        fail(line, QStringLiteral("The program runs past address %1.").arg(AssemblyPass::Top),
+             QStringLiteral("the program runs past address %1").arg(AssemblyPass::Top));
         return false;
     }
     image.put(encoding.byte1);
@@ -120,7 +130,7 @@ bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) 
 
 // The report names the row of the failing rung (the conversion writes the
 // row as a comment after every rung) and the line itself.
-void Scanner::fail(QStringView line, const QString& reason) {
+void Scanner::fail(QStringView line, const QString& note, const QString& reason) {
     QString row = lastComment_;
     row.remove(QStringLiteral("\r\n"));
     row = row.trimmed();
@@ -129,7 +139,15 @@ void Scanner::fail(QStringView line, const QString& reason) {
     result_.message =
         QStringLiteral("Error in Line ") + QString(u' ') + row + QStringLiteral("\r\n>>> ") +
         Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n")) + QStringLiteral(" <<<");
-    if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
+    if (!note.isEmpty()) result_.message += QStringLiteral("\r\n") + note;
+    result_.errorLine = lineNumber();
+    result_.reason = reason;
+}
+
+// Source replacement keeps every line where it was, so the line in the work
+// text is the line in the source.
+int Scanner::lineNumber() const {
+    return int(QStringView(work_).left(lineEnd_).count(CR)) + 1;
 }
 
 } // namespace
