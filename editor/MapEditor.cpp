@@ -56,6 +56,7 @@ void MapEditor::setAlternativeIcons(bool alternative) {
     files_.loadPaletteBitmaps(catalogue_);
     loadPalettePictures();
     emit paletteChanged();
+    grid_.reloadElementPicture();
     view_.showPage(map_.currentPage());
 }
 

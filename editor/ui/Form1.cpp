@@ -157,7 +157,7 @@ QWidget* Form1::buildCommandFrame() {
     connect(exit, &QPushButton::pressed, this, &Form1::exitRequested);
     layout->addWidget(exit);
     // Transmitting is the assembler window's; this button has no action here.
-    auto* transmit = new QPushButton(QStringLiteral("傳送"));
+    auto* transmit = new QPushButton;
     transmit->setObjectName(QStringLiteral("Command1(3)"));
     layout->addWidget(transmit);
     fileButton_ = new QPushButton;
@@ -359,7 +359,7 @@ QWidget* Form1::buildFeedbackRow() {
     designer_ = new QCheckBox(tr("Designer"));
     designer_->setObjectName(QStringLiteral("DesignerCheck"));
     frame->addWidget(designer_, 0, 1);
-    elementCopy_ = new QCheckBox(QStringLiteral("元件複製：左鍵選取，右鍵放置"));
+    elementCopy_ = new QCheckBox;
     elementCopy_->setObjectName(QStringLiteral("ElementCopy"));
     frame->addWidget(elementCopy_, 1, 1);
     layout->addWidget(instructionFrame_, 3);
@@ -424,6 +424,8 @@ void Form1::applyCaptions() {
     for (int i = 0; i < int(gridButtons_.size()); ++i)
         gridButtons_[i]->setText(caption(CaptionFile::FirstGridButton + i));
     showCoordinates_->setText(caption(CaptionFile::ShowCoordinates));
+    findChild<QPushButton*>(QStringLiteral("Command1(3)"))->setText(caption(CaptionFile::TransmitButton));
+    elementCopy_->setText(caption(CaptionFile::ElementCopyBox));
     fileFrame_->setCaptions(captions);
     operandBox_->setCaptions(captions);
     definitionFrame_->setCaptions(captions);
