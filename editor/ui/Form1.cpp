@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -98,8 +97,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(10);
-    connect(timer_, &QTimer::timeout, this,
-            [this] { editor_.view().tick(QDateTime::currentDateTime()); });
+    connect(timer_, &QTimer::timeout, &editor_.view(), qOverload<>(&PageView::tick));
 }
 
 QWidget* Form1::buildTopRow() {
@@ -451,11 +449,15 @@ void Form1::renderFeedback() {
 }
 
 void Form1::renderTick() {
+    // Only what the tick changed is painted again.
     const PageView& view = editor_.view();
-    QPalette palette = title_->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(view.titleColour()));
-    title_->setPalette(palette);
-    if (view.markedCell() != PageView::NoCell) grid_->update(grid_->pictureRect(view.markedCell()));
+    if (view.titleFrameDue()) {
+        QPalette palette = title_->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(view.titleColour()));
+        title_->setPalette(palette);
+    }
+    if (view.blinked() && view.markedCell() != PageView::NoCell)
+        grid_->update(grid_->pictureRect(view.markedCell()));
     palette_->renderSelection(editor_.grid().selectedSlot(), view.paletteBlink());
 }
 
