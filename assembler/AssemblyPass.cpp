@@ -87,9 +87,8 @@ bool Scanner::assemble(QStringView line) {
     if (!encoding) {
         const QString operand = parsed.operandProblem();
         fail(line, {},
-             !operand.isEmpty()
-                 ? operand
-                 : QStringLiteral("unknown mnemonic \"%1\"").arg(parsed.mnemonic()));
+             !operand.isEmpty() ? operand
+                                : QStringLiteral("unknown mnemonic \"%1\"").arg(parsed.mnemonic()));
         return false;
     }
     if (encoding->origin) {

@@ -13,8 +13,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <ctime>
 
@@ -48,14 +48,22 @@ void StartUpUntilShown(benchmark::State& state) {
 }
 BENCHMARK(StartUpUntilShown)->Unit(benchmark::kMillisecond);
 
+// The main window after its start-up, shown.
+struct ShownWindow {
+    ShownWindow() {
+        window.start();
+        window.show();
+        (void)QTest::qWaitForWindowExposed(&window);
+    }
+    QuietPrompter prompter;
+    MapEditor editor{folder, prompter};
+    Form1 window{editor};
+};
+
 // A full page of elements with labels, shown and painted.
 void ShowPage(benchmark::State& state) {
-    QuietPrompter prompter;
-    MapEditor editor(folder, prompter);
-    Form1 window(editor);
-    window.start();
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
+    ShownWindow shown;
+    MapEditor& editor = shown.editor;
     editor.map().setPagesInUse(2); // the map only: the page count file stays
     for (int page = 0; page < 2; ++page)
         for (int cell = 0; cell < 143; ++cell)
@@ -63,7 +71,7 @@ void ShowPage(benchmark::State& state) {
     int page = 0;
     for (auto _ : state) {
         editor.view().showPage(page ^= 1);
-        window.grid()->repaint();
+        shown.window.grid()->repaint();
     }
 }
 BENCHMARK(ShowPage)->Unit(benchmark::kMicrosecond);
@@ -78,12 +86,8 @@ double processCpuSeconds() {
 // "cpu_percent": with nothing selected, and with a palette slot and a cell
 // marked (both blink).
 void IdleWindow(benchmark::State& state) {
-    QuietPrompter prompter;
-    MapEditor editor(folder, prompter);
-    Form1 window(editor);
-    window.start();
-    window.show();
-    (void)QTest::qWaitForWindowExposed(&window);
+    ShownWindow shown;
+    MapEditor& editor = shown.editor;
     if (state.range(0)) {
         editor.grid().selectSlot(1);
         editor.view().setMarkedCell(20);

@@ -83,11 +83,13 @@ int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream&
     const bool ok = assmber.runWithoutController(*source);
     QString warnings;
     for (const QString& skipped : assmber.skippedReplacements())
-        warnings += "obelc: def/Replace.def " + skipped + " is not FIND [REPLACEMENT]; passed over\n";
+        warnings +=
+            "obelc: def/Replace.def " + skipped + " is not FIND [REPLACEMENT]; passed over\n";
     TerminalText::print(err, warnings);
     if (!ok) {
         // The line editors and terminals take you to, then the window's report.
-        const QString sourceName = options.source == u"-" ? QStringLiteral("<stdin>") : options.source;
+        const QString sourceName =
+            options.source == u"-" ? QStringLiteral("<stdin>") : options.source;
         TerminalText::print(err, QStringLiteral("%1:%2: error: %3\n%4\n")
                                      .arg(sourceName)
                                      .arg(assmber.errorLine())

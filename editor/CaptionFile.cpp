@@ -31,7 +31,8 @@ QStringList CaptionFile::load(const ProgramFolder& folder, const QString& langua
     const QString path = fileFor(folder, language);
     if (path != folder.path(QStringLiteral("fun_name1.txt"))) {
         captions[TransmitButton - 1] = QStringLiteral("Transmit");
-        captions[ElementCopyBox - 1] = QStringLiteral("Element copy: left press picks, right press places");
+        captions[ElementCopyBox - 1] =
+            QStringLiteral("Element copy: left press picks, right press places");
     }
     const auto file = TextFile::read(path);
     if (!file) return captions;

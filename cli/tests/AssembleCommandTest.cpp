@@ -81,8 +81,9 @@ TEST_F(AssembleCommandTest, AnErrorGoesToStderrWithStatusOne) {
     EXPECT_EQ(run.err, "<stdin>:3: error: unknown mnemonic \"BAD\"\n"
                        "Error in Line  7\r\n>>> BAD,1 <<<\n");
     write("bad.plc", "\r\n" + I12 + "NOP\r\n" + I12 + "MOVD,05,1\r\n");
-    EXPECT_TRUE(obelc({"assemble", "-C", folder(), folder() + "/bad.plc"})
-                    .err.startsWith(folder() + "/bad.plc:3: error: operand 1 \"05\" has a leading zero\n"));
+    EXPECT_TRUE(
+        obelc({"assemble", "-C", folder(), folder() + "/bad.plc"})
+            .err.startsWith(folder() + "/bad.plc:3: error: operand 1 \"05\" has a leading zero\n"));
 }
 
 // A terminal gets LF line ends, a line end after the last line and no byte
@@ -90,10 +91,10 @@ TEST_F(AssembleCommandTest, AnErrorGoesToStderrWithStatusOne) {
 TEST_F(AssembleCommandTest, OnATerminalLinesEndInLfAndControlsAreShown) {
     EXPECT_EQ(onTerminal({"assemble", "-C", folder(), "-"}, "\r\n" + I12 + "END\r\n"),
               "0000 = FF - FF\n");
-    EXPECT_EQ(onTerminal({"assemble", "-C", folder(), "-"},
-                         "\r\n' 7\r\n" + I12 + "B\x1b[2JD,1\r\n"),
-              "<stdin>:3: error: unknown mnemonic \"B\\x1B[2JD\"\n"
-              "Error in Line  7\n>>> B\\x1B[2JD,1 <<<\n");
+    EXPECT_EQ(
+        onTerminal({"assemble", "-C", folder(), "-"}, "\r\n' 7\r\n" + I12 + "B\x1b[2JD,1\r\n"),
+        "<stdin>:3: error: unknown mnemonic \"B\\x1B[2JD\"\n"
+        "Error in Line  7\n>>> B\\x1B[2JD,1 <<<\n");
 }
 
 TEST_F(AssembleCommandTest, MacrosAndTheProgramMap) {

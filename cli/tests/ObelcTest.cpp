@@ -81,17 +81,19 @@ TEST_F(ObelcTest, ConvertCountsTheLinesThatAreNotMapLines) {
     QFile latch(folder() + "/PLC/LATCH.MAP");
     ASSERT_TRUE(latch.open(QIODevice::ReadOnly));
     const QByteArray cells = latch.readAll(); // 15 lines
-    const Outcome mixed = convert(cells + "junk\r\n\r\nA=x\r\n(1-2)\r\n" +
-                                  QByteArray("(0-5) A=\r\n").repeated(3));
+    const Outcome mixed =
+        convert(cells + "junk\r\n\r\nA=x\r\n(1-2)\r\n" + QByteArray("(0-5) A=\r\n").repeated(3));
     EXPECT_EQ(mixed.status, 0);
-    EXPECT_EQ(mixed.err, "obelc: " + map + ": skipped 6 lines that are not map lines "
-                                           "(lines 16, 18, 19, 20, 21, ...)\n");
+    EXPECT_EQ(mixed.err, "obelc: " + map +
+                             ": skipped 6 lines that are not map lines "
+                             "(lines 16, 18, 19, 20, 21, ...)\n");
     EXPECT_TRUE(QFile::exists(hrim));
     const Outcome none = convert("junk\r\n");
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
-    EXPECT_EQ(none.err, "obelc: " + map + " is not a map, nothing written: "
-                                          "1 line that is not a map line (line 1)\n");
+    EXPECT_EQ(none.err, "obelc: " + map +
+                            " is not a map, nothing written: "
+                            "1 line that is not a map line (line 1)\n");
     EXPECT_FALSE(QFile::exists(hrim));
     const Outcome empty = convert("");
     EXPECT_EQ(empty.status, 0);

@@ -422,7 +422,8 @@ void Form1::applyCaptions() {
     for (int i = 0; i < int(gridButtons_.size()); ++i)
         gridButtons_[i]->setText(caption(CaptionFile::FirstGridButton + i));
     showCoordinates_->setText(caption(CaptionFile::ShowCoordinates));
-    findChild<QPushButton*>(QStringLiteral("Command1(3)"))->setText(caption(CaptionFile::TransmitButton));
+    findChild<QPushButton*>(QStringLiteral("Command1(3)"))
+        ->setText(caption(CaptionFile::TransmitButton));
     elementCopy_->setText(caption(CaptionFile::ElementCopyBox));
     fileFrame_->setCaptions(captions);
     operandBox_->setCaptions(captions);

@@ -127,9 +127,8 @@ ElementPainter::ContactBars ElementPainter::contactBars(const QString& name) con
     if (it == elements().cend() || it->shape != Shape::Contact) return {};
     QImage probe(1, 1, QImage::Format_RGB888);
     QPainter p(&probe);
-    const int textWidth = it->text.isEmpty()
-                              ? 0
-                              : QFontMetrics(markingFont(p, it->text)).horizontalAdvance(it->text);
+    const int textWidth =
+        it->text.isEmpty() ? 0 : QFontMetrics(markingFont(p, it->text)).horizontalAdvance(it->text);
     const int stroke = paletteOf(style_).width;
     const int gap = std::max(16, textWidth + stroke + 2 + 1);
     return {Cx - gap / 2, Cx - gap / 2 + gap};
