@@ -4,9 +4,11 @@
 
 namespace {
 const char* help() {
-    return "usage: Obel [--captions LANGUAGE]\n"
+    return "usage: Obel [--captions LANGUAGE] [MAPFILE]\n"
            "\n"
-           "The ladder editor, assembler and controller link.\n"
+           "The ladder editor, assembler and controller link. MAPFILE is opened in the\n"
+           "map editor; when Obel runs already, its window comes to the front and\n"
+           "opens it.\n"
            "\n"
            "  --captions LANGUAGE  the main window's captions: zh (or any Chinese locale)\n"
            "                       reads fun_name1.txt, other languages fun_name1_en.txt\n"
@@ -27,18 +29,19 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments, const QLoca
 
     const bool parsed = parser.parse(arguments);
     if (parser.isSet(version))
-        return {Outcome::Version, {}, QStringLiteral("Obel " OBEL_VERSION "\n")};
-    if (parser.isSet(helpOption)) return {Outcome::Help, {}, QString::fromLatin1(help())};
+        return {Outcome::Version, {}, {}, QStringLiteral("Obel " OBEL_VERSION "\n")};
+    if (parser.isSet(helpOption)) return {Outcome::Help, {}, {}, QString::fromLatin1(help())};
     if (!parsed)
-        return {Outcome::Error, {}, parser.errorText() + u'\n' + QString::fromLatin1(help())};
-    if (!parser.positionalArguments().isEmpty()) {
-        const QString file = parser.positionalArguments().first();
+        return {Outcome::Error, {}, {}, parser.errorText() + u'\n' + QString::fromLatin1(help())};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
         return {Outcome::Error,
                 {},
-                QStringLiteral("Obel takes no file: %1\n").arg(file) + QString::fromLatin1(help())};
-    }
+                {},
+                QStringLiteral("Obel opens one map, not also %1\n").arg(files[1]) +
+                    QString::fromLatin1(help())};
     const QString language = parser.isSet(captions)
                                  ? parser.value(captions)
                                  : desktop.uiLanguages().value(0, desktop.name());
-    return {Outcome::Run, language, {}};
+    return {Outcome::Run, language, files.value(0), {}};
 }

@@ -4,15 +4,16 @@
 #include <QString>
 #include <QStringList>
 
-// What Obel takes on its command line: --captions LANGUAGE chooses the main
-// window's caption file (by default the desktop's language decides),
-// --version and --help answer and end the program.
+// What Obel takes on its command line: a map file to open, --captions
+// LANGUAGE chooses the main window's caption file (by default the desktop's
+// language decides), --version and --help answer and end the program.
 class CommandLine {
 public:
     enum class Outcome { Run, Version, Help, Error };
     struct Result {
         Outcome outcome = Outcome::Run;
         QString captionLanguage; // a locale name, for CaptionFile::fileFor
+        QString mapFile;         // the map to open, as given; empty for none
         QString text;            // the answer, or what is wrong
     };
 

@@ -2,9 +2,11 @@
 #include "MessageBoxPrompter.h"
 #include "ProgramFolder.h"
 #include "SingleInstance.h"
+#include "StartRequests.h"
 #include "Windows.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -31,8 +33,15 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // The map is named for the folder this start was made in.
+    const QString mapPath =
+        line.mapFile.isEmpty() ? QString() : QFileInfo(line.mapFile).absoluteFilePath();
     SingleInstance instance(SingleInstance::defaultLockPath());
-    if (!instance.isFirst()) return 0;
+    if (!instance.isFirst()) {
+        if (instance.handOver(mapPath)) return 0;
+        std::fputs("Obel: another Obel holds the lock but does not answer\n", stderr);
+        return 1;
+    }
 
     QString error;
     const QString root = ProgramFolder::locateFor(QCoreApplication::applicationDirPath(), &error);
@@ -46,5 +55,7 @@ int main(int argc, char* argv[]) {
     prompter.setParent(&windows.mapWindow());
     windows.editor().setCaptionLanguage(line.captionLanguage);
     windows.start();
+    StartRequests::serve(instance, windows.mapWindow(), windows.editor());
+    if (!mapPath.isEmpty()) StartRequests::openMap(windows.editor(), mapPath);
     return app.exec();
 }

@@ -11,15 +11,18 @@ namespace {
 class Scanner {
 public:
     Scanner(const QString& work, const AssemblyPass::Progress& progress)
-        : lines_(work), progress_(progress) {}
+        : work_(work), lines_(work), progress_(progress) {}
 
     AssemblyPass::Result run();
 
 private:
     bool assemble(QStringView line);
+    int lineNumber(QStringView line) const;
     bool place(const InstructionSet::Encoding& encoding, QStringView line);
-    void fail(QStringView line, const QString& reason = {});
+    // note goes into the report under the line, reason into the error line.
+    void fail(QStringView line, const QString& note, const QString& reason);
 
+    QStringView work_;
     LineScanner lines_;
     const AssemblyPass::Progress& progress_;
     AssemblyPass::Result result_;
@@ -40,14 +43,18 @@ bool Scanner::assemble(QStringView line) {
     lastLine_ = line;
     const auto encoding = InstructionSet::encode(parsed.mnemonic(), parsed.a(), parsed.b());
     if (!encoding) {
-        fail(line);
+        const QString operand = parsed.operandProblem();
+        fail(line, {},
+             !operand.isEmpty() ? operand
+                                : QStringLiteral("unknown mnemonic \"%1\"").arg(parsed.mnemonic()));
         return false;
     }
     if (encoding->origin) {
         const int origin = InstructionSet::originOf(parsed.a());
         if (origin < 0 || origin > AssemblyPass::Top) {
-            fail(line,
-                 QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a()));
+            const QString reason =
+                QStringLiteral("ORG,%1 lies outside the controller's memory").arg(parsed.a());
+            fail(line, reason, reason);
             return false;
         }
         result_.image.completeWord();
@@ -60,7 +67,8 @@ bool Scanner::assemble(QStringView line) {
 bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) {
     CodeImage& image = result_.image;
     if (image.counter() + encoding.length - 1 > AssemblyPass::Top) {
-        fail(line, QStringLiteral("The program runs past address %1.").arg(AssemblyPass::Top));
+        fail(line, QStringLiteral("The program runs past address %1.").arg(AssemblyPass::Top),
+             QStringLiteral("the program runs past address %1").arg(AssemblyPass::Top));
         return false;
     }
     image.put(encoding.byte1);
@@ -79,7 +87,7 @@ bool Scanner::place(const InstructionSet::Encoding& encoding, QStringView line) 
 
 // The report names the row of the failing rung (the conversion writes the
 // row as a comment after every rung) and the line itself.
-void Scanner::fail(QStringView line, const QString& reason) {
+void Scanner::fail(QStringView line, const QString& note, const QString& reason) {
     QString row = lines_.lastComment();
     row.remove(QStringLiteral("\r\n"));
     row = row.trimmed();
@@ -89,7 +97,15 @@ void Scanner::fail(QStringView line, const QString& reason) {
                       QStringLiteral("\r\n>>> ") +
                       Excerpt::of(Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n"))) +
                       QStringLiteral(" <<<");
-    if (!reason.isEmpty()) result_.message += QStringLiteral("\r\n") + reason;
+    if (!note.isEmpty()) result_.message += QStringLiteral("\r\n") + note;
+    result_.errorLine = lineNumber(line);
+    result_.reason = reason;
+}
+
+// Source replacement keeps every line where it was, so the line in the work
+// text is the line in the source.
+int Scanner::lineNumber(QStringView line) const {
+    return int(work_.left(line.data() - work_.data()).count(u'\r')) + 1;
 }
 
 } // namespace

@@ -36,12 +36,16 @@ bool Assmber::assemble(const QString& source) {
     skipped_ = std::move(prepared.skipped);
     pass_ = AssemblyPass::run(work_, progress_);
     message_ = pass_.message;
+    errorLine_ = pass_.errorLine;
+    errorReason_ = pass_.reason;
     return pass_.ok;
 }
 
 bool Assmber::loadMacros() {
     if (!withController_) return true;
     message_ = macros_.load(source_, macroFolder_, pass_.image);
+    errorLine_ = macros_.failedLine();
+    errorReason_ = macros_.failure();
     return message_.isEmpty();
 }
 

@@ -47,6 +47,9 @@ public:
     const QString& listing() const { return pass_.listing; }
     // The error report of the pass or the macro loading; empty after success.
     const QString& message() const { return message_; }
+    // The same error as one source line (counted from 1) and what is wrong.
+    int errorLine() const { return errorLine_; }
+    const QString& errorReason() const { return errorReason_; }
     // The code image and its runs, as the message box shows it after a
     // finished download.
     const QString& programMap() const { return programMap_; }
@@ -79,6 +82,8 @@ private:
     QStringList skipped_;
     AssemblyPass::Result pass_; // its image also takes the macro blocks
     QString message_;
+    int errorLine_ = 0;
+    QString errorReason_;
     QString programMap_;
     QStringList fileErrors_;
 };

@@ -6,7 +6,11 @@
 #include "ProgramFolder.h"
 #include "TextFile.h"
 
+#include <QFileInfo>
+
 QString MacroBlocks::load(const QString& source, const QString& subFolder, CodeImage& image) {
+    failedLine_ = 0;
+    failure_.clear();
     for (qsizetype at = source.indexOf(u"MACRO_"); at >= 0;
          at = source.indexOf(u"MACRO_", at + 1)) {
         // The name follows "MACRO_", the letter and the "," and runs to the line end.
@@ -20,7 +24,10 @@ QString MacroBlocks::load(const QString& source, const QString& subFolder, CodeI
         const QString entry = u'<' + name + QStringLiteral("\r\n");
         if (loaded_.startsWith(entry) || loaded_.contains(u'\n' + entry)) continue;
         loaded_ += entry;
-        if (QString report = loadOne(name, subFolder, image); !report.isEmpty()) return report;
+        if (QString report = loadOne(name, subFolder, image); !report.isEmpty()) {
+            failedLine_ = int(QStringView(source).left(at).count(u'\n')) + 1;
+            return report;
+        }
     }
     return {};
 }
@@ -30,17 +37,19 @@ QString MacroBlocks::loadOne(const QString& name, const QString& subFolder, Code
                                ? QStringLiteral("MACRO")
                                : QStringLiteral("MACRO\\") + subFolder.trimmed();
     const QString relative = folder + u'\\' + name + QStringLiteral(".HEX");
-    fileText_.clear();
-    if (const auto text = TextFile::read(folder_.path(relative)))
-        for (const QString& line : LineReader::lines(*text))
-            fileText_ += line + QStringLiteral("\r\n");
-    if (fileText_.isEmpty()) return QString::fromUtf16(ErrorText);
+    const QString where = QString(relative).replace(u'\\', u'/');
+    failure_ = readFile(relative);
+    if (!failure_.isEmpty()) {
+        failure_ = QStringLiteral("macro file %1 %2").arg(where, failure_);
+        return QString::fromUtf16(ErrorText);
+    }
 
     const IntelHex::Result hex = IntelHex::read(fileText_);
-    const QString where = QString(relative).replace(u'\\', u'/');
-    if (hex.error.isEmpty() && hex.records.isEmpty())
+    if (hex.error.isEmpty() && hex.records.isEmpty()) {
+        failure_ = QStringLiteral("macro file %1 holds no code").arg(where);
         return QString::fromUtf16(ErrorText) + QStringLiteral("\r\n") + where +
                QStringLiteral(": no code in it");
+    }
     QString error = hex.error;
     int errorLine = hex.errorLine;
     for (const IntelHex::Record& record : hex.records)
@@ -50,11 +59,16 @@ QString MacroBlocks::loadOne(const QString& name, const QString& subFolder, Code
             errorLine = record.line;
             break;
         }
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
+        failure_ = QStringLiteral("macro file %1 is damaged: line %2: %3")
+                       .arg(where)
+                       .arg(errorLine)
+                       .arg(error);
         return QStringLiteral("%1\r\n%2 line %3: %4")
             .arg(QString::fromUtf16(ErrorText), where)
             .arg(errorLine)
             .arg(error);
+    }
     for (const IntelHex::Record& record : hex.records) {
         const int address = record.address - LinkOffset;
         // An odd last byte is completed with FF, as the assembler does its own.
@@ -63,4 +77,16 @@ QString MacroBlocks::loadOne(const QString& name, const QString& subFolder, Code
                                j + 1 < record.data.size() ? quint8(record.data[j + 1]) : 0xFF);
     }
     return {};
+}
+
+// Reads the macro file into fileText_; says why when it yields nothing.
+QString MacroBlocks::readFile(const QString& relative) {
+    fileText_.clear();
+    const QString path = folder_.path(relative);
+    if (!QFileInfo::exists(path)) return QStringLiteral("is missing");
+    const auto text = TextFile::read(path);
+    if (!text) return QStringLiteral("cannot be read");
+    for (const QString& line : LineReader::lines(*text))
+        fileText_ += line + QStringLiteral("\r\n");
+    return fileText_.isEmpty() ? QStringLiteral("is empty") : QString();
 }

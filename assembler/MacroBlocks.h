@@ -20,6 +20,11 @@ public:
     // went well, else the report for the message box.
     QString load(const QString& source, const QString& subFolder, CodeImage& image);
 
+    // After a failed load: the source line (counted from 1) that names the
+    // macro, and what is wrong with its file, in a few words.
+    int failedLine() const { return failedLine_; }
+    const QString& failure() const { return failure_; }
+
     // One "<NAME" line per loaded macro.
     const QString& loaded() const { return loaded_; }
     void clearLoaded() { loaded_.clear(); }
@@ -32,8 +37,11 @@ public:
 
 private:
     QString loadOne(const QString& name, const QString& subFolder, CodeImage& image);
+    QString readFile(const QString& relative);
 
     const ProgramFolder& folder_;
     QString loaded_;
     QString fileText_;
+    int failedLine_ = 0;
+    QString failure_;
 };

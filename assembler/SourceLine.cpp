@@ -28,6 +28,24 @@ QString SourceLine::trace() const {
            QStringLiteral(" - ") + QString::number(b_) + QStringLiteral(" - ") + written_;
 }
 
+QString SourceLine::operandProblem() const {
+    if (mnemonic_ != u"ERROR ") return {};
+    const auto problem = [this]() -> QString {
+        const QString& w = written_;
+        if (w.isEmpty()) return QStringLiteral("is empty");
+        if (w.startsWith(u'+') || (w.startsWith(u'-') && a_ >= 0))
+            return QStringLiteral("has a sign");
+        if (w.contains(u' ')) return QStringLiteral("has a blank inside");
+        if (w.contains(u'.')) return QStringLiteral("is a fraction");
+        const qsizetype first = w.startsWith(u'-') ? 1 : 0;
+        if (w.size() > first + 1 && w[first] == u'0' && w[first + 1].isDigit())
+            return QStringLiteral("has a leading zero");
+        if (std::abs(a_) == Limit) return QStringLiteral("is too large");
+        return QStringLiteral("is not a number");
+    };
+    return QStringLiteral("operand 1 \"%1\" %2").arg(written_, problem());
+}
+
 // The operand's numeric reading, rounded to a whole number (halves to even).
 int SourceLine::valueOf(QStringView operand) {
     const int value = NumericText::floorInt(std::nearbyint(NumericText::value(operand)));

@@ -17,6 +17,8 @@ public:
     int b() const { return b_; }
     // The parse trace: mnemonic, operand 1, operand 2, operand 1 as written.
     QString trace() const;
+    // Why operand 1 was refused, for the error line; empty when it was not.
+    QString operandProblem() const;
 
 private:
     // Operands far beyond any field are held here, which keeps the byte

@@ -5,6 +5,7 @@
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
 #include "SourceInput.h"
+#include "TerminalText.h"
 
 #include <QTextStream>
 
@@ -58,7 +59,9 @@ const char* AssembleCommand::usage() {
            "  --map           print the program map instead of the code image\n"
            "  -h, --help      this text\n"
            "\n"
-           "On an assembly error the report goes to stderr and the status is 1.\n";
+           "On an assembly error stderr gets SOURCE:LINE: error: REASON and the report\n"
+           "the assembler window shows, and the status is 1. On a terminal the output\n"
+           "has LF line ends and control characters shown escaped.\n";
 }
 
 int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -78,15 +81,24 @@ int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream&
     assmber.setWithController(options.macros);
     assmber.setMapName(options.mapName);
     const bool ok = assmber.runWithoutController(*source);
+    QString warnings;
     for (const QString& skipped : assmber.skippedReplacements())
-        err << "obelc: def/Replace.def " << skipped << " is not FIND [REPLACEMENT]; passed over\n";
+        warnings +=
+            "obelc: def/Replace.def " + skipped + " is not FIND [REPLACEMENT]; passed over\n";
+    TerminalText::print(err, warnings);
     if (!ok) {
-        err << assmber.message() << "\n";
+        // The line editors and terminals take you to, then the window's report.
+        const QString sourceName =
+            options.source == u"-" ? QStringLiteral("<stdin>") : options.source;
+        TerminalText::print(err, QStringLiteral("%1:%2: error: %3\n%4\n")
+                                     .arg(sourceName)
+                                     .arg(assmber.errorLine())
+                                     .arg(assmber.errorReason(), assmber.message()));
         return 1;
     }
-    if (options.listing) out << assmber.listing();
-    if (options.map) out << assmber.programMap();
-    if (!options.listing && !options.map) out << assmber.code();
+    if (options.listing) TerminalText::print(out, assmber.listing());
+    if (options.map) TerminalText::print(out, assmber.programMap());
+    if (!options.listing && !options.map) TerminalText::print(out, assmber.code());
     out.flush();
     for (const QString& fileError : assmber.fileErrors())
         err << "obelc: cannot write " << fileError << "\n";

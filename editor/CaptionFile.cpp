@@ -15,6 +15,7 @@ QStringList CaptionFile::builtIn() {
         "Bitmaps",        "Close",    "Save",     "Files",      "Save",     "Exit",
         "Refresh",        "Print",    "Clear",    "Del",        "Ins",      "Clr",
         "Enter",          "Group 1",  "Group 2",  "Group 3",    "Group 4",  "Group 5",
+        "傳送",           "元件複製：左鍵選取，右鍵放置",
     };
 }
 
@@ -27,7 +28,13 @@ QString CaptionFile::fileFor(const ProgramFolder& folder, const QString& languag
 
 QStringList CaptionFile::load(const ProgramFolder& folder, const QString& language) {
     QStringList captions = builtIn();
-    const auto file = TextFile::read(fileFor(folder, language));
+    const QString path = fileFor(folder, language);
+    if (path != folder.path(QStringLiteral("fun_name1.txt"))) {
+        captions[TransmitButton - 1] = QStringLiteral("Transmit");
+        captions[ElementCopyBox - 1] =
+            QStringLiteral("Element copy: left press picks, right press places");
+    }
+    const auto file = TextFile::read(path);
     if (!file) return captions;
     const QStringList items = ItemReader::items(*file);
     for (int i = 0; i < Count && i < items.size(); ++i)

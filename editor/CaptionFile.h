@@ -7,10 +7,13 @@ class ProgramFolder;
 // fun_name1.txt: 42 comma-delimited items that replace the main window's
 // captions in a fixed order. A missing or short file leaves the built-in
 // captions of the items it does not reach. The file holds Chinese captions;
-// fun_name1_en.txt beside it, in the same format, English ones.
+// fun_name1_en.txt beside it, in the same format, English ones. Two captions
+// follow the file's items, built in, in the language of the file read.
 class CaptionFile {
 public:
     static constexpr int Count = 42;
+    // The file's items and the two built-in ones after them.
+    static constexpr int AllCaptions = Count + 2;
 
     // Item numbers as the caption file counts them (1-based).
     enum Item {
@@ -36,6 +39,8 @@ public:
         FirstGridButton = 31,
         FirstKeypadButton = 34,
         FirstGroupFrame = 38,
+        TransmitButton = 43,
+        ElementCopyBox = 44,
     };
 
     // The language the caption file itself is written in.
@@ -47,6 +52,6 @@ public:
     static QString fileFor(const ProgramFolder& folder, const QString& language);
 
     static QStringList builtIn();
-    // The 42 captions: the language's file's items over the built-in ones.
+    // The 44 captions: the language's file's items over the built-in ones.
     static QStringList load(const ProgramFolder& folder, const QString& language = fileLanguage());
 };

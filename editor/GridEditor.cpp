@@ -233,6 +233,12 @@ void GridEditor::selectSlot(int slot) {
     emit stateChanged();
 }
 
+void GridEditor::reloadElementPicture() {
+    if (element_.bitmapName.isEmpty()) return;
+    element_.picture = pictures_.elementFile(element_.bitmapName);
+    emit stateChanged();
+}
+
 bool GridEditor::storeLabel(int k, const QString& text) {
     if (!LadderMap::validCell(k)) return true;
     for (const char* field : {"C=", "D="})

@@ -42,6 +42,8 @@ public:
     void pressCell(int cell, int button);
     void pressLabel(int cell, int button);
     void selectSlot(int slot);
+    // The bitmap folder changed: the element box shows the element from there.
+    void reloadElementPicture();
 
     const QString& operandText() const { return operandText_; }
     void setOperandText(const QString& text) { operandText_ = text; }

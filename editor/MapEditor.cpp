@@ -66,6 +66,7 @@ void MapEditor::setAlternativeIcons(bool alternative) {
     files_.loadPaletteBitmaps(catalogue_);
     loadPalettePictures();
     emit paletteChanged();
+    grid_.reloadElementPicture();
     view_.showPage(map_.currentPage());
 }
 

@@ -136,21 +136,38 @@ Colour PageView::titleColour() const {
     return 0xffff0000u | static_cast<Colour>(128 + titleStep_) << 8;
 }
 
-void PageView::tick(const QDateTime& now) {
+void PageView::advance() {
     titleStep_ += titleRising_ ? 1 : -1;
     if (titleStep_ > 120 || titleStep_ == 0) titleRising_ = !titleRising_;
+    ticks_ = (ticks_ + 1) % TitleFrameTicks;
+    titleFrameDue_ = ticks_ == 0;
 
-    if (blinkCountdown_ == 0) {
+    blinked_ = blinkCountdown_ == 0;
+    if (blinked_) {
         paletteBlink_ = !paletteBlink_;
         if (markedCell_ != NoCell) markedBorder_ = !markedBorder_;
         blinkCountdown_ = 50;
     }
     --blinkCountdown_;
+}
 
+void PageView::tick(const QDateTime& now) {
+    advance();
     clock_ = ClockText::of(now);
+    clockSecond_ = -1;
     emit ticked();
 }
 
+void PageView::tick() {
+    advance();
+    // Local time costs a look at the time zone; the epoch's count does not.
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    if (ms / 1000 != clockSecond_) {
+        clockSecond_ = ms / 1000;
+        clock_ = ClockText::of(QDateTime::fromMSecsSinceEpoch(ms));
+    }
+    emit ticked();
+}
 
 void PageView::setCoordinateLines(bool shown) {
     print_.coordinateLines = shown;

@@ -72,6 +72,16 @@ public:
     void pointerOverCell(int cell, int x, int y);
     void pointerOverLabel(int cell, int x, int y);
     void tick(const QDateTime& now);
+    // The 10 ms timer's tick: the same, with the local time looked up only
+    // when a new second has begun (the clock text shows seconds).
+    void tick();
+    // What the last tick changed on screen. The pulse moves every tick; the
+    // title shows it every TitleFrameTicks ticks, ten times a second, which
+    // keeps an idle editor cheap (a repaint of the title costs as much as
+    // all else the timer does); the blink changes every 50 ticks.
+    static constexpr int TitleFrameTicks = 10;
+    bool titleFrameDue() const { return titleFrameDue_; }
+    bool blinked() const { return blinked_; }
 
     const CellView& cell(int k) const { return cells_[k]; }
     const std::array<CellView, Cells>& cells() const { return cells_; }
@@ -109,6 +119,7 @@ signals:
     void ticked();
 
 private:
+    void advance();
     void drawCell(int page, int k);
     int rowLabelOf(double row) const;
     void setCoordinates(int x, int y);
@@ -134,5 +145,9 @@ private:
     int blinkCountdown_ = 100;
     int titleStep_ = 0;
     bool titleRising_ = true;
+    int ticks_ = 0;
+    bool titleFrameDue_ = false;
+    bool blinked_ = false;
     QString clock_;
+    qint64 clockSecond_ = -1; // the second clock_ shows, since the epoch
 };

@@ -85,24 +85,32 @@ bool MapFile::readLine(QStringView line, LadderMap& map) {
 
 MapFile::ReadResult MapFile::read(QIODevice& file, LadderMap& map) {
     ReadResult result;
+    int lineNumber = 0;
+    const auto skip = [&] {
+        ++result.skipped;
+        if (result.firstSkipped.size() < SkippedLinesNamed) result.firstSkipped.append(lineNumber);
+    };
     while (!file.atEnd()) {
         QByteArray bytes = file.readLine(MaxLineBytes + 3); // a line, CR LF and one byte more
+        ++lineNumber;
         if (!bytes.endsWith('\n') && !file.atEnd()) {
             // Too long to be a cell: pass over the rest of it in pieces.
             while (!bytes.endsWith('\n') && !file.atEnd())
                 bytes = file.readLine(MaxLineBytes);
-            ++result.skipped;
+            skip();
             continue;
         }
         while (bytes.endsWith('\n') || bytes.endsWith('\r'))
             bytes.chop(1);
         // A lone CR ends a line as well.
-        for (const QByteArray& piece : bytes.split('\r')) {
-            if (piece.isEmpty()) continue;
-            if (readLine(TextCodec::decode(piece), map))
+        const QList<QByteArray> pieces = bytes.split('\r');
+        for (qsizetype i = 0; i < pieces.size(); ++i) {
+            if (i > 0) ++lineNumber;
+            if (pieces[i].isEmpty()) continue;
+            if (readLine(TextCodec::decode(pieces[i]), map))
                 ++result.cells;
             else
-                ++result.skipped;
+                skip();
         }
     }
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -20,7 +21,10 @@ public:
     struct ReadResult {
         int cells = 0;   // lines stored into the map
         int skipped = 0; // lines that could not be placed
+        // The numbers (from 1) of the first skipped lines.
+        QList<int> firstSkipped;
     };
+    static constexpr qsizetype SkippedLinesNamed = 5;
 
     // Pages 0 to lastPage inclusive (beyond page 21 there is nothing).
     static QString write(const LadderMap& map, int lastPage);

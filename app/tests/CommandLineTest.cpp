@@ -36,8 +36,12 @@ TEST(CommandLine, VersionHelpAndMistakes) {
     EXPECT_EQ(version.outcome, Outcome::Version);
     EXPECT_TRUE(version.text.startsWith("Obel " OBEL_VERSION)) << version.text.toStdString();
     EXPECT_EQ(CommandLine::parse({"Obel", "-h"}, desktop).outcome, Outcome::Help);
+    const CommandLine::Result map = CommandLine::parse({"Obel", "PLC/LATCH.MAP"}, desktop);
+    EXPECT_EQ(map.outcome, Outcome::Run);
+    EXPECT_EQ(map.mapFile, "PLC/LATCH.MAP");
+    EXPECT_EQ(CommandLine::parse({"Obel"}, desktop).mapFile, "");
     for (const QStringList& bad : {QStringList{"Obel", "--captions"}, QStringList{"Obel", "--fast"},
-                                   QStringList{"Obel", "LATCH.MAP"}}) {
+                                   QStringList{"Obel", "A.MAP", "B.MAP"}}) {
         const CommandLine::Result line = CommandLine::parse(bad, desktop);
         EXPECT_EQ(line.outcome, Outcome::Error) << bad.join(' ').toStdString();
         EXPECT_TRUE(line.text.contains("usage: Obel")) << line.text.toStdString();

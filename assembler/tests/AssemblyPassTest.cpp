@@ -119,6 +119,31 @@ TEST(AssemblyPass, TheErrorReportNamesTheRungAndStopsThePass) {
     EXPECT_EQ(result.instructions, 2);
 }
 
+// What an editor's error line shows: the failing line of the source and why.
+TEST(AssemblyPass, AnErrorNamesItsSourceLineAndWhy) {
+    const struct {
+        QStringList lines;
+        int line;
+        const char* reason;
+    } cases[] = {
+        {{"IN,0,1", "' 2", "", "NOP", "BADX,1"}, 8, "unknown mnemonic \"BADX\""},
+        {{"MOVD,05,1"}, 4, "operand 1 \"05\" has a leading zero"},
+        {{"NOP", "MOVD,+5,1"}, 5, "operand 1 \"+5\" has a sign"},
+        {{"MOVD,1.5,1"}, 4, "operand 1 \"1.5\" is a fraction"},
+        {{"MOVD,5 x,1"}, 4, "operand 1 \"5 x\" has a blank inside"},
+        {{"MOVD,,1"}, 4, "operand 1 \"\" is empty"},
+        {{"GOTO,X"}, 4, "operand 1 \"X\" is not a number"},
+        {{"PUSH,99999999999"}, 4, "operand 1 \"99999999999\" is too large"},
+        {{"ORG,5000"}, 4, "ORG,5000 lies outside the controller's memory"},
+    };
+    for (const auto& c : cases) {
+        const auto result = AssemblyPass::run(source(c.lines));
+        ASSERT_FALSE(result.ok) << c.reason;
+        EXPECT_EQ(result.errorLine, c.line) << c.reason;
+        EXPECT_EQ(result.reason, c.reason);
+    }
+}
+
 TEST(AssemblyPass, OrgCompletesAnOddWordAndMovesToItsBlock) {
     const auto result = AssemblyPass::run(source({"NOP", "ORG,3", "IN,0,1"}));
     ASSERT_TRUE(result.ok);

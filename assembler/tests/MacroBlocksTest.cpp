@@ -4,6 +4,7 @@
 #include "QStringPrinter.h"
 #include "TestFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -106,6 +107,33 @@ TEST_F(MacroBlocksTest, DamagedFilesAreRefusedWithTheirFileAndLine) {
         EXPECT_TRUE(report.startsWith(Error + "\r\n" + c.report)) << report.toStdString();
         EXPECT_EQ(image.text(), "") << c.report;
     }
+}
+
+// The error line names the source line that calls the macro and what is
+// wrong with its file.
+TEST_F(MacroBlocksTest, AFailureNamesTheCallingLineAndTheFilesFault) {
+    test.write("MACRO/8.HEX", "");
+    test.write("MACRO/7.HEX", "\r\n\r\n");
+    test.write("MACRO/5.HEX", ":04100000C0018002A8\r\n");
+    QDir(test.path("MACRO")).mkpath("6.HEX"); // there, but no file to read
+    const struct {
+        const char* name;
+        const char* failure;
+    } cases[] = {
+        {"9", "macro file MACRO/9.HEX is missing"},
+        {"8", "macro file MACRO/8.HEX is empty"},
+        {"7", "macro file MACRO/7.HEX holds no code"},
+        {"6", "macro file MACRO/6.HEX cannot be read"},
+        {"5", "macro file MACRO/5.HEX is damaged: line 1: checksum A8, expected A9"},
+    };
+    for (const auto& c : cases) {
+        macros.clearLoaded();
+        EXPECT_NE(load(QStringLiteral("NOP\r\n\r\nMACRO_N,%1\r\n").arg(c.name)), "");
+        EXPECT_EQ(macros.failedLine(), 3) << c.failure;
+        EXPECT_EQ(macros.failure(), c.failure);
+    }
+    EXPECT_EQ(load("MACRO_N,5\r\n"), "");
+    EXPECT_EQ(macros.failure(), "");
 }
 
 TEST(IntelHex, StopsAtTheEndRecordOrTheFirstEmptyOne) {

@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray I12(12, ' ');
@@ -17,6 +22,33 @@ protected:
         EXPECT_EQ(converted.status, 0) << converted.err.toStdString();
         return obelc(QStringList{"assemble", "-C", folder()} + options + QStringList{"-"},
                      converted.out.toUtf8());
+    }
+    // obelc with stdout and stderr on a terminal, a pty in raw mode so that
+    // what arrives is what obelc wrote.
+    static QByteArray onTerminal(const QStringList& args, const QByteArray& input) {
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return "no pty";
+        termios raw{};
+        tcgetattr(master, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(master, TCSANOW, &raw);
+        QProcess process;
+        process.setStandardOutputFile(ptsname(master), QIODevice::Append);
+        process.setStandardErrorFile(ptsname(master), QIODevice::Append);
+        process.start(OBELC, args);
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(30000);
+        QByteArray shown;
+        pollfd ready{master, POLLIN, 0};
+        char buffer[4096];
+        while (poll(&ready, 1, 200) > 0) {
+            const ssize_t n = read(master, buffer, sizeof buffer);
+            if (n <= 0) break;
+            shown.append(buffer, n);
+        }
+        close(master);
+        return shown;
     }
     void write(const QString& relative, const QByteArray& text) {
         QFile file(folder() + "/" + relative);
@@ -46,7 +78,23 @@ TEST_F(AssembleCommandTest, AnErrorGoesToStderrWithStatusOne) {
     const Outcome run = obelc({"assemble", "-C", folder(), "-"}, "\r\n' 7\r\n" + I12 + "BAD,1\r\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "Error in Line  7\r\n>>> BAD,1 <<<\n");
+    EXPECT_EQ(run.err, "<stdin>:3: error: unknown mnemonic \"BAD\"\n"
+                       "Error in Line  7\r\n>>> BAD,1 <<<\n");
+    write("bad.plc", "\r\n" + I12 + "NOP\r\n" + I12 + "MOVD,05,1\r\n");
+    EXPECT_TRUE(
+        obelc({"assemble", "-C", folder(), folder() + "/bad.plc"})
+            .err.startsWith(folder() + "/bad.plc:3: error: operand 1 \"05\" has a leading zero\n"));
+}
+
+// A terminal gets LF line ends, a line end after the last line and no byte
+// it would act on: an escape in the source is shown, not sent.
+TEST_F(AssembleCommandTest, OnATerminalLinesEndInLfAndControlsAreShown) {
+    EXPECT_EQ(onTerminal({"assemble", "-C", folder(), "-"}, "\r\n" + I12 + "END\r\n"),
+              "0000 = FF - FF\n");
+    EXPECT_EQ(
+        onTerminal({"assemble", "-C", folder(), "-"}, "\r\n' 7\r\n" + I12 + "B\x1b[2JD,1\r\n"),
+        "<stdin>:3: error: unknown mnemonic \"B\\x1B[2JD\"\n"
+        "Error in Line  7\n>>> B\\x1B[2JD,1 <<<\n");
 }
 
 TEST_F(AssembleCommandTest, AnEndlessSourceIsRefusedAndALongFailingLineIsCut) {
@@ -79,8 +127,10 @@ TEST_F(AssembleCommandTest, MacrosAndTheProgramMap) {
     write("MACRO/2.HEX", ":02102000FEFFD2\r\n");
     const Outcome damaged = obelc(args + QStringList{"--macros"});
     EXPECT_EQ(damaged.status, 1);
-    EXPECT_EQ(damaged.err,
-              "------ MACRO ERROR !! -------\r\nMACRO/2.HEX line 1: checksum D2, expected D1\n");
+    EXPECT_EQ(damaged.err, folder() + "/source.plc:2: error: macro file MACRO/2.HEX is damaged: "
+                                      "line 1: checksum D2, expected D1\n"
+                                      "------ MACRO ERROR !! -------\r\n"
+                                      "MACRO/2.HEX line 1: checksum D2, expected D1\n");
 }
 
 TEST_F(AssembleCommandTest, MalformedReplacementsAreNamedAndTheRestApplies) {

@@ -78,6 +78,43 @@ TEST_F(ObelcTest, MissingFilesSayWhichAndFail) {
     EXPECT_TRUE(noFolder.err.contains("nowhere"));
 }
 
+// Lines that are not map lines are counted and the first ones named; a file
+// of nothing else is no map and nothing is written; an empty file is an
+// empty map.
+TEST_F(ObelcTest, ConvertCountsTheLinesThatAreNotMapLines) {
+    const QString map = folder() + "/PLC/ODD.MAP", hrim = folder() + "/PLC/ODD.hrim";
+    const auto convert = [&](const QByteArray& content) {
+        QFile file(map);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QFile::remove(hrim);
+        return obelc({"convert", "-C", folder(), "--pages", "1", map});
+    };
+    QFile latch(folder() + "/PLC/LATCH.MAP");
+    ASSERT_TRUE(latch.open(QIODevice::ReadOnly));
+    const QByteArray cells = latch.readAll(); // 15 lines
+    const Outcome mixed =
+        convert(cells + "junk\r\n\r\nA=x\r\n(1-2)\r\n" + QByteArray("(0-5) A=\r\n").repeated(3));
+    EXPECT_EQ(mixed.status, 0);
+    EXPECT_EQ(mixed.err, "obelc: " + map +
+                             ": skipped 6 lines that are not map lines "
+                             "(lines 16, 18, 19, 20, 21, ...)\n");
+    EXPECT_TRUE(QFile::exists(hrim));
+    const Outcome none = convert("junk\r\n");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "obelc: " + map +
+                            " is not a map, nothing written: "
+                            "1 line that is not a map line (line 1)\n");
+    EXPECT_FALSE(QFile::exists(hrim));
+    const Outcome empty = convert("");
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.err, "");
+    EXPECT_TRUE(empty.out.startsWith("\r\n\r\n\r\n\r\n' 2\r\n")) << empty.out.toStdString();
+    EXPECT_TRUE(QFile::exists(hrim));
+}
+
 } // namespace
 
 namespace {

@@ -7,7 +7,7 @@ TEST(CaptionFile, ACommaInACaptionShiftsTheFollowingOnes) {
     TestFolder t;
     t.write("fun_name1.txt", "Title\r\nA,B\r\nC\r\n");
     const QStringList captions = CaptionFile::load(t.folder());
-    ASSERT_EQ(captions.size(), CaptionFile::Count);
+    ASSERT_EQ(captions.size(), CaptionFile::AllCaptions);
     EXPECT_EQ(captions[0], "Title");
     EXPECT_EQ(captions[1], "A");
     EXPECT_EQ(captions[2], "B");

@@ -1,4 +1,5 @@
 #include "PageView.h"
+#include "ClockText.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
 #include "Pictures.h"
@@ -159,6 +160,28 @@ TEST_F(PageViewTest, TheMarkedCellBlinksEveryFiftyTicks) {
     for (int tick = 0; tick < 60; ++tick)
         view.tick(now);
     EXPECT_EQ(view.markedBorder(), before);
+}
+
+// The timer's tick says what it changed on screen, so that only that is
+// painted again; its clock text is the local time, to the second.
+TEST_F(PageViewTest, ATickSaysWhatItChangedOnScreen) {
+    int titleFrames = 0, blinks = 0, flips = 0;
+    bool border = view.markedBorder();
+    view.setMarkedCell(7);
+    for (int tick = 0; tick < 200; ++tick) {
+        view.tick();
+        titleFrames += view.titleFrameDue();
+        blinks += view.blinked();
+        flips += view.markedBorder() != border;
+        border = view.markedBorder();
+    }
+    EXPECT_EQ(titleFrames, 200 / PageView::TitleFrameTicks);
+    EXPECT_EQ(blinks, 2); // ticks 101 and 151
+    EXPECT_EQ(flips, blinks);
+    const QString before = ClockText::of(QDateTime::currentDateTime());
+    view.tick();
+    const QString after = ClockText::of(QDateTime::currentDateTime());
+    EXPECT_TRUE(view.clock() == before || view.clock() == after) << view.clock().toStdString();
 }
 
 TEST_F(PageViewTest, TitlePulseRunsBetweenZeroAnd121) {

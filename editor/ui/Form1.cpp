@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -111,8 +110,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(10);
-    connect(timer_, &QTimer::timeout, this,
-            [this] { editor_.view().tick(QDateTime::currentDateTime()); });
+    connect(timer_, &QTimer::timeout, &editor_.view(), qOverload<>(&PageView::tick));
 }
 
 QWidget* Form1::buildTopRow() {
@@ -170,7 +168,7 @@ QWidget* Form1::buildCommandFrame() {
     connect(exit, &QPushButton::pressed, this, &Form1::exitRequested);
     layout->addWidget(exit);
     // Transmitting is the assembler window's; this button has no action here.
-    auto* transmit = new QPushButton(QStringLiteral("傳送"));
+    auto* transmit = new QPushButton;
     transmit->setObjectName(QStringLiteral("Command1(3)"));
     layout->addWidget(transmit);
     fileButton_ = new QPushButton;
@@ -426,7 +424,7 @@ QWidget* Form1::buildFeedbackRow() {
     designer_ = new QCheckBox(tr("Designer"));
     designer_->setObjectName(QStringLiteral("DesignerCheck"));
     frame->addWidget(designer_, 0, 1);
-    elementCopy_ = new QCheckBox(QStringLiteral("元件複製：左鍵選取，右鍵放置"));
+    elementCopy_ = new QCheckBox;
     elementCopy_->setObjectName(QStringLiteral("ElementCopy"));
     frame->addWidget(elementCopy_, 1, 1);
     layout->addWidget(instructionFrame_, 3);
@@ -491,6 +489,9 @@ void Form1::applyCaptions() {
     for (int i = 0; i < int(gridButtons_.size()); ++i)
         gridButtons_[i]->setText(caption(CaptionFile::FirstGridButton + i));
     showCoordinates_->setText(caption(CaptionFile::ShowCoordinates));
+    findChild<QPushButton*>(QStringLiteral("Command1(3)"))
+        ->setText(caption(CaptionFile::TransmitButton));
+    elementCopy_->setText(caption(CaptionFile::ElementCopyBox));
     fileFrame_->setCaptions(captions);
     operandBox_->setCaptions(captions);
     definitionFrame_->setCaptions(captions);
@@ -516,11 +517,15 @@ void Form1::renderFeedback() {
 }
 
 void Form1::renderTick() {
+    // Only what the tick changed is painted again.
     const PageView& view = editor_.view();
-    QPalette palette = title_->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(view.titleColour()));
-    title_->setPalette(palette);
-    if (view.markedCell() != PageView::NoCell) grid_->update(grid_->pictureRect(view.markedCell()));
+    if (view.titleFrameDue()) {
+        QPalette palette = title_->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(view.titleColour()));
+        title_->setPalette(palette);
+    }
+    if (view.blinked() && view.markedCell() != PageView::NoCell)
+        grid_->update(grid_->pictureRect(view.markedCell()));
     palette_->renderSelection(editor_.grid().selectedSlot(), view.paletteBlink());
 }
 

@@ -1,8 +1,11 @@
 #include "ElementPainter.h"
 
+#include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace {
 
@@ -96,12 +99,16 @@ Palette paletteOf(ElementPainter::Style style) {
     return {QColor(0, 0, 128), 3, QColor(255, 244, 176), QColor(160, 0, 0)};
 }
 
-void drawText(QPainter& p, const QRect& rect, const QString& text, const Palette& colours) {
-    if (text.isEmpty()) return;
+QFont markingFont(const QPainter& p, const QString& text) {
     QFont font = p.font();
     font.setPixelSize(text.size() > 3 ? 9 : 11);
     font.setBold(true);
-    p.setFont(font);
+    return font;
+}
+
+void drawText(QPainter& p, const QRect& rect, const QString& text, const Palette& colours) {
+    if (text.isEmpty()) return;
+    p.setFont(markingFont(p, text));
     p.setPen(colours.text);
     p.drawText(rect, Qt::AlignCenter, text);
 }
@@ -111,13 +118,33 @@ void drawRung(QPainter& p, int leftEnd, int rightStart) {
     p.drawLine(rightStart, Mid, W, Mid);
 }
 
-void drawContact(QPainter& p, const Element& e, const Palette& c, bool tinted) {
-    drawRung(p, 24, 40);
-    if (tinted) p.fillRect(QRect(24, 8, 16, 19), c.fill);
-    p.drawLine(24, 7, 24, 27);
-    p.drawLine(40, 7, 40, 27);
-    if (e.slashed) p.drawLine(21, 27, 43, 7);
-    drawText(p, QRect(24, 8, 17, 19), e.text, c);
+} // namespace
+
+// The bars stand 16 pixels apart, further when the marking needs it: it
+// keeps a pixel clear of each bar's stroke, whatever the font.
+ElementPainter::ContactBars ElementPainter::contactBars(const QString& name) const {
+    const auto it = elements().constFind(name);
+    if (it == elements().cend() || it->shape != Shape::Contact) return {};
+    QImage probe(1, 1, QImage::Format_RGB888);
+    QPainter p(&probe);
+    const int textWidth =
+        it->text.isEmpty() ? 0 : QFontMetrics(markingFont(p, it->text)).horizontalAdvance(it->text);
+    const int stroke = paletteOf(style_).width;
+    const int gap = std::max(16, textWidth + stroke + 2 + 1);
+    return {Cx - gap / 2, Cx - gap / 2 + gap};
+}
+
+namespace {
+
+void drawContact(QPainter& p, const Element& e, const Palette& c, bool tinted,
+                 ElementPainter::ContactBars bars) {
+    const int left = bars.left, right = bars.right;
+    drawRung(p, left, right);
+    if (tinted) p.fillRect(QRect(left, 8, right - left, 19), c.fill);
+    p.drawLine(left, 7, left, 27);
+    p.drawLine(right, 7, right, 27);
+    if (e.slashed) p.drawLine(left - 3, 27, right + 3, 7);
+    drawText(p, QRect(left, 8, right - left + 1, 19), e.text, c);
 }
 
 void drawCoil(QPainter& p, const Element& e, const Palette& c, bool tinted) {
@@ -176,7 +203,7 @@ QImage ElementPainter::paint(const QString& name) const {
         drawPiece(p, it->piece);
         break;
     case Shape::Contact:
-        drawContact(p, *it, colours, tinted);
+        drawContact(p, *it, colours, tinted, contactBars(name));
         break;
     case Shape::Coil:
         drawCoil(p, *it, colours, tinted);

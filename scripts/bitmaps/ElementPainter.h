@@ -14,6 +14,12 @@ public:
     static constexpr int Height = 35;
 
     explicit ElementPainter(Style style) : style_(style) {}
+    // Where a contact's two bars stand (x of each stroke's middle); zeros
+    // for an element that is not a contact.
+    struct ContactBars {
+        int left = 0, right = 0;
+    };
+    ContactBars contactBars(const QString& name) const;
     // A null image for a name this painter does not know.
     QImage paint(const QString& name) const;
     static QStringList names();
