@@ -1,7 +1,7 @@
 #include "FakePrompter.h"
 #include "LadderMap.h"
 #include "MapFiles.h"
-#include "MapHistory.h"
+#include "EditHistory.h"
 #include "ProgramFolder.h"
 #include "ShippedFolder.h"
 #include "SingleInstance.h"
@@ -74,7 +74,7 @@ TEST_F(SecondStart, BringsTheRunningWindowToTheFrontAndOpensTheMapThere) {
 TEST_F(SecondStart, UnsavedChangesAreAskedAboutBeforeAMapReplacesThem) {
     MapEditor& editor = windows.editor();
     {
-        const MapHistory::Edit edit(editor.history(), "draw");
+        const EditHistory::Edit edit(editor.history(), "draw");
         editor.map().cell(0, 5).A = "out.bmp";
     }
     prompter.choice = 2; // Cancel
