@@ -1,6 +1,7 @@
 #include "SourceLine.h"
 
 #include "Blanks.h"
+#include "Excerpt.h"
 #include "NumericText.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ QString SourceLine::operandProblem() const {
         if (std::abs(a_) == Limit) return QStringLiteral("is too large");
         return QStringLiteral("is not a number");
     };
-    return QStringLiteral("operand 1 \"%1\" %2").arg(written_, problem());
+    return QStringLiteral("operand 1 \"%1\" %2").arg(Excerpt::of(written_), problem());
 }
 
 // The operand's numeric reading, rounded to a whole number (halves to even).
