@@ -1,23 +1,18 @@
 #include "PrintCommand.h"
 
 #include "CommandStart.h"
-#include "CrossReference.h"
-#include "CrossReferencePrint.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
 #include "MapFile.h"
 #include "MapInput.h"
+#include "MapPdf.h"
 #include "PageView.h"
-#include "PictureCache.h"
 #include "Pictures.h"
-#include "PrintSheet.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextStream>
 
 #include <algorithm>
@@ -99,12 +94,11 @@ const char* PrintCommand::usage() {
 }
 
 int PrintCommand::main(int argc, char* argv[]) {
-    // Drawing needs fonts and pictures, not a screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Obel"));
-    QTextStream out(stdout), err(stderr);
-    return run(app.arguments().mid(2), out, err);
+    return MapPdf::headless(argc, argv, [](const QStringList& arguments) {
+        QCoreApplication::setApplicationName(QStringLiteral("Obel"));
+        QTextStream out(stdout), err(stderr);
+        return run(arguments.mid(2), out, err);
+    });
 }
 
 int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -128,35 +122,11 @@ int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     view.initialise();
     view.setProjectName(QFileInfo(options.mapFile).fileName());
     view.setCoordinateLines(options.coordinates);
-    PictureCache cache;
-    const PrintSheet sheet(cache);
-
-    QPdfWriter pdf(options.pdfFile);
-    pdf.setTitle(QStringLiteral("norvette-c  PLC  PRINT ") + QFileInfo(options.mapFile).fileName());
-    pdf.setCreator(QStringLiteral("Obel"));
-    pdf.setResolution(300);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(QPageLayout::Landscape);
-    QPainter painter;
-    if (!painter.begin(&pdf)) {
-        err << "obelc: cannot write " << options.pdfFile << "\n";
-        return 1;
-    }
     const int first = options.all ? 0 : options.page - 1;
     const int last = options.all ? map.pagesInUse() - 1 : first;
-    for (int page = first; page <= last; ++page) {
-        if (page != first) pdf.newPage();
-        view.showPage(page);
-        sheet.paintScaled(painter, QRectF(0, 0, pdf.width(), pdf.height()), view.printPage());
-    }
-    if (options.all) {
-        pdf.setPageOrientation(QPageLayout::Portrait);
-        CrossReferencePrint::paint(painter, pdf,
-                                   QStringLiteral("Cross-reference of ") +
-                                       QFileInfo(options.mapFile).fileName(),
-                                   CrossReference::build(map, map.pagesInUse()));
-    }
-    if (!painter.end()) {
+    if (!MapPdf::write(map, view,
+                       {options.pdfFile, QFileInfo(options.mapFile).fileName(), first, last,
+                        options.all})) {
         err << "obelc: cannot write " << options.pdfFile << "\n";
         return 1;
     }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class LadderMap;
+class PageView;
+
+// The print window's sheets of a map's pages in a PDF, as obelc prints
+// them without a window: one landscape A4 page a map page, then the
+// cross-reference when asked for.
+class MapPdf {
+public:
+    struct Request {
+        QString file;
+        QString mapName;
+        int firstPage = 0;
+        int lastPage = 0;
+        bool crossReference = false;
+    };
+
+    // Draws the pages of map as view shows them; false when the file
+    // cannot be written.
+    static bool write(const LadderMap& map, PageView& view, const Request& request);
+
+    // Runs work with a Qt Gui application on the offscreen platform:
+    // drawing needs fonts and pictures, not a screen.
+    static int headless(int argc, char* argv[],
+                        const std::function<int(const QStringList& arguments)>& work);
+};
