@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     files.loadNames(catalogue);
     const QStringList labels = files.loadLabels();
     (void)files.readPageCount();
-    if (CaptionFile::load(scratch.folder()).size() != CaptionFile::Count) std::abort();
+    if (CaptionFile::load(scratch.folder()).size() != CaptionFile::AllCaptions) std::abort();
     QString error;
     files.writePaletteBitmaps(catalogue, &error);
     files.writeNames(catalogue, &error);

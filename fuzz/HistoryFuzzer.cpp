@@ -2,6 +2,7 @@
 // double click in it at the place piece 1 gives.
 
 #include "DefinitionFiles.h"
+#include "EditHistory.h"
 #include "ElementCatalogue.h"
 #include "FakePrompter.h"
 #include "FuzzInput.h"
@@ -21,9 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static PageView view(map, catalogue, pictures);
     static FakePrompter prompter;
     static const QString table;
-    MapFiles files(scratch.folder(), map, view, table, prompter);
-    const QString history = files.history();
-    const qsizetype caret = p[0].isEmpty() ? 0 : qsizetype(quint8(p[0][0])) * 64 % (history.size() + 1);
-    files.pickFromHistory(history, caret);
+    static EditHistory history(map, scratch.folder().path(QStringLiteral("def")));
+    MapFiles files(scratch.folder(), map, view, history, table, prompter);
+    const QString log = files.history();
+    const qsizetype caret = p[0].isEmpty() ? 0 : qsizetype(quint8(p[0][0])) * 64 % (log.size() + 1);
+    files.pickFromHistory(log, caret);
     return 0;
 }
