@@ -23,15 +23,10 @@ bool Assmber::assemble(const QString& source) {
     fileErrors_.clear();
     // A source typed or pasted into the box meets the bound of a source file.
     if (const QString refusal = SourceFile::tooLarge(QStringLiteral("The source"), source.size());
-        !refusal.isEmpty()) {
-        pass_ = {};
-        pass_.ok = false;
-        message_ = pass_.message = refusal;
-        work_.clear();
-        skipped_.clear();
-        return false;
-    }
+        !refusal.isEmpty())
+        return refuse(refusal);
     SourceReplacement::Result prepared = SourceReplacement::Rep_prs(source, folder_);
+    if (!prepared.refusal.isEmpty()) return refuse(prepared.refusal);
     work_ = AssemblyPass::withEnd(std::move(prepared.work));
     skipped_ = std::move(prepared.skipped);
     pass_ = AssemblyPass::run(work_, progress_);
@@ -39,6 +34,15 @@ bool Assmber::assemble(const QString& source) {
     errorLine_ = pass_.errorLine;
     errorReason_ = pass_.reason;
     return pass_.ok;
+}
+
+bool Assmber::refuse(const QString& refusal) {
+    pass_ = {};
+    pass_.ok = false;
+    message_ = pass_.message = refusal;
+    work_.clear();
+    skipped_.clear();
+    return false;
 }
 
 bool Assmber::loadMacros() {

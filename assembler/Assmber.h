@@ -67,6 +67,8 @@ public:
     static QString imageFileName(const QString& mapName);
 
 private:
+    // Ends an assembly before the pass; false.
+    bool refuse(const QString& refusal);
     void writeFile(const QString& relative, const QString& text);
 
     const ProgramFolder& folder_;

@@ -4,6 +4,7 @@
 #include "LineReader.h"
 #include "PlainReplace.h"
 #include "ProgramFolder.h"
+#include "SourceFile.h"
 #include "TextFile.h"
 
 namespace {
@@ -26,7 +27,7 @@ SourceReplacement::Result SourceReplacement::Rep_prs(const QString& source,
 
 SourceReplacement::Result SourceReplacement::apply(const QString& source,
                                                    const QStringList& replaceLines) {
-    Result result{source.toUpper(), {}};
+    Result result{source.toUpper(), {}, {}};
     for (const auto& [find, by] : hexadecimalForms)
         PlainReplace::all(result.work, find, by);
 
@@ -43,7 +44,15 @@ SourceReplacement::Result SourceReplacement::apply(const QString& source,
         }
         const QString find = line.left(open).trimmed().toUpper();
         const QString by = line.mid(open + 1, close - open - 1).trimmed().toUpper();
-        PlainReplace::all(result.work, find, by);
+        // Each line works on what the lines before it made; a list whose
+        // replacements feed each other would grow the text without end.
+        if (!PlainReplace::all(result.work, find, by, SourceFile::MaxSize)) {
+            result.refusal = QStringLiteral("Line %1 of the replacement list makes the source larger "
+                                            "than %2 MiB; not assembled")
+                                 .arg(n + 1)
+                                 .arg(SourceFile::MaxSize / (1024 * 1024));
+            return result;
+        }
     }
     return result;
 }

@@ -16,6 +16,9 @@ public:
         // Lines of the list that are not "FIND [REPLACEMENT]" and were passed
         // over, as "line N: text".
         QStringList skipped;
+        // Why the replacement stopped: a list that would make the text grow
+        // past what any source may be. Empty when it went through.
+        QString refusal;
     };
 
     static Result Rep_prs(const QString& source, const ProgramFolder& folder);

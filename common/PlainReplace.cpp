@@ -1,5 +1,8 @@
 #include "PlainReplace.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // How often a character turns up in generated instruction text: the search
@@ -35,19 +38,25 @@ qsizetype findFrom(QStringView text, QStringView find, qsizetype pivot, qsizetyp
 } // namespace
 
 void PlainReplace::all(QString& text, QStringView find, QStringView by) {
-    if (find.isEmpty()) return;
+    all(text, find, by, std::numeric_limits<qsizetype>::max());
+}
+
+bool PlainReplace::all(QString& text, QStringView find, QStringView by, qsizetype maxSize) {
+    if (find.isEmpty()) return true;
     const QStringView view(text);
     const qsizetype pivot = pivotOf(find, text.size());
     qsizetype at = findFrom(view, find, pivot, 0);
-    if (at < 0) return;
+    if (at < 0) return true;
     QString out;
-    out.reserve(text.size() + (by.size() > find.size() ? text.size() / 4 : 0));
+    out.reserve(std::min(maxSize, text.size() + (by.size() > find.size() ? text.size() / 4 : 0)));
     qsizetype from = 0;
     while (at >= 0) {
         out.append(view.mid(from, at - from)).append(by);
         from = at + find.size();
+        if (out.size() + (text.size() - from) > maxSize) return false;
         at = findFrom(view, find, pivot, from);
     }
     out.append(view.mid(from));
     text = std::move(out);
+    return true;
 }

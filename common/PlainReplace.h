@@ -10,4 +10,7 @@
 class PlainReplace {
 public:
     static void all(QString& text, QStringView find, QStringView by);
+    // The same, unless the text would grow past maxSize characters: then
+    // false and the text as it was.
+    static bool all(QString& text, QStringView find, QStringView by, qsizetype maxSize);
 };

@@ -36,6 +36,18 @@ TEST(SourceReplacement, MalformedLinesArePassedOverAndNamed) {
     EXPECT_EQ(result.skipped, (QStringList{"line 1: A[X", "line 2: no brackets", "line 3: B]C["}));
 }
 
+TEST(SourceReplacement, AListWhoseLinesFeedEachOtherIsRefusedAtTheBound) {
+    // Each line doubles the text: 40 of them would ask for terabytes.
+    const QStringList doubling(40, QStringLiteral("A [AA]"));
+    const auto result = SourceReplacement::apply(I12 + "A\r\n", doubling);
+    EXPECT_EQ(result.refusal,
+              "Line 24 of the replacement list makes the source larger than 16 MiB; not assembled");
+    // A list that grows the text within the bound goes through as before.
+    const auto small = SourceReplacement::apply(I12 + "A\r\n", doubling.mid(0, 3));
+    EXPECT_TRUE(small.refusal.isEmpty());
+    EXPECT_EQ(small.work, I12 + QString(8, u'A') + "\r\n");
+}
+
 TEST(SourceReplacement, ReadsDefReplaceDefAndDoesWithoutIt) {
     TestFolder test;
     EXPECT_EQ(SourceReplacement::Rep_prs("pop,&h2", test.folder()).work, "+POP,&H2");
