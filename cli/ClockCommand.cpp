@@ -109,7 +109,7 @@ const char* ClockCommand::usage() {
            "  -h, --help      this text\n"
            "\n"
            "Exit status: 0 done, 1 no program folder, 2 bad usage, 3 no answer to --read,\n"
-           "5 the port cannot be opened.\n";
+           "5 the port cannot be opened or did not send what was written.\n";
 }
 
 int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -123,6 +123,6 @@ int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     return session.run([&] {
         if (options.read) return readClock(session.link(), options, out, err);
         tools.setClock(options.time, quint8(options.slave));
-        LineSession::endAfterSending();
+        LineSession::end(LineSession::Done);
     });
 }

@@ -1,6 +1,7 @@
 #include "DownloadCommand.h"
 
 #include "Assmber.h"
+#include "LineSession.h"
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramDownload.h"
@@ -88,7 +89,7 @@ int download(const Options& options, const ProgramFolder& folder, const QString&
         QCoreApplication::exit(NoPort);
     });
     road.start(source);
-    const int status = QCoreApplication::exec();
+    const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
     progress.end(status == Done);
     if (status == NoPort) return status;
     if (road.outcome() == ProgramDownload::Outcome::NoAnswer)
@@ -129,7 +130,8 @@ const char* DownloadCommand::usage() {
            "  3  no answer to the link check (\"RS-232 ERROR !!\")\n"
            "  4  a byte write not acknowledged (\"Load ERROR !!\" and its address); the\n"
            "     controller stays halted\n"
-           "  5  the port cannot be opened (its name and the reason)\n";
+           "  5  the port cannot be opened, or what was written did not leave it (its\n"
+           "     name and the reason)\n";
 }
 
 int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

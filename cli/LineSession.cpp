@@ -1,12 +1,11 @@
 #include "LineSession.h"
 
+#include "LineDrain.h"
+
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTextStream>
 #include <QTimer>
-
-namespace {
-constexpr int SettleMs = 200;
-} // namespace
 
 LineSession::LineSession(const ProgramFolder& folder, const PortOption::Choice& choice,
                          QTextStream& out, QTextStream& err, bool printFrames)
@@ -27,13 +26,33 @@ int LineSession::run(const std::function<void()>& work) {
         end(NoPort);
     });
     QTimer::singleShot(0, work);
-    return QCoreApplication::exec();
+    return finishSending(line_, QCoreApplication::exec(), err_);
 }
 
 void LineSession::end(int status) {
     QCoreApplication::exit(status);
 }
 
-void LineSession::endAfterSending() {
-    QTimer::singleShot(SettleMs, [] { end(Done); });
+int LineSession::finishSending(const PortOption::Line& line, int status, QTextStream& err) {
+    if (status == NoPort || !line.transport) return status;
+    LineDrain drain(*line.transport);
+    std::optional<qint64> unsent;
+    QEventLoop loop;
+    QObject::connect(&drain, &LineDrain::finished, &loop, [&](qint64 left) {
+        unsent = left;
+        loop.quit();
+    });
+    // Whoever watches the line tells why it failed.
+    QObject::connect(line.transport.get(), &Transport::failed, &loop, [&] { loop.exit(NoPort); });
+    drain.start();
+    const int ended = loop.exec();
+    if (unsent == qint64(0)) return status;
+    if (!unsent && ended == NoPort) return NoPort;
+    err << "obelc: " << line.name << ": "
+        << (unsent ? QStringLiteral("%1 byte(s) written did not leave the line within %2 s")
+                         .arg(*unsent)
+                         .arg(LineDrain::DefaultStall.count() / 1000.0)
+                   : QStringLiteral("interrupted before what was written had left the line"))
+        << "\n";
+    return NoPort;
 }

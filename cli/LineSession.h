@@ -26,10 +26,13 @@ public:
     // Runs work from the event loop and then the loop until end(); NoPort
     // when the line fails meanwhile.
     int run(const std::function<void()>& work);
+    // Ends the work; run() returns once what was written has left the line.
     static void end(int status);
-    // Ends with Done once the line has had time to take frames that await
-    // no answer: a line served over TCP sends them only once connected.
-    static void endAfterSending();
+
+    // What every command on the line does last: waits until what it wrote
+    // has left the line (a line served over TCP sends only once connected).
+    // status, or NoPort after telling err what was not sent.
+    static int finishSending(const PortOption::Line& line, int status, QTextStream& err);
 
 private:
     PortOption::Line line_;

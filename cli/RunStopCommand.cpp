@@ -39,7 +39,7 @@ QString RunStopCommand::usage(Frame frame) {
                           "  -h, --help      this text\n"
                           "\n"
                           "Exit status: 0 the frame went out, 1 no program folder, 2 bad usage,\n"
-                          "5 the port cannot be opened.\n")
+                          "5 the port cannot be opened or did not send what was written.\n")
         .arg(QString::fromLatin1(commandName(frame)),
              frame == Frame::Start ? QStringLiteral("start") : QStringLiteral("halt"),
              QString::fromLatin1(PortOption::usage()));
@@ -58,6 +58,6 @@ int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, 
         Link& link = session.link();
         frame == Frame::Start ? Frames::start(link.ShortFrame) : Frames::halt(link.ShortFrame);
         link.send(Link::Buffer::Short);
-        LineSession::endAfterSending();
+        LineSession::end(LineSession::Done);
     });
 }

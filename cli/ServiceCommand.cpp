@@ -104,7 +104,8 @@ QString ServiceCommand::usage(Tool tool) {
                           "  -h, --help      this text\n"
                           "\n"
                           "Exit status: 0 sent, 1 no program folder, 2 bad usage or a field out of\n"
-                          "range (nothing sent), 5 the port cannot be opened.\n")
+                          "range (nothing sent), 5 the port cannot be opened or did not send what was\n"
+                          "written.\n")
         .arg(QString::fromLatin1(f.command), f.fields.join(u' '), QString::fromLatin1(f.what),
              tool == Tool::Frame ? QStringLiteral("two") : QStringLiteral("three"),
              QString::fromLatin1(PortOption::usage()));
@@ -124,7 +125,7 @@ int ServiceCommand::run(Tool tool, const QStringList& args, QTextStream& out, QT
     ServiceTools tools(session.link());
     return session.run([&] {
         const ServiceTools::Result result = send(tool, tools, fields);
-        if (!result.refused()) return LineSession::endAfterSending();
+        if (!result.refused()) return LineSession::end(LineSession::Done);
         err << "obelc: " << result.refusal << "\n";
         LineSession::end(LineSession::Usage);
     });

@@ -1,6 +1,7 @@
 #include "TraceCommand.h"
 
 #include "HexText.h"
+#include "LineSession.h"
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
@@ -88,10 +89,6 @@ QString answerLine(const Tracer& tracer, int firstRegister, const QByteArray& da
     return text;
 }
 
-int judged(const Tracer::Counters& c) {
-    return c.good + c.missing + c.bad;
-}
-
 int trace(const Options& options, const ProgramFolder& folder, QTextStream& out, QTextStream& err) {
     const PortOption::Line line = PortOption::open(folder, options.line, err);
     if (!line.transport) return NoPort;
@@ -114,9 +111,13 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
                              out << answerLine(tracer, firstRegister, data) << Qt::endl;
                          });
     }
-    // After the tracer's own tick, which judges the answer of the read before.
+    // After the tracer's own tick, which judges the read before and sends the
+    // next: the Nth read is the last, and the tick after it judges it.
     QObject::connect(&clock, &QTimer::timeout, [&] {
-        if (options.count > 0 && judged(tracer.counters()) >= options.count)
+        if (options.count == 0 || tracer.counters().polls < options.count) return;
+        if (tracer.tracing())
+            tracer.pause();
+        else if (tracer.counters().pending() == 0)
             QCoreApplication::exit(Done);
     });
     QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
@@ -125,12 +126,15 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
     });
     const auto interrupt = QuitOnSignals::install();
     tracer.toggleTracing();
-    const int status = QCoreApplication::exec();
+    const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
     tracer.stopRecording();
     const Tracer::Counters& c = tracer.counters();
-    err << "obelc: " << judged(c) << " polls on " << line.name << ": " << c.good << " good, "
+    err << "obelc: " << c.polls << " polls on " << line.name << ": " << c.good << " good, "
         << c.missing << " missing, " << c.bad << " bad"
-        << (c.bad ? QStringLiteral(" (last: %1)").arg(c.lastBad) : QString()) << "\n";
+        << (c.bad ? QStringLiteral(" (last: %1)").arg(c.lastBad) : QString())
+        << (c.pending() ? QStringLiteral(", %1 unanswered when interrupted").arg(c.pending())
+                        : QString())
+        << "\n";
     if (status != Done) return status;
     return c.good > 0 ? Done : NoGoodAnswer;
 }
@@ -155,7 +159,8 @@ const char* TraceCommand::usage() {
            "%1"
            "  --slave N       the controller's slave address (default 173)\n"
            "  --interval MS   the time between polls (default 50)\n"
-           "  --count N       stop once N polls were answered or given up\n"
+           "  --count N       send N polls, then stop once the last is answered or\n"
+           "                  given up\n"
            "  --csv FILE      record the good answers into FILE (one row an answer, one\n"
            "                  column a cell) instead of printing them\n"
            "  -h, --help      this text\n"
@@ -165,7 +170,8 @@ const char* TraceCommand::usage() {
            "  1  no program folder, or the CSV file cannot be written\n"
            "  2  bad usage\n"
            "  3  not a single good answer came\n"
-           "  5  the port cannot be opened (its name and the reason)\n";
+           "  5  the port cannot be opened, or what was written did not leave it (its\n"
+           "     name and the reason)\n";
 }
 
 int TraceCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

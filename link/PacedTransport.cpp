@@ -94,3 +94,10 @@ void PacedTransport::arm() {
     }
     ::timerfd_settime(timer_, TFD_TIMER_ABSTIME, &when, nullptr);
 }
+
+qint64 PacedTransport::bytesToWrite() const {
+    qint64 held = line_->bytesToWrite();
+    for (const Pending& p : outgoing_)
+        held += p.bytes.size();
+    return held;
+}

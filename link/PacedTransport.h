@@ -41,6 +41,7 @@ public:
     bool isOpen() const override { return line_->isOpen(); }
     void write(const QByteArray& bytes) override;
     QString errorString() const override { return line_->errorString(); }
+    qint64 bytesToWrite() const override;
 
     // How long `count` characters take on the wire at `baud`.
     static std::chrono::nanoseconds wireTime(qsizetype count, int baud);

@@ -1,6 +1,7 @@
 #include "SerialTransport.h"
 
 #include "DeviceAccess.h"
+#include "OutputQueue.h"
 
 #include <termios.h>
 #include <unistd.h>
@@ -70,6 +71,11 @@ void SerialTransport::write(const QByteArray& bytes) {
     if (done == bytes.size()) return;
     port_.write(bytes.constData() + done, bytes.size() - done);
     port_.flush();
+}
+
+qint64 SerialTransport::bytesToWrite() const {
+    if (!port_.isOpen()) return 0;
+    return port_.bytesToWrite() + OutputQueue::unsent(port_.handle());
 }
 
 // The settings the device's terminal attributes do not show.

@@ -23,6 +23,7 @@ public:
     bool isOpen() const override { return port_.isOpen(); }
     void write(const QByteArray& bytes) override;
     QString errorString() const override;
+    qint64 bytesToWrite() const override;
     QStringList setLine(const LineSettings& line) override;
     QStringList refusedAtOpen() const override { return refused_; }
 

@@ -1,5 +1,7 @@
 #include "TcpTransport.h"
 
+#include "OutputQueue.h"
+
 TcpTransport::TcpTransport(const QString& host, quint16 port, QObject* parent)
     : Transport(parent), host_(host), port_(port) {
     socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -27,4 +29,10 @@ bool TcpTransport::isOpen() const {
 
 void TcpTransport::write(const QByteArray& bytes) {
     if (isOpen()) socket_.write(bytes);
+}
+
+// Written while connecting, the bytes wait in the socket; once connected,
+// in the kernel until the peer acknowledges them.
+qint64 TcpTransport::bytesToWrite() const {
+    return socket_.bytesToWrite() + OutputQueue::unsent(socket_.socketDescriptor());
 }

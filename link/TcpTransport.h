@@ -17,6 +17,7 @@ public:
     bool isOpen() const override;
     void write(const QByteArray& bytes) override;
     QString errorString() const override { return socket_.errorString(); }
+    qint64 bytesToWrite() const override;
 
     const QString& host() const { return host_; }
     quint16 port() const { return port_; }

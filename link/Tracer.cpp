@@ -11,6 +11,8 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // An answer is 21 bytes; a line that chatters on while tracing is paused
@@ -24,6 +26,7 @@ Tracer::Tracer(Link& link, QTimer& clock, QObject* parent)
     clock_.setInterval(DefaultIntervalMs);
     connect(&clock_, &QTimer::timeout, this, &Tracer::tick);
     connect(&link_, &Link::tracerReceived, this, &Tracer::arrived);
+    connect(&link_, &Link::dumpSwitchChanged, this, &Tracer::stateChanged);
 }
 
 void Tracer::loadNames(const ProgramFolder& folder) {
@@ -62,23 +65,52 @@ void Tracer::setInterval(const QString& text) {
         clock_.setInterval(ms);
 }
 
+bool Tracer::answersWithheld() const {
+    return link_.dumpSwitch() || link_.LinkIdle() != 1;
+}
+
+QString Tracer::healthText() const {
+    const Counters& n = counters_;
+    QString text = QStringLiteral("polls %1   good %2   missing %3   bad %4")
+                       .arg(n.polls)
+                       .arg(n.good)
+                       .arg(n.missing)
+                       .arg(n.bad);
+    if (n.withheld) text += QStringLiteral("   withheld %1").arg(n.withheld);
+    if (n.pending()) text += QStringLiteral("   awaited %1").arg(n.pending());
+    if (link_.dumpSwitch())
+        text += QStringLiteral("   (answers go to the download window: its RCV switch is on)");
+    else if (link_.LinkIdle() != 1)
+        text += QStringLiteral("   (answers held while a download runs)");
+    if (!n.lastBad.isEmpty()) text += QStringLiteral("   (last bad: %1)").arg(n.lastBad);
+    return text;
+}
+
 void Tracer::tick() {
+    const bool judged = judgeOutstanding();
     if (holdOff_ > 0) {
         --holdOff_;
     } else if (!tracing_ && marker_ == Marker::Pending) {
         writePending();
     } else if (tracing_) {
         poll();
-    } else {
+    } else if (!judged) {
         return;
     }
     emit stateChanged();
 }
 
+// The read of the tick before, judged on what has arrived since. Its answer
+// is shown only while tracing runs and no changed cell waits: it may
+// predate the write and would put the old value back in the cell.
+bool Tracer::judgeOutstanding() {
+    if (!outstanding_) return false;
+    takeAnswer(*std::exchange(outstanding_, std::nullopt), tracing_ && marker_ != Marker::Pending);
+    return true;
+}
+
 // The register that holds the pending cell, its even cell the high byte.
-// The answer of the read before it is dropped: it may predate the write and
-// would show the old value. A pair of cells that is no register value goes
-// nowhere.
+// A pair of cells that is no register value goes nowhere.
 void Tracer::writePending() {
     const int even = pendingCell_ & ~1;
     const auto high = cellValue(even), low = cellValue(even + 1);
@@ -86,7 +118,6 @@ void Tracer::writePending() {
     if (high && low) {
         Frames::registerWrite(link_.ShortFrame, quint8(slave_),
                               quint8(pendingCell_ / 2 + FirstRegister), quint16(*high << 8 | *low));
-        outstanding_.reset();
         arrived_.clear();
         received_.clear();
         link_.send(Link::Buffer::Short);
@@ -95,7 +126,6 @@ void Tracer::writePending() {
 }
 
 void Tracer::poll() {
-    if (outstanding_) takeAnswer(*outstanding_);
     polledBase_ = pollBase_;
     const Read read{pollBase_ + FirstRegister, quint8(slave_)};
     Frames::registerRead(link_.ShortFrame, read.slave, quint8(read.firstRegister));
@@ -110,10 +140,12 @@ void Tracer::poll() {
 
 // Only the answer to the read: anything else leaves its block empty, as no
 // answer does, and is counted with the reason.
-void Tracer::takeAnswer(const Read& read) {
+void Tracer::takeAnswer(const Read& read, bool show) {
     const int firstCell = 2 * (read.firstRegister - FirstRegister);
     QByteArray data;
-    if (arrived_.isEmpty()) {
+    if (arrived_.isEmpty() && answersWithheld()) {
+        ++counters_.withheld;
+    } else if (arrived_.isEmpty()) {
         ++counters_.missing;
     } else if (const QString fault = ReadAnswer::fault(arrived_, read.slave, BlockRegisters);
                !fault.isEmpty()) {
@@ -125,7 +157,7 @@ void Tracer::takeAnswer(const Read& read) {
         recording_.add(QDateTime::currentDateTime(), read.firstRegister, firstCell, data);
         emit answered(read.firstRegister, data);
     }
-    showBlock(firstCell, data);
+    if (show) showBlock(firstCell, data);
 }
 
 void Tracer::showBlock(int firstCell, const QByteArray& data) {

@@ -37,12 +37,17 @@ public:
     // red), the write has gone out (light yellow).
     enum class Marker { Idle, Pending, Sent };
 
+    // Every read sent is judged once, on the tick after it: good, missing,
+    // bad or withheld.
     struct Counters {
-        int polls = 0;   // reads sent
-        int good = 0;    // answers taken as memory
-        int missing = 0; // ticks that found no answer at all
-        int bad = 0;     // answers that were not the answer to the read
-        QString lastBad; // why the last bad one was refused
+        int polls = 0;    // reads sent
+        int good = 0;     // answers taken as memory
+        int missing = 0;  // reads that found no answer at all
+        int bad = 0;      // answers that were not the answer to the read
+        int withheld = 0; // reads whose answer the link gave elsewhere
+        QString lastBad;  // why the last bad one was refused
+        // Sent and not yet judged: the read of the last tick, if any.
+        int pending() const { return polls - good - missing - bad - withheld; }
     };
 
     // clock is the assembler window's poll timer; its ticks drive tick().
@@ -61,8 +66,12 @@ public:
     bool tracing() const { return tracing_; }
     QString switchCaption() const;
     void toggleTracing();
-    // Stops tracing (the switch reads "STOP"); the clock keeps its state.
+    // Stops tracing (the switch reads "STOP"): no read goes out any more;
+    // the one under way is judged on the next tick.
     void pause();
+    // Whether answers go elsewhere now: the download window's receive
+    // switch takes them, or a download holds the link.
+    bool answersWithheld() const;
 
     // Text3(0) and Text3(1): the slave address and the poll interval (ms).
     int slave() const { return slave_; }
@@ -104,6 +113,9 @@ public:
     // Bit b (0-7) of cell i read as hexadecimal.
     bool cellBit(int cell, int bit) const;
     const Counters& counters() const { return counters_; }
+    // The health line: the counters, the last bad answer's fault, and where
+    // the answers go while the link withholds them.
+    QString healthText() const;
 
     // Every good answer, with the time, into a CSV file written as it goes.
     bool startRecording(const QString& path, QString* error = nullptr);
@@ -130,7 +142,8 @@ private:
     void arrived(const QByteArray& bytes);
     void writePending();
     void poll();
-    void takeAnswer(const Read& read);
+    bool judgeOutstanding();
+    void takeAnswer(const Read& read, bool show);
     void showBlock(int firstCell, const QByteArray& data);
     void queue(int cell);
     std::optional<quint8> cellValue(int cell) const;

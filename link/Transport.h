@@ -23,6 +23,10 @@ public:
     // Bytes written while the line is closed are lost, as on a real port.
     virtual void write(const QByteArray& bytes) = 0;
     virtual QString errorString() const = 0;
+    // What was written and has not yet left for the far end: held by the
+    // transport, or by the kernel (a serial port's output queue, a TCP
+    // connection's unacknowledged bytes). LineDrain waits for it to reach 0.
+    virtual qint64 bytesToWrite() const { return 0; }
 
     // Baud rate, parity, data and stop bits, for lines that have them; taken
     // at the next open, or at once when open. Returns what the device

@@ -19,5 +19,9 @@ bool VirtualTransport::open() {
 
 void VirtualTransport::write(const QByteArray& bytes) {
     if (!open_) return;
-    QTimer::singleShot(0, &controller_, [this, bytes] { controller_.receive(bytes); });
+    inFlight_ += bytes.size();
+    QTimer::singleShot(0, &controller_, [this, bytes] {
+        inFlight_ -= bytes.size();
+        controller_.receive(bytes);
+    });
 }

@@ -17,10 +17,12 @@ public:
     bool isOpen() const override { return open_; }
     void write(const QByteArray& bytes) override;
     QString errorString() const override { return {}; }
+    qint64 bytesToWrite() const override { return inFlight_; }
 
     VirtualController& controller() { return controller_; }
 
 private:
     VirtualController controller_;
     bool open_ = false;
+    qint64 inFlight_ = 0; // written, not yet taken by the controller
 };

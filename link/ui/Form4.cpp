@@ -169,10 +169,12 @@ QWidget* Form4::buildBits() {
     box->setObjectName(QStringLiteral("BitFrame"));
     auto* grid = new QGridLayout(box);
     grid->setSpacing(2);
-    for (int b = 0; b < 8; ++b) {
-        bitLabels_[b] = caption(QString::number(7 - b), QStringLiteral("Label5(%1)").arg(b));
-        bitLabels_[b]->setAlignment(Qt::AlignCenter);
-        grid->addWidget(bitLabels_[b], 0, b + 1);
+    // Label k names bit 7 - k; it stands over that bit's buttons, which run
+    // from bit 0 on the left.
+    for (int k = 0; k < 8; ++k) {
+        bitLabels_[k] = caption(QString::number(7 - k), QStringLiteral("Label5(%1)").arg(k));
+        bitLabels_[k]->setAlignment(Qt::AlignCenter);
+        grid->addWidget(bitLabels_[k], 0, 8 - k);
     }
     bitMap_ = caption(QString(), QStringLiteral("Label6"));
     grid->addWidget(bitMap_, 0, 0);
@@ -257,13 +259,7 @@ void Form4::renderState() {
         restyle(bitLabels_[7 - b], selected >= 0 && tracer_.cellBit(selected, b)
                                        ? QStringLiteral("color: #ff0000")
                                        : QString());
-    const Tracer::Counters& n = tracer_.counters();
-    QString health = QStringLiteral("polls %1   good %2   missing %3   bad %4")
-                         .arg(n.polls)
-                         .arg(n.good)
-                         .arg(n.missing)
-                         .arg(n.bad);
-    if (!n.lastBad.isEmpty()) health += QStringLiteral("   (last bad: %1)").arg(n.lastBad);
+    QString health = tracer_.healthText();
     if (tracer_.recording())
         health += QStringLiteral("   recording to ") + recordingPath_;
     else if (!recordingError_.isEmpty())
@@ -271,6 +267,11 @@ void Form4::renderState() {
     health_->setText(health);
     record_->setText(tracer_.recording() ? QStringLiteral("Stop recording")
                                          : QStringLiteral("Record"));
+}
+
+void Form4::closeEvent(QCloseEvent* event) {
+    tracer_.pause();
+    QWidget::closeEvent(event);
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* event) {

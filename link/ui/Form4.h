@@ -26,6 +26,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A closed tracer puts no more reads on the line, as its switch would.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildControlRow();
