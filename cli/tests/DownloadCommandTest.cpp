@@ -22,14 +22,7 @@ protected:
         EXPECT_TRUE(TextFile::write(path, converted.out));
         return path;
     }
-    // What the simulator logged, each frame's meaning in order (replies left out).
-    static QStringList meanings(const QString& log) {
-        QStringList frames;
-        for (const QString& line : log.split('\n'))
-            if (line.contains("  ") && !line.startsWith("  ->"))
-                frames << line.mid(line.indexOf("  ") + 2);
-        return frames;
-    }
+    static QStringList meanings(const QString& log) { return simMeanings(log); }
     // The byte writes a code image text asks for, as the simulator logs them.
     static QStringList writesOf(const QString& image) {
         static const QRegularExpression record("([0-9A-F]{4}) = ([0-9A-F]{2}) - ([0-9A-F]{2})");

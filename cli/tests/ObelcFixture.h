@@ -3,6 +3,7 @@
 #include "ProgramFolder.h"
 
 #include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,15 @@ protected:
                               {qEnvironmentVariable("OBEL_TEST_PROGRAM_DIR")}, nullptr);
     }
     QString folder() const { return dir.filePath("obel"); }
+
+    // What obelc sim logged, each frame's meaning in order (replies left out).
+    static QStringList simMeanings(const QString& log) {
+        QStringList frames;
+        for (const QString& line : log.split('\n'))
+            if (line.contains("  ") && !line.startsWith("  ->"))
+                frames << line.mid(line.indexOf("  ") + 2);
+        return frames;
+    }
 
     static Outcome obelc(const QStringList& args, const QByteArray& input = {}) {
         QProcess process;

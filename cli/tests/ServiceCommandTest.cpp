@@ -18,13 +18,7 @@ protected:
     Outcome tool(const QStringList& args) {
         return obelc(QStringList{args.first(), "-C", folder(), "--port", pty} + args.mid(1));
     }
-    // The meanings the simulator logged for the frames it took, in order.
-    QStringList meanings() {
-        QStringList frames;
-        for (const QString& line : sim.errors().split('\n'))
-            if (line.contains("  ") && !line.startsWith("  ->")) frames << line.mid(line.indexOf("  ") + 2);
-        return frames;
-    }
+    QStringList meanings() { return simMeanings(sim.errors()); }
 
     const QString pty = dir.filePath("plc");
     HelperProcess sim{OBELC, {"sim", "--pty", pty}};

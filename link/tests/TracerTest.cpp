@@ -118,6 +118,41 @@ TEST_F(TracerTest, EnterWritesTheCellsRegisterAndTracingResumesWithoutTheStaleAn
     EXPECT_EQ(tracer.counters().bad, 0);
 }
 
+TEST_F(TracerTest, EveryReadIsJudgedOnceThroughPausesWritesAndTheReceiveSwitch) {
+    const auto adds = [&] {
+        const Tracer::Counters& n = tracer.counters();
+        return n.pending() >= 0 && n.pending() <= 1;
+    };
+    traceOn();
+    tickAnswered();
+    tracer.tick();
+    tracer.select(33); // a pause with a read under way
+    tracer.tick();
+    EXPECT_EQ(tracer.counters().pending(), 0);
+    EXPECT_EQ(tracer.counters().good, 1);
+    EXPECT_EQ(tracer.counters().missing, 1) << "its answer never came";
+    tracer.enter(33);
+    tracer.tick(); // the write
+    tickAnswered();
+    EXPECT_TRUE(adds());
+    tracer.tick();
+    EXPECT_EQ(tracer.counters().good, 2);
+
+    // The download window's receive switch takes the answers: withheld, not missing.
+    link.setDumpSwitch(true);
+    EXPECT_TRUE(tracer.healthText().contains("RCV switch is on")) << tracer.healthText().toStdString();
+    tickAnswered();
+    tracer.tick();
+    EXPECT_EQ(tracer.counters().withheld, 2);
+    EXPECT_EQ(tracer.counters().missing, 1);
+    link.setDumpSwitch(false);
+    tracer.pause();
+    tracer.tick();
+    const Tracer::Counters& n = tracer.counters();
+    EXPECT_EQ(n.polls, n.good + n.missing + n.bad + n.withheld);
+    EXPECT_EQ(tracer.healthText(), "polls 6   good 2   missing 2   bad 0   withheld 2");
+}
+
 TEST_F(TracerTest, ABitButtonFlipsOneBitAndWritesAfterFiveHeldOffTicks) {
     traceOn();
     tracer.setCell(4, "3C");
