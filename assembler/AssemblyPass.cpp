@@ -45,8 +45,9 @@ bool Scanner::assemble(QStringView line) {
     if (!encoding) {
         const QString operand = parsed.operandProblem();
         fail(line, {},
-             !operand.isEmpty() ? operand
-                                : QStringLiteral("unknown mnemonic \"%1\"").arg(parsed.mnemonic()));
+             !operand.isEmpty()
+                 ? operand
+                 : QStringLiteral("unknown mnemonic \"%1\"").arg(Excerpt::of(parsed.mnemonic())));
         return false;
     }
     if (encoding->origin) {

@@ -1,4 +1,5 @@
 #include "AssemblyPass.h"
+#include "Excerpt.h"
 #include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,11 @@ TEST(AssemblyPass, AnErrorNamesItsSourceLineAndWhy) {
         EXPECT_EQ(result.errorLine, c.line) << c.reason;
         EXPECT_EQ(result.reason, c.reason);
     }
+    // A mnemonic of a megabyte is quoted at a readable length.
+    const QString huge(1 << 20, u'B');
+    const auto result = AssemblyPass::run(source({huge + ",1"}));
+    EXPECT_EQ(result.reason, "unknown mnemonic \"" + Excerpt::of(huge) + "\"");
+    EXPECT_LT(result.reason.size(), 300);
 }
 
 TEST(AssemblyPass, OrgCompletesAnOddWordAndMovesToItsBlock) {
