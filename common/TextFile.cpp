@@ -12,10 +12,16 @@ std::optional<QString> TextFile::read(const QString& path) {
 }
 
 bool TextFile::write(const QString& path, const QString& text, QString* error) {
+    return writeBytes(path, TextCodec::encode(text), error);
+}
+
+// A small file stays in the device's buffer until commit(), which renames
+// the file over the old one even when that last write fails (a full disk):
+// the explicit flush is where such a failure shows.
+bool TextFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    const QByteArray bytes = TextCodec::encode(text);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                    file.flush() && file.commit();
     if (!ok && error) *error = QStringLiteral("%1: %2").arg(path, file.errorString());
     return ok;
 }

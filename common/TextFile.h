@@ -14,4 +14,7 @@ public:
     // On failure returns false and, when error is given, a sentence saying why.
     static bool write(const QString& path, const QString& text, QString* error = nullptr);
     static bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+    // The bytes as they are, atomically: true only once every byte is on
+    // the disk under path.
+    static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 };

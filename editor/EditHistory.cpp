@@ -1,9 +1,10 @@
 #include "EditHistory.h"
 
+#include "TextFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <set>
 #include <utility>
@@ -94,11 +95,9 @@ void EditHistory::apply(const Command& command, bool forward) {
             QFile::remove(change.path);
             continue;
         }
-        QSaveFile file(change.path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() ||
-            !file.commit())
-            emit problem(QStringLiteral("%1 could not be put back: %2")
-                             .arg(QDir::toNativeSeparators(change.path), file.errorString()));
+        if (QString error; !TextFile::writeBytes(change.path, *bytes, &error))
+            emit problem(
+                QStringLiteral("could not put back %1").arg(QDir::toNativeSeparators(error)));
     }
     emit filesRestored();
 }

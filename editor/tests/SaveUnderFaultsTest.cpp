@@ -94,24 +94,30 @@ TEST(SaveUnderFaults, AFullDiskAndAReadOnlyFolderLeaveThePreviousFileAndSaySo) {
     savekinds::Saver saver(dir.path());
     for (const QString& kind : Kinds)
         ASSERT_TRUE(saver.save(kind, 0, 10, nullptr)) << kind.toStdString();
-    // Fill the disk but for a few kilobytes.
+    // Fill the disk to its last block: a new file can still be made, but
+    // not a byte of it written. A small save is held in a buffer until the
+    // end, a large one fails on its way.
     QFile filler(dir.filePath("filler"));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
-    }
+    ASSERT_TRUE(filler.open(QIODevice::Unbuffered | QIODevice::WriteOnly));
+    for (const qsizetype piece : {4096, 1})
+        while (filler.write(QByteArray(piece, 'f')) == piece) {
+        }
     filler.close();
 
     for (const bool readOnly : {false, true}) {
         if (readOnly) {
             ASSERT_TRUE(disk.readOnly());
         }
-        for (const QString& kind : Kinds) {
-            QString error;
-            EXPECT_FALSE(saver.save(kind, 1, 20000, &error)) << kind.toStdString();
-            EXPECT_FALSE(error.isEmpty()) << kind.toStdString();
-            EXPECT_EQ(contents(dir.filePath(fileOf(kind))), small.files.at(kind)[0])
-                << kind.toStdString() << (readOnly ? ", read-only" : ", full");
-        }
+        for (const QString& kind : Kinds)
+            for (const int lines : {20000, 12}) {
+                QString error;
+                const std::string what = kind.toStdString() +
+                                         (readOnly ? ", read-only, " : ", full, ") +
+                                         std::to_string(lines) + " lines";
+                EXPECT_FALSE(saver.save(kind, 1, lines, &error)) << what;
+                EXPECT_FALSE(error.isEmpty()) << what;
+                EXPECT_EQ(contents(dir.filePath(fileOf(kind))), small.files.at(kind)[0]) << what;
+            }
         EXPECT_EQ(contents(dir.filePath("PLC/BIG.CHR")), small.companion);
     }
 }
