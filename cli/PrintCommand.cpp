@@ -124,10 +124,12 @@ int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     view.setCoordinateLines(options.coordinates);
     const int first = options.all ? 0 : options.page - 1;
     const int last = options.all ? map.pagesInUse() - 1 : first;
-    if (!MapPdf::write(map, view,
-                       {options.pdfFile, QFileInfo(options.mapFile).fileName(), first, last,
-                        options.all})) {
-        err << "obelc: cannot write " << options.pdfFile << "\n";
+    QString error;
+    if (!MapPdf::write(
+            map, view,
+            {options.pdfFile, QFileInfo(options.mapFile).fileName(), first, last, options.all},
+            &error)) {
+        err << "obelc: cannot write " << (error.isEmpty() ? options.pdfFile : error) << "\n";
         return 1;
     }
     out << "printed " << (last - first + 1) << (last > first ? " pages" : " page") << " into "

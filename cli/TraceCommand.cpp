@@ -124,6 +124,10 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
         err << "obelc: cannot use " << line.name << ": " << reason << "\n";
         QCoreApplication::exit(NoPort);
     });
+    QObject::connect(&tracer, &Tracer::recordingFailed, [&](const QString& reason) {
+        err << "obelc: " << reason << "\n";
+        QCoreApplication::exit(Failed);
+    });
     const auto interrupt = QuitOnSignals::install();
     tracer.toggleTracing();
     const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);

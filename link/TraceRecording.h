@@ -19,7 +19,8 @@ class QDateTime;
 // written in decimal: a hex byte such as 12 or 1E would be read as the
 // number twelve or in exponent notation. Lines end in CR LF and fields are
 // quoted where a name needs it. Every row is flushed, so a crash loses at
-// most the row being written.
+// most the row being written; a row that does not reach the file (a full
+// disk) ends the recording with the reason.
 class TraceRecording {
 public:
     // Creates path and writes the header row; false, with why, when the file
@@ -30,14 +31,17 @@ public:
 
     // One good answer: the bytes of registers from firstRegister on, which
     // show in cells from firstCell on. Bytes past the last cell are left
-    // out, and an answer with none in the cells makes no row.
-    void add(const QDateTime& time, int firstRegister, int firstCell, const QByteArray& data);
+    // out, and an answer with none in the cells makes no row. False when
+    // the row could not be written: the recording has stopped, error() says why.
+    bool add(const QDateTime& time, int firstRegister, int firstCell, const QByteArray& data);
+    const QString& error() const { return error_; }
 
     static QString field(const QString& text);
 
 private:
-    void writeRow(const QStringList& fields);
+    bool writeRow(const QStringList& fields);
 
     QFile file_;
+    QString error_;
     int cells_ = 0;
 };

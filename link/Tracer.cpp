@@ -154,7 +154,8 @@ void Tracer::takeAnswer(const Read& read, bool show) {
     } else {
         ++counters_.good;
         data = ReadAnswer::data(arrived_);
-        recording_.add(QDateTime::currentDateTime(), read.firstRegister, firstCell, data);
+        if (!recording_.add(QDateTime::currentDateTime(), read.firstRegister, firstCell, data))
+            emit recordingFailed(recording_.error());
         emit answered(read.firstRegister, data);
     }
     if (show) showBlock(firstCell, data);

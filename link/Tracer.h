@@ -131,6 +131,8 @@ signals:
     // Anything else the window shows: switch, marker, run caption, poll
     // position, hold-off, received text, bit buttons, counters, selection.
     void stateChanged();
+    // A row of the recording could not be written; the recording has stopped.
+    void recordingFailed(const QString& reason);
 
 private:
     // The read whose answer is being gathered.

@@ -6,21 +6,27 @@
 #include "PageView.h"
 #include "PictureCache.h"
 #include "PrintSheet.h"
+#include "TextFile.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
-bool MapPdf::write(const LadderMap& map, PageView& view, const Request& request) {
+bool MapPdf::write(const LadderMap& map, PageView& view, const Request& request, QString* error) {
     PictureCache cache;
     const PrintSheet sheet(cache);
-    QPdfWriter pdf(request.file);
+    // Drawn in memory and saved whole, as every other file.
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&drawn);
     pdf.setTitle(QStringLiteral("norvette-c  PLC  PRINT ") + request.mapName);
     pdf.setCreator(QStringLiteral("Obel"));
     pdf.setResolution(300);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
+    // A painter on a buffer fails only for want of memory.
     if (!painter.begin(&pdf)) return false;
     for (int page = request.firstPage; page <= request.lastPage; ++page) {
         if (page != request.firstPage) pdf.newPage();
@@ -33,7 +39,7 @@ bool MapPdf::write(const LadderMap& map, PageView& view, const Request& request)
                                    QStringLiteral("Cross-reference of ") + request.mapName,
                                    CrossReference::build(map, map.pagesInUse()));
     }
-    return painter.end();
+    return painter.end() && TextFile::writeBytes(request.file, drawn.data(), error);
 }
 
 int MapPdf::headless(int argc, char* argv[],

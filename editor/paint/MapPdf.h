@@ -21,9 +21,10 @@ public:
         bool crossReference = false;
     };
 
-    // Draws the pages of map as view shows them; false when the file
-    // cannot be written.
-    static bool write(const LadderMap& map, PageView& view, const Request& request);
+    // Draws the pages of map as view shows them; false, with why, when the
+    // file could not be written whole (the previous file then stays).
+    static bool write(const LadderMap& map, PageView& view, const Request& request,
+                      QString* error = nullptr);
 
     // Runs work with a Qt Gui application on the offscreen platform:
     // drawing needs fonts and pictures, not a screen.

@@ -6,7 +6,12 @@
 #include "VirtualTransport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include "QStringPrinter.h"
 #include "TestBytes.h"
@@ -140,7 +145,8 @@ TEST_F(TracerTest, EveryReadIsJudgedOnceThroughPausesWritesAndTheReceiveSwitch) 
 
     // The download window's receive switch takes the answers: withheld, not missing.
     link.setDumpSwitch(true);
-    EXPECT_TRUE(tracer.healthText().contains("RCV switch is on")) << tracer.healthText().toStdString();
+    EXPECT_TRUE(tracer.healthText().contains("RCV switch is on"))
+        << tracer.healthText().toStdString();
     tickAnswered();
     tracer.tick();
     EXPECT_EQ(tracer.counters().withheld, 2);
@@ -300,6 +306,33 @@ TEST_F(TracerTest, TheRecordingHasOneRowPerGoodAnswerAndAColumnPerCell) {
     QString error;
     EXPECT_FALSE(tracer.startRecording(scratch.path("no/such/folder.csv"), &error));
     EXPECT_TRUE(error.contains("folder.csv")) << error.toStdString();
+    // A device that takes no byte: the header already fails.
+    EXPECT_FALSE(tracer.startRecording("/dev/full", &error));
+    EXPECT_TRUE(error.contains("/dev/full")) << error.toStdString();
+    EXPECT_FALSE(tracer.recording());
+}
+
+// A file that stops growing halfway (a full disk; here the process's file
+// size limit): the recording stops at once and says so.
+TEST_F(TracerTest, ARecordingThatCannotBeWrittenStopsAndSaysWhy) {
+    TestFolder scratch;
+    ASSERT_TRUE(tracer.startRecording(scratch.path("trace.csv")));
+    QSignalSpy failed(&tracer, &Tracer::recordingFailed);
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = QFileInfo(scratch.path("trace.csv")).size() + 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    traceOn();
+    for (int i = 0; i < 10; ++i)
+        tickAnswered();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, ignored);
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_TRUE(failed[0][0].toString().contains("trace.csv"))
+        << failed[0][0].toString().toStdString();
+    EXPECT_FALSE(tracer.recording());
 }
 
 // The virtual controller in this process: a written cell reaches its

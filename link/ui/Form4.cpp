@@ -57,6 +57,10 @@ Form4::Form4(Tracer& tracer, QWidget* parent) : QWidget(parent), tracer_(tracer)
 
     connect(&tracer_, &Tracer::cellsChanged, this, &Form4::renderCells);
     connect(&tracer_, &Tracer::stateChanged, this, &Form4::renderState);
+    connect(&tracer_, &Tracer::recordingFailed, this, [this](const QString& reason) {
+        recordingError_ = reason;
+        renderState();
+    });
     renderCells(0, Tracer::Cells);
     renderCellColours();
     renderState();
