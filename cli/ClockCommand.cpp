@@ -82,9 +82,10 @@ void readClock(Link& link, const Options& options, QTextStream& out, QTextStream
     link.send(Link::Buffer::Short);
     QTimer::singleShot(Link::Attempts * options.delayMs, [=, &err] {
         err << "obelc: no answer to the read of the clock"
-            << (answer->isEmpty() ? QString()
-                                  : QStringLiteral(": ") +
-                                        ReadAnswer::fault(*answer, slave, ControllerClock::Registers))
+            << (answer->isEmpty()
+                    ? QString()
+                    : QStringLiteral(": ") +
+                          ReadAnswer::fault(*answer, slave, ControllerClock::Registers))
             << "\n";
         LineSession::end(LineSession::NoAnswer);
     });
@@ -109,7 +110,8 @@ const char* ClockCommand::usage() {
            "  -h, --help      this text\n"
            "\n"
            "Exit status: 0 done, 1 no program folder, 2 bad usage, 3 no answer to --read,\n"
-           "5 the port cannot be opened or did not send what was written.\n";
+           "5 the port cannot be opened or did not send what was written.\n"
+           "130 interrupted (SIGINT or SIGTERM).\n";
 }
 
 int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

@@ -7,6 +7,7 @@
 #include "ProgramDownload.h"
 #include "ProgramFolder.h"
 #include "ProgressReport.h"
+#include "QuitOnSignals.h"
 #include "SourceInput.h"
 #include "Transport.h"
 
@@ -17,7 +18,7 @@
 
 namespace {
 
-enum Status { Done = 0, Failed = 1, Usage = 2, NoAnswer = 3, NotAcknowledged = 4, NoPort = 5 };
+using enum LineSession::Status;
 
 struct Options {
     PortOption::Choice line;
@@ -56,10 +57,11 @@ int statusOf(ProgramDownload::Outcome outcome) {
         return NoAnswer;
     case ProgramDownload::Outcome::NotAcknowledged:
         return NotAcknowledged;
+    case ProgramDownload::Outcome::Stopped:
+        return Interrupted;
     case ProgramDownload::Outcome::AssemblyError:
     case ProgramDownload::Outcome::MacroError:
     case ProgramDownload::Outcome::BadImage:
-    case ProgramDownload::Outcome::Stopped:
         break;
     }
     return Failed;
@@ -83,11 +85,15 @@ int download(const Options& options, const ProgramFolder& folder, const QString&
     QObject::connect(&road, &ProgramDownload::finished, [&](ProgramDownload::Outcome outcome) {
         QCoreApplication::exit(statusOf(outcome));
     });
-    // A line served over TCP tells only later that it cannot be had.
+    // A line served over TCP tells only later that it cannot be had; any
+    // line may be lost on the way.
     QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
-        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
+        err << "obelc: cannot use " << line.name << ": " << reason
+            << (road.running() ? QStringLiteral("; ") + road.stoppedText() : QString()) << "\n";
         QCoreApplication::exit(NoPort);
     });
+    // Ctrl-C gives up the transfer after the write under way.
+    const auto interrupt = QuitOnSignals::install([&road] { road.stop(); });
     road.start(source);
     const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
     progress.end(status == Done);
@@ -130,8 +136,10 @@ const char* DownloadCommand::usage() {
            "  3  no answer to the link check (\"RS-232 ERROR !!\")\n"
            "  4  a byte write not acknowledged (\"Load ERROR !!\" and its address); the\n"
            "     controller stays halted\n"
-           "  5  the port cannot be opened, or what was written did not leave it (its\n"
-           "     name and the reason)\n";
+           "  5  the port cannot be opened or was lost, or what was written did not\n"
+           "     leave it (its name, the reason and where the transfer stopped)\n"
+           "  130 interrupted (SIGINT or SIGTERM): the transfer stops after the write\n"
+           "     under way and says where; the controller stays halted\n";
 }
 
 int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

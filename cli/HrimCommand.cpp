@@ -60,7 +60,8 @@ const char* HrimCommand::usage() {
            "\n"
            "Exit status: 0 sent, 1 no program folder, 2 bad usage or a parameter above FF\n"
            "(nothing sent), 5 the port cannot be opened or did not send what was\n"
-           "written.\n";
+           "written.\n"
+           "130 interrupted (SIGINT or SIGTERM).\n";
 }
 
 int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

@@ -1,6 +1,7 @@
 #include "LineSession.h"
 
 #include "LineDrain.h"
+#include "QuitOnSignals.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -24,6 +25,11 @@ int LineSession::run(const std::function<void()>& work) {
     QObject::connect(line_.transport.get(), &Transport::failed, [this](const QString& reason) {
         err_ << "obelc: cannot use " << line_.name << ": " << reason << "\n";
         end(NoPort);
+    });
+    const auto interrupt = QuitOnSignals::install([this] {
+        err_ << "obelc: interrupted on " << line_.name
+             << "; what was sent so far has gone to the controller\n";
+        end(Interrupted);
     });
     QTimer::singleShot(0, work);
     return finishSending(line_, QCoreApplication::exec(), err_);

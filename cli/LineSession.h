@@ -14,7 +14,15 @@ class QTextStream;
 // printed, every frame that goes out is written on out in hex, one a line.
 class LineSession {
 public:
-    enum Status { Done = 0, Failed = 1, Usage = 2, NoAnswer = 3, NotAcknowledged = 4, NoPort = 5 };
+    enum Status {
+        Done = 0,
+        Failed = 1,
+        Usage = 2,
+        NoAnswer = 3,
+        NotAcknowledged = 4,
+        NoPort = 5,
+        Interrupted = 130, // SIGINT or SIGTERM, as a shell counts it
+    };
 
     LineSession(const ProgramFolder& folder, const PortOption::Choice& choice, QTextStream& out,
                 QTextStream& err, bool printFrames = true);

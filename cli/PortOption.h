@@ -46,8 +46,8 @@ public:
     // options (whose line is their .line), then start(). usage has %1 where
     // the line options' lines go.
     template <class Options>
-    static std::optional<int> begin(const char* command, const char* usage,
-                                    const QStringList& args, Options& options,
+    static std::optional<int> begin(const char* command, const char* usage, const QStringList& args,
+                                    Options& options,
                                     QString (*parse)(const QStringList&, Options&, bool&),
                                     QString& root, QTextStream& out, QTextStream& err) {
         bool help = false;

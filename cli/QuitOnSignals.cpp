@@ -18,10 +18,16 @@ void onSignal(int) {
 
 } // namespace
 
-std::unique_ptr<QSocketNotifier> QuitOnSignals::install() {
+std::unique_ptr<QSocketNotifier> QuitOnSignals::install(std::function<void()> whenSignalled) {
     if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return nullptr;
     auto notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    if (!whenSignalled) whenSignalled = [] { QCoreApplication::quit(); };
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, qApp,
+                     [whenSignalled = std::move(whenSignalled)] {
+                         char byte = 0;
+                         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
+                         whenSignalled();
+                     });
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);

@@ -2,13 +2,15 @@
 
 #include <QSocketNotifier>
 
+#include <functional>
 #include <memory>
 
-// Commands that run until interrupted: SIGINT and SIGTERM end the
-// application's event loop.
+// SIGINT and SIGTERM carried into the event loop, so that a command ends
+// the way it ends by itself: the line closed and its settings put back.
 class QuitOnSignals {
 public:
-    // The notifier that carries the signals into the event loop, kept for as
-    // long as they should; nothing when it cannot be set up.
-    static std::unique_ptr<QSocketNotifier> install();
+    // The notifier that carries the signals to whenSignalled (by default the
+    // end of the application's event loop), kept for as long as they
+    // should; nothing when it cannot be set up.
+    static std::unique_ptr<QSocketNotifier> install(std::function<void()> whenSignalled = nullptr);
 };

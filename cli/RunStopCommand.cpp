@@ -39,7 +39,8 @@ QString RunStopCommand::usage(Frame frame) {
                           "  -h, --help      this text\n"
                           "\n"
                           "Exit status: 0 the frame went out, 1 no program folder, 2 bad usage,\n"
-                          "5 the port cannot be opened or did not send what was written.\n")
+                          "5 the port cannot be opened or did not send what was written.\n"
+                          "130 interrupted (SIGINT or SIGTERM).\n")
         .arg(QString::fromLatin1(commandName(frame)),
              frame == Frame::Start ? QStringLiteral("start") : QStringLiteral("halt"),
              QString::fromLatin1(PortOption::usage()));

@@ -94,18 +94,20 @@ std::optional<ServiceCommand::Tool> ServiceCommand::named(const QString& command
 
 QString ServiceCommand::usage(Tool tool) {
     const Form f = form(tool);
-    return QStringLiteral("usage: obelc %1 [-C PROGRAM_DIR] [--port PORT] [--baud N] %2\n"
-                          "\n"
-                          "%3\n"
-                          "Fields are hexadecimal; the first %4 characters of each count.\n"
-                          "Prints the bytes sent, in hex.\n"
-                          "\n"
-                          "%5"
-                          "  -h, --help      this text\n"
-                          "\n"
-                          "Exit status: 0 sent, 1 no program folder, 2 bad usage or a field out of\n"
-                          "range (nothing sent), 5 the port cannot be opened or did not send what was\n"
-                          "written.\n")
+    return QStringLiteral(
+               "usage: obelc %1 [-C PROGRAM_DIR] [--port PORT] [--baud N] %2\n"
+               "\n"
+               "%3\n"
+               "Fields are hexadecimal; the first %4 characters of each count.\n"
+               "Prints the bytes sent, in hex.\n"
+               "\n"
+               "%5"
+               "  -h, --help      this text\n"
+               "\n"
+               "Exit status: 0 sent, 1 no program folder, 2 bad usage or a field out of\n"
+               "range (nothing sent), 5 the port cannot be opened or did not send what was\n"
+               "written.\n"
+               "130 interrupted (SIGINT or SIGTERM).\n")
         .arg(QString::fromLatin1(f.command), f.fields.join(u' '), QString::fromLatin1(f.what),
              tool == Tool::Frame ? QStringLiteral("two") : QStringLiteral("three"),
              QString::fromLatin1(PortOption::usage()));

@@ -54,7 +54,8 @@ const char* TableCommand::usage() {
            "Exit status: 0 written and started, 1 no program folder or a table that cannot\n"
            "be read or has a fault (nothing sent), 2 bad usage, 4 a byte write not\n"
            "acknowledged (\"Load ERROR !!\"; the controller stays halted), 5 the port\n"
-           "cannot be opened or did not send what was written.\n";
+           "cannot be opened or did not send what was written.\n"
+           "130 interrupted (SIGINT or SIGTERM).\n";
 }
 
 int TableCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -75,8 +76,9 @@ int TableCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     TableWrite write(session.link());
     QObject::connect(&write, &TableWrite::finished, [&](TableWrite::Outcome outcome) {
         if (outcome == TableWrite::Outcome::Done) return LineSession::end(LineSession::Done);
-        err << "obelc: " << TableWrite::NotAcknowledgedText << " (no acknowledgement of the write at "
-            << hexText(write.failedAddress(), 4) << "; the controller stays halted)\n";
+        err << "obelc: " << TableWrite::NotAcknowledgedText
+            << " (no acknowledgement of the write at " << hexText(write.failedAddress(), 4)
+            << "; the controller stays halted)\n";
         LineSession::end(LineSession::NotAcknowledged);
     });
     return session.run([&] { write.start(*table); });

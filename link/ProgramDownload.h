@@ -57,6 +57,9 @@ public:
     // assembly or macro error it is the assembler's report (message()).
     const QString& failure() const { return failure_; }
     Outcome outcome() const { return outcome_; }
+    // Where the road is, as said when it stops there: the address under
+    // way and the controller's state.
+    QString stoppedText() const;
 
     // Texts and titles of the messages the window shows.
     static constexpr const char* NoAnswerText = "RS-232 ERROR !!";
@@ -88,7 +91,6 @@ private:
     void complete();
     void setPhase(Phase phase);
     bool endIfStopped();
-    QString stoppedText() const;
     void end(Outcome outcome, const QString& failure);
     // The address of the byte the transfer writes next, or has just written.
     int byteAddress() const;

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 class DownloadCommandTest : public ObelcTest {
@@ -71,6 +73,26 @@ TEST_F(DownloadCommandTest, ASilentLineIsNoAnswer) {
     EXPECT_EQ(silent.status, 3);
     EXPECT_TRUE(silent.err.contains("RS-232 ERROR !!")) << silent.err.toStdString();
     EXPECT_FALSE(QFile::exists(ProgramFolder(folder()).path("plc\\LATCH.BIN")));
+}
+
+// Ctrl-C in the middle of a transfer on a slow line: the transfer stops
+// after the write under way and says where; the line is closed as at any
+// end, so the next command opens it.
+TEST_F(DownloadCommandTest, AnInterruptedTransferSaysWhereItStopped) {
+    const QString pty = dir.filePath("slow");
+    HelperProcess sim(OBELC, {"sim", "--pty", pty, "--baud", "300"});
+    ASSERT_FALSE(sim.firstLine().isEmpty()) << sim.errors().toStdString();
+    QProcess download;
+    download.start(OBELC, {"download", "-C", folder(), "--port", pty, latchSource()});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return download.readAllStandardError().contains("TRAN"); }, 10000));
+    ::kill(pid_t(download.processId()), SIGINT);
+    ASSERT_TRUE(download.waitForFinished(10000));
+    EXPECT_EQ(download.exitCode(), 130);
+    const QString said = QString::fromUtf8(download.readAllStandardError());
+    EXPECT_TRUE(said.contains("Transfer stopped at address 0x")) << said.toStdString();
+    EXPECT_TRUE(said.contains("the controller stays halted")) << said.toStdString();
+    EXPECT_EQ(obelc({"run", "-C", folder(), "--port", pty}).status, 0);
 }
 
 TEST_F(DownloadCommandTest, APortThatCannotBeOpenedAndAnAssemblyError) {
