@@ -3,6 +3,8 @@
 #include "Frames.h"
 #include "Transport.h"
 
+#include <utility>
+
 namespace {
 template <std::size_t N> QByteArray toBytes(const std::array<quint8, N>& buffer) {
     return QByteArray(reinterpret_cast<const char*>(buffer.data()), N);
@@ -43,6 +45,7 @@ void Link::send(Buffer buffer) {
 }
 
 void Link::send(const QByteArray& frame) {
+    heardSinceSend_ = 0;
     if (!transport_) return;
     transport_->write(frame);
     emit sent(frame);
@@ -64,6 +67,11 @@ bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {
     ackFlag_ = 0;
     if (watch == Flag::Reply) replyFlag_ = 0;
     trace_.clear();
+    if (const int drainMs = std::exchange(drainNextMs_, 0); drainMs > 0 && withController_) {
+        draining_ = true;
+        wait_.start(drainMs);
+        return true;
+    }
     attempt(1);
     return true;
 }
@@ -90,6 +98,10 @@ void Link::DELAY(int count) {
 }
 
 void Link::waited() {
+    if (std::exchange(draining_, false)) {
+        attempt(1);
+        return;
+    }
     if (flag(watch_))
         finish(true);
     else if (tryCount_ < Attempts)
@@ -100,9 +112,15 @@ void Link::waited() {
 
 void Link::finish(bool answered) {
     wait_.stop();
+    drainNextMs_ = !answered || tryCount_ > 1 ? tryCount_ * delays_ * delayMs_ : 0;
     const Done done = std::move(done_);
     done_ = nullptr;
     done(answered);
+}
+
+void Link::heard(quint8 byte) {
+    if (heardSinceSend_ == 0) firstHeardIsAck_ = byte == Frames::Ack;
+    if (heardSinceSend_ < 2) ++heardSinceSend_;
 }
 
 void Link::onComm(const QByteArray& input) {
@@ -110,18 +128,16 @@ void Link::onComm(const QByteArray& input) {
     std::size_t p = 0;
     for (const char c : input) {
         quint8 byte = static_cast<quint8>(c);
-        // An acknowledgement is shown as 0 in the log and the dump. It
-        // counts even past the end of the receive buffer: an arrival may join
-        // a late answer and the acknowledgement, and losing the latter would
-        // fail a good exchange.
-        if (byte == Frames::Ack) {
-            ackFlag_ = 1;
-            byte = 0;
-        }
+        heard(byte);
+        // An acknowledgement is shown as 0 in the log and the dump.
+        if (byte == Frames::Ack) byte = 0;
         if (p < RxBuf.size()) RxBuf[p++] = byte;
         if (log_.enabled()) log_.add(byte);
     }
     if (log_.enabled() && !input.isEmpty()) emit receiveLogChanged();
+    // Noise before the acknowledgement fails the attempt, which is tried
+    // again; while draining nothing answers the exchange to come.
+    if (!draining_ && heardSinceSend_ == 1 && firstHeardIsAck_) ackFlag_ = 1;
 
     received_ = p;
     const QByteArray stored = received();

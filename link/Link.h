@@ -43,9 +43,12 @@ public:
     // three times: adds ">T" and the attempt number to the trace, sends the
     // buffer and waits `delays` DELAYs, stopping as soon as the watched flag
     // is 1 after a wait. Only AckFlag cuts a wait short, so a reply is
-    // waited out in full. done() is called once, from the event loop, with
-    // whether the watched flag came up. False (and nothing sent) while
-    // another exchange runs.
+    // waited out in full. After an exchange that needed a second attempt or
+    // failed, the answers to its earlier attempts may still be on their
+    // way: as long as its attempts took passes first, and what arrives then
+    // answers nothing. done() is
+    // called once, from the event loop, with whether the watched flag came
+    // up. False (and nothing sent) while another exchange runs.
     bool exchange(Buffer buffer, Flag watch, int delays, Done done);
     bool exchanging() const { return static_cast<bool>(done_); }
 
@@ -66,6 +69,8 @@ public:
     const QString& trace() const { return trace_; }
 
     // The flags the receive handler and the exchanges raise and clear.
+    // AckFlag rises when all that arrived since the last frame went out is
+    // the one byte 0x5A.
     qint16 ReplyFlag() const { return replyFlag_; }
     qint16 AckFlag() const { return ackFlag_; }
     qint16 TryCount() const { return tryCount_; }
@@ -99,6 +104,7 @@ signals:
 
 private:
     void attempt(int number);
+    void heard(quint8 byte);
     void DELAY(int count);
     void waited();
     void finish(bool answered);
@@ -123,4 +129,10 @@ private:
     Flag watch_ = Flag::Ack;
     int delays_ = 1;
     Done done_;
+    // What came since the last frame went out: the controller acknowledges
+    // a byte write with 0x5A alone, and anything else is not that answer.
+    int heardSinceSend_ = 0;
+    bool firstHeardIsAck_ = false;
+    int drainNextMs_ = 0; // late answers may still come: wait before the next exchange
+    bool draining_ = false;
 };

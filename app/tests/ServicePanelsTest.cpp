@@ -41,6 +41,8 @@ TEST_F(ServicePanels, MemoryWriteClockAndTableReachTheController) {
     EXPECT_EQ(windows.tracer().switchCaption(), "STOP");
     EXPECT_TRUE(field("Text21")->text().startsWith(" 173 16 0 80 0 4 8 "));
 
+    // The answer to the tracer's last poll is no acknowledgement of the table's first byte.
+    settle();
     field("Text11")->setText("SEG7");
     click("Command4");
     const TableWrite& table = windows.station().tableWrite();

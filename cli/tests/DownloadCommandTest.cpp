@@ -7,10 +7,14 @@
 #include "SocatPair.h"
 #include "TextFile.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -73,6 +77,35 @@ TEST_F(DownloadCommandTest, ASilentLineIsNoAnswer) {
     EXPECT_EQ(silent.status, 3);
     EXPECT_TRUE(silent.err.contains("RS-232 ERROR !!")) << silent.err.toStdString();
     EXPECT_FALSE(QFile::exists(ProgramFolder(folder()).path("plc\\LATCH.BIN")));
+}
+
+// A line that only chatters: random bytes, 0x5A among them, and never an
+// acknowledgement alone. The probe takes any answer; no byte write is
+// acknowledged, and no image file is written.
+TEST_F(DownloadCommandTest, NoiseIsNoAcknowledgement) {
+    SocatPair pair(dir.path());
+    ASSERT_TRUE(pair.ready());
+    const int noise = ::open(QFile::encodeName(pair.b).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY);
+    ASSERT_GE(noise, 0);
+    QTimer chatter;
+    QObject::connect(&chatter, &QTimer::timeout, [&] {
+        char bytes[16];
+        for (char& b : bytes)
+            b = char(QRandomGenerator::global()->bounded(256));
+        bytes[3] = '\x5A';
+        [[maybe_unused]] const ssize_t written = ::write(noise, bytes, sizeof bytes);
+        char heard[256];
+        while (::read(noise, heard, sizeof heard) > 0) {
+        }
+    });
+    chatter.start(5);
+    QProcess download;
+    download.start(OBELC, {"download", "-C", folder(), "--port", pair.a, "--name", "LATCH.MAP",
+                           "--delay", "50", latchSource()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return download.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(download.exitCode(), 4) << download.readAllStandardError().toStdString();
+    EXPECT_FALSE(QFile::exists(ProgramFolder(folder()).path("plc\\LATCH.BIN")));
+    ::close(noise);
 }
 
 // Ctrl-C in the middle of a transfer on a slow line: the transfer stops
