@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -57,6 +58,11 @@ public:
     // assembly or macro error it is the assembler's report (message()).
     const QString& failure() const { return failure_; }
     Outcome outcome() const { return outcome_; }
+    // Byte writes acknowledged (or, without "WR", sent) so far, of the
+    // image's bytes; and the time from the start to the end of the road.
+    int bytesWritten() const { return written_; }
+    int imageBytes() const;
+    qint64 elapsedMs() const { return elapsedMs_; }
 
     // Texts and titles of the messages the window shows.
     static constexpr const char* NoAnswerText = "RS-232 ERROR !!";
@@ -72,7 +78,8 @@ signals:
     // user's to edit (Assmber::setCode) until the image is checked, which
     // follows at once.
     void assembled();
-    // PB2 moved; the attempt trace is the link's own (traceChanged).
+    // PB2 moved, to 100 once every byte is written; the attempt trace is the
+    // link's own (traceChanged).
     void transferProgress(float percent);
     // After the halt frame and after the .BIN file.
     void beep();
@@ -100,6 +107,9 @@ private:
     float percent_ = 0;
     int failedAddress_ = -1;
     QString failure_;
+    int written_ = 0;
+    QElapsedTimer clock_;
+    qint64 elapsedMs_ = 0;
 
     QString source_;
     QString image_;        // the code image text the transfer sends

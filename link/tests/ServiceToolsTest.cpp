@@ -62,6 +62,11 @@ TEST_F(ServiceToolsTest, AFieldOutsideItsRangeIsRefusedByNameAndNothingIsSent) {
     // The raw write's lowest and highest ADDR_H.
     EXPECT_EQ(tools.writeMemory({"A", "0", "0"}).sent.first(2), hex("A500"));
     EXPECT_EQ(tools.writeMemory({"109", "0", "0"}).sent.first(2), hex("A5FF"));
+    // What the window starts its fields with is taken as it stands.
+    EXPECT_EQ(tools.writeMemory(ServiceTools::memoryDefaults()).refusal, "");
+    EXPECT_EQ(tools.linkTest(ServiceTools::testDefaults()).refusal, "");
+    EXPECT_EQ(tools.freeRequest(ServiceTools::requestDefaults()).refusal, "");
+    EXPECT_EQ(tools.freeFrame(ServiceTools::frameDefaults()).refusal, "");
 }
 
 TEST(TableFile, ReadsOffsetAndItemsAndNamesTheLineOfEveryFault) {
@@ -134,7 +139,7 @@ TEST_F(TableWriteTest, HaltsWritesEveryItemAcknowledgedListsItAndStarts) {
                                      checked("A7A7A7A7A7A7")};
     EXPECT_EQ(line.written, expected);
     EXPECT_EQ(write.listing(), "offset=5\r\n 0 - 1\r\n 1 - 2\r\n 2 - 3\r\n");
-    EXPECT_EQ(percents, (QList<int>{-1, 0, 0, 0, 0}));
+    EXPECT_EQ(percents, (QList<int>{-1, 0, 0, 0, 100}));
 }
 
 TEST_F(TableWriteTest, AnUnacknowledgedItemEndsAfterThreeAttemptsWithoutTheStartFrame) {
