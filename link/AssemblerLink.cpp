@@ -159,7 +159,6 @@ void AssemblerLink::save(const QString& source) {
 
 void AssemblerLink::finished(ProgramDownload::Outcome outcome) {
     using Outcome = ProgramDownload::Outcome;
-    const QString title = QString::fromLatin1(ProgramDownload::MessageTitle);
     switch (outcome) {
     case Outcome::Done:
         setMessage(assmber_.programMap(), false);
@@ -173,11 +172,6 @@ void AssemblerLink::finished(ProgramDownload::Outcome outcome) {
         break;
     case Outcome::NoAnswer:
     case Outcome::NotAcknowledged:
-        setMessage(download_.failure());
-        prompter_.inform(title, QString::fromLatin1(outcome == Outcome::NoAnswer
-                                                        ? ProgramDownload::NoAnswerText
-                                                        : ProgramDownload::NotAcknowledgedText));
-        break;
     case Outcome::BadImage:
     case Outcome::Stopped:
         setMessage(download_.failure());
@@ -192,6 +186,12 @@ void AssemblerLink::finished(ProgramDownload::Outcome outcome) {
     if (!fileErrors.isEmpty())
         status += QStringLiteral("; %1 file(s) not written").arg(fileErrors.size());
     setStatus(status);
+    // The box waits for the user: the status line says it first.
+    if (outcome == Outcome::NoAnswer || outcome == Outcome::NotAcknowledged)
+        prompter_.inform(QString::fromLatin1(ProgramDownload::MessageTitle),
+                         QString::fromLatin1(outcome == Outcome::NoAnswer
+                                                 ? ProgramDownload::NoAnswerText
+                                                 : ProgramDownload::NotAcknowledgedText));
 }
 
 void AssemblerLink::setMessage(const QString& text, bool failure) {

@@ -103,15 +103,18 @@ QWidget* Form3::buildCommandRow() {
         QStringLiteral("Check the link, assemble and send the program to the controller"));
     line_ = named(new QLabel, QStringLiteral("LineStatus"));
     line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // What the last command did, beside the line it went over; a long line
-    // is cut here and whole in the tip.
+    // What the last command did, under the line it went over; a long text
+    // takes a second line.
     status_ = named(new QLabel, QStringLiteral("CommandStatus"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setWordWrap(true);
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* lineAndStatus = new QVBoxLayout;
+    lineAndStatus->setSpacing(0);
+    lineAndStatus->addWidget(line_);
+    lineAndStatus->addWidget(status_);
     layout->addSpacing(16);
-    layout->addWidget(line_);
-    layout->addSpacing(16);
-    layout->addWidget(status_, 1);
+    layout->addLayout(lineAndStatus, 1);
     pb1_ = ControlFactory::create(QStringLiteral("ProgressBarControl.PB"));
     pb1_->setObjectName(QStringLiteral("PB1"));
     pb1_->setFixedSize(220, 30);
@@ -282,6 +285,8 @@ void Form3::renderPhase() {
     const ProgramDownload& download = station_.download();
     const ProgramDownload::Phase phase = download.phase();
     if (phase == ProgramDownload::Phase::Probe) {
+        // The bars of the last run would be taken for this one's.
+        pb1_->setProperty("Value", 0);
         transfer_->setPercent(0);
         showTransferPanel(ProgramDownload::panelCaption(phase));
     } else {
