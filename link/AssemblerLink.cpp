@@ -23,7 +23,8 @@ AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QO
     browser_.setFolder(folder.path(QStringLiteral("plc")));
     timer1_.setObjectName(QStringLiteral("Timer1"));
     connect(&port_, &PortSettings::transportChanged, &link_, &Link::setTransport);
-    connect(&port_, &PortSettings::problem, this, [this](const QString& text) { setMessage(text); });
+    connect(&port_, &PortSettings::problem, this,
+            [this](const QString& text) { setMessage(text); });
     connect(&download_, &ProgramDownload::beep, this, [this] { prompter_.beep(); });
     connect(&download_, &ProgramDownload::finished, this, &AssemblerLink::finished);
     connect(&tableWrite_, &TableWrite::beep, this, [this] { prompter_.beep(); });
@@ -95,10 +96,9 @@ void AssemblerLink::command(int index, const QString& box) {
 // The caption is all the program knows of the controller: it turns only
 // when its frame can go out.
 void AssemblerLink::runStop() {
-    const QString wanted =
-        QString::fromLatin1(runControl_.caption() == QLatin1String(RunControl::Running)
-                                ? RunControl::Halted
-                                : RunControl::Running);
+    const QString wanted = QString::fromLatin1(
+        runControl_.caption() == QLatin1String(RunControl::Running) ? RunControl::Halted
+                                                                    : RunControl::Running);
     if (const QString closed = lineClosed(); !closed.isEmpty()) {
         setStatus(QStringLiteral("%1: not sent, %2; the button still reads %3")
                       .arg(wanted, closed, runControl_.caption()));
@@ -224,11 +224,12 @@ QString AssemblerLink::toolRefusal() const {
     return {};
 }
 
-ServiceTools::Result AssemblerLink::useTool(
-    Tool which, const std::function<ServiceTools::Result(ServiceTools&)>& tool) {
+ServiceTools::Result
+AssemblerLink::useTool(Tool which, const std::function<ServiceTools::Result(ServiceTools&)>& tool) {
     clearFailure();
     const QString refusal = toolRefusal();
-    ServiceTools::Result result = refusal.isEmpty() ? tool(tools_) : ServiceTools::Result{{}, refusal};
+    ServiceTools::Result result =
+        refusal.isEmpty() ? tool(tools_) : ServiceTools::Result{{}, refusal};
     ToolAnswer& answer = *answers_[int(which)];
     if (result.refused()) {
         prompter_.inform(QString::fromLatin1(Title), result.refusal);

@@ -39,7 +39,8 @@ QString DownloadReport::text(const ProgramDownload& download, const Context& con
         // Without "WR" every exchange counts as answered: only a closed line
         // tells that nothing went out.
         if (!context.lineOpen)
-            return QStringLiteral("%1: assembled, not sent (WR off; %2)").arg(program, context.line);
+            return QStringLiteral("%1: assembled, not sent (WR off; %2)")
+                .arg(program, context.line);
         if (!context.withController)
             return QStringLiteral("%1: %2 sent to %3 unconfirmed (WR off) in %4; start frame sent")
                 .arg(program, bytes(download.bytesWritten()), context.line,

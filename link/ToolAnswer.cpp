@@ -12,11 +12,9 @@ ToolAnswer::ToolAnswer(Link& link, QObject* parent) : QObject(parent), link_(lin
 }
 
 QString ToolAnswer::bytesText(const QByteArray& bytes) {
-    QString text = QString::fromLatin1(bytes.first(qMin(bytes.size(), qsizetype(ShownBytes)))
-                                           .toHex(' ')
-                                           .toUpper());
-    if (bytes.size() > ShownBytes)
-        text += QStringLiteral(" \u2026 (%1 bytes)").arg(bytes.size());
+    QString text = QString::fromLatin1(
+        bytes.first(qMin(bytes.size(), qsizetype(ShownBytes))).toHex(' ').toUpper());
+    if (bytes.size() > ShownBytes) text += QStringLiteral(" \u2026 (%1 bytes)").arg(bytes.size());
     return text;
 }
 

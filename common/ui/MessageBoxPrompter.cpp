@@ -37,9 +37,9 @@ std::unique_ptr<QMessageBox> MessageBoxPrompter::box(QMessageBox::Icon icon, con
                                                      QMessageBox::StandardButtons buttons) const {
     auto box = std::make_unique<QMessageBox>(icon, title, text, buttons, owner());
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
-        grid->addItem(new QSpacerItem(titleRoom(title), 0, QSizePolicy::Minimum,
-                                      QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(
+            new QSpacerItem(titleRoom(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 

@@ -25,7 +25,9 @@ protected:
         return QTest::qWaitFor([&] { return !station.answer(tool).waiting(); }, 5000);
     }
     ServiceTools::Result linkTest() {
-        return station.useTool(Tool::Test, [](ServiceTools& t) { return t.linkTest({"12", "3F"}); });
+        return station.useTool(Tool::Test, [](ServiceTools& t) {
+            return t.linkTest({"12", "3F"});
+        });
     }
 
     ShippedFolder shipped;
@@ -55,8 +57,7 @@ TEST_F(AssemblerLinkTest, NothingGoesOutOverAClosedPortAndNothingSaysItDid) {
     station.port().setPortOpen(false);
     const QString closed = "COM5 \u2192 virtual controller: closed (off line)";
     EXPECT_TRUE(linkTest().refused());
-    EXPECT_EQ(station.answer(Tool::Test).text(),
-              "not sent: " + closed + "; nothing was sent.");
+    EXPECT_EQ(station.answer(Tool::Test).text(), "not sent: " + closed + "; nothing was sent.");
 
     station.command(AssemblerLink::RunStop, {});
     EXPECT_EQ(station.runControl().caption(), "STOP");
@@ -88,8 +89,8 @@ TEST_F(AssemblerLinkTest, ANewCommandClearsTheFailureTheLastOneLeft) {
     station.setMapName("LATCH.MAP");
     station.command(AssemblerLink::Assm, "            IN,0,1\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !station.download().running(); }, 5000));
-    EXPECT_TRUE(station.status().startsWith(
-        "LATCH: 2 bytes written to COM5 \u2192 virtual controller in "))
+    EXPECT_TRUE(
+        station.status().startsWith("LATCH: 2 bytes written to COM5 \u2192 virtual controller in "))
         << station.status().toStdString();
     EXPECT_TRUE(station.status().endsWith(" s; start frame sent"));
     const QString map = station.message();

@@ -45,12 +45,15 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     strip->addLayout(bottom);
 
     QGridLayout* memory = panel(top, QStringLiteral("Write Memory"));
-    const auto memoryFields = fields(memory, QStringLiteral("Text6"),
-                                     ServiceTools::memoryFieldNames(), ServiceTools::memoryDefaults());
+    const auto memoryFields =
+        fields(memory, QStringLiteral("Text6"), ServiceTools::memoryFieldNames(),
+               ServiceTools::memoryDefaults());
     connect(button(memory, QStringLiteral("Command2"), QStringLiteral("WRITE"),
                    QStringLiteral("Write DATA at ADDR_H, ADDR_L of the controller's memory")),
             &QPushButton::clicked, this, [this, memoryFields] {
-                station_.useTool(Tool::Memory, [&](ServiceTools& t) { return t.writeMemory(texts(memoryFields)); });
+                station_.useTool(Tool::Memory, [&](ServiceTools& t) {
+                    return t.writeMemory(texts(memoryFields));
+                });
             });
 
     answerLine(memory, Tool::Memory);
@@ -61,7 +64,8 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(test, QStringLiteral("Command3"), QStringLiteral("TRAN"),
                    QStringLiteral("Send the test frame A8, TRAD, DATA")),
             &QPushButton::clicked, this, [this, testFields] {
-                station_.useTool(Tool::Test, [&](ServiceTools& t) { return t.linkTest(texts(testFields)); });
+                station_.useTool(Tool::Test,
+                                 [&](ServiceTools& t) { return t.linkTest(texts(testFields)); });
             });
 
     answerLine(test, Tool::Test);
@@ -72,7 +76,9 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(request, QStringLiteral("Command5"), QStringLiteral("Modef"),
                    QStringLiteral("Send the Modbus request ADDR, COMM, MEM_ST, COT with its CRC")),
             &QPushButton::clicked, this, [this, requestFields] {
-                station_.useTool(Tool::Request, [&](ServiceTools& t) { return t.freeRequest(texts(requestFields)); });
+                station_.useTool(Tool::Request, [&](ServiceTools& t) {
+                    return t.freeRequest(texts(requestFields));
+                });
             });
 
     answerLine(request, Tool::Request);
@@ -81,7 +87,8 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     std::array<QString, 9> frameLabels;
     for (int i = 0; i < 9; ++i)
         frameLabels[i] = ServiceTools::frameFieldName(i);
-    const auto frameFields = fields(frame, QStringLiteral("Text13"), frameLabels, ServiceTools::frameDefaults());
+    const auto frameFields =
+        fields(frame, QStringLiteral("Text13"), frameLabels, ServiceTools::frameDefaults());
     for (QLineEdit* field : frameFields) {
         field->setMaxLength(2);
         field->setFixedWidth(FrameFieldWidth);
@@ -89,7 +96,8 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(frame, QStringLiteral("Command6"), QStringLiteral("TR"),
                    QStringLiteral("Send the nine bytes with their CRC")),
             &QPushButton::clicked, this, [this, frameFields] {
-                station_.useTool(Tool::Frame, [&](ServiceTools& t) { return t.freeFrame(texts(frameFields)); });
+                station_.useTool(Tool::Frame,
+                                 [&](ServiceTools& t) { return t.freeFrame(texts(frameFields)); });
             });
 
     answerLine(frame, Tool::Frame);
