@@ -147,8 +147,6 @@ void ProgramDownload::byteWritten(bool acknowledged) {
 }
 
 void ProgramDownload::complete() {
-    percent_ = 100;
-    emit transferProgress(percent_);
     assmber_.writeImageFile();
     emit beep();
     Frames::start(link_.ShortFrame);

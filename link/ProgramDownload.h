@@ -78,8 +78,7 @@ signals:
     // user's to edit (Assmber::setCode) until the image is checked, which
     // follows at once.
     void assembled();
-    // PB2 moved, to 100 once every byte is written; the attempt trace is the
-    // link's own (traceChanged).
+    // PB2 moved; the attempt trace is the link's own (traceChanged).
     void transferProgress(float percent);
     // After the halt frame and after the .BIN file.
     void beep();

@@ -26,7 +26,7 @@ void TableWrite::next() {
     if (k_ == int(items.size())) {
         running_ = false;
         emit beep();
-        setPercent(100);
+        setPercent(0);
         Frames::start(link_.ShortFrame);
         link_.send(Link::Buffer::Short);
         outcome_ = Outcome::Done;

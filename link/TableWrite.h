@@ -33,7 +33,7 @@ public:
 
     // Text9: line 1 of the table, then a line " k - item" for each item sent.
     const QString& listing() const { return listing_; }
-    // PB2: -1 once halted, k x 100 / 255 for item k, 100 when done.
+    // PB2: -1 once halted, k x 100 / 255 for item k, 0 when done.
     int percent() const { return percent_; }
     Outcome outcome() const { return outcome_; }
     // The address of the byte that went unacknowledged.

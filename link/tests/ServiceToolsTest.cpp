@@ -139,7 +139,7 @@ TEST_F(TableWriteTest, HaltsWritesEveryItemAcknowledgedListsItAndStarts) {
                                      checked("A7A7A7A7A7A7")};
     EXPECT_EQ(line.written, expected);
     EXPECT_EQ(write.listing(), "offset=5\r\n 0 - 1\r\n 1 - 2\r\n 2 - 3\r\n");
-    EXPECT_EQ(percents, (QList<int>{-1, 0, 0, 0, 100}));
+    EXPECT_EQ(percents, (QList<int>{-1, 0, 0, 0, 0}));
 }
 
 TEST_F(TableWriteTest, AnUnacknowledgedItemEndsAfterThreeAttemptsWithoutTheStartFrame) {
