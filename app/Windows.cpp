@@ -119,7 +119,7 @@ Tracer& Windows::tracer() {
 
 Form5& Windows::downloadWindow() {
     if (!form5_) {
-        form5_ = std::make_unique<Form5>(station().link(), prompter_);
+        form5_ = std::make_unique<Form5>(station(), prompter_);
         form5_->setLoaderEnabled(false);
     }
     return *form5_;

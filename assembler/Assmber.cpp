@@ -30,6 +30,9 @@ bool Assmber::assemble(const QString& source) {
     work_ = AssemblyPass::withEnd(std::move(prepared.work));
     skipped_ = std::move(prepared.skipped);
     pass_ = AssemblyPass::run(work_, progress_);
+    // PB1 is scaled for 4,096 instructions: a short program would end its
+    // pass at 0 %.
+    if (pass_.ok && progress_) progress_(100);
     message_ = pass_.message;
     errorLine_ = pass_.errorLine;
     errorReason_ = pass_.reason;

@@ -25,6 +25,7 @@ public:
     // Typing a macro folder switches macro loading on.
     void setMacroFolder(const QString& folder);
     void setMapName(const QString& name) { mapName_ = name; }
+    const QString& mapName() const { return mapName_; }
     void setProgress(AssemblyPass::Progress progress) { progress_ = std::move(progress); }
 
     // Source replacement and the pass; false on an error, which the message

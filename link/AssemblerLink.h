@@ -12,10 +12,12 @@
 #include <QObject>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 class ProgramFolder;
 class Prompter;
+class ToolAnswer;
 
 // The assembler-and-link window's state behind the window: the port and the
 // link every sender goes through, the assembler, the download, the run/stop
@@ -25,6 +27,9 @@ class AssemblerLink : public QObject {
 public:
     enum Command { Assm = 0, Save = 1, Load = 2, Print = 3, RunStop = 4 };
     static constexpr int Commands = 5;
+    // The service panels, each with its answer line.
+    enum class Tool { Memory, Test, Request, Frame, Clock, Table };
+    static constexpr int Tools = 6;
     static constexpr const char* Title = "Vant Obel Assmber";
 
     AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QObject* parent = nullptr);
@@ -34,14 +39,18 @@ public:
 
     // A click on the command row with the source box's text. Every click
     // first stops the poll clock, asks the map editor to whiten its go-to
-    // row label and the tracer to stop (commonStepsTaken) and beeps; "Load"
-    // is the window's own.
+    // row label and the tracer to stop (commonStepsTaken) and beeps, and
+    // clears a failure an earlier command left in the message box; then the
+    // status line says what the command did.
     void command(int index, const QString& box);
     static QString commandCaption(int index);
 
     // A double click in the file list: the source box's new text, read from
-    // the plc folder; nothing (and the user told why) when it cannot be read.
+    // the plc folder, and the browser hidden; nothing (and the user told why)
+    // when it cannot be read.
     std::optional<QString> loadSource(const QString& name);
+    // "Load New File", which "Load" shows and hides.
+    bool browserShown() const { return browserShown_; }
     // The source-name box.
     const QString& sourceName() const { return sourceName_; }
     void setSourceName(const QString& name) { sourceName_ = name; }
@@ -54,9 +63,11 @@ public:
     void setMacroFolder(const QString& folder);
 
     // A service tool that sends one frame. While a download or a table
-    // write runs the tool is refused, as is one whose field does not fit;
-    // the user is told why.
-    ServiceTools::Result useTool(const std::function<ServiceTools::Result(ServiceTools&)>& tool);
+    // write runs, or while the port is not open, the tool is refused, as is
+    // one whose field does not fit; the user is told why. Its answer line
+    // says what went out and what came back.
+    ServiceTools::Result useTool(Tool which,
+                                 const std::function<ServiceTools::Result(ServiceTools&)>& tool);
     // "T.Adj": the clock text and the tracer's slave address (the caller
     // has paused the tracer); beeps once sent.
     void setClock(const QString& clockText, quint8 slave);
@@ -67,6 +78,13 @@ public:
 
     // What the message box shows after the last command.
     const QString& message() const { return message_; }
+    // One line beside the line in use: what the last command of the row did.
+    const QString& status() const { return status_; }
+    // What a service tool last sent and got back.
+    const ToolAnswer& answer(Tool tool) const { return *answers_[int(tool)]; }
+    // Why nothing can go out now ("COM1 → /dev/ttyUSB0, 9600 8E1: not open,
+    // ..."), or "" while the port is open.
+    QString lineClosed() const;
 
     Link& link() { return link_; }
     PortSettings& port() { return port_; }
@@ -83,6 +101,8 @@ signals:
     // The three steps every click of the command row takes before its own.
     void commonStepsTaken();
     void messageChanged();
+    void statusChanged();
+    void browserShownChanged(bool shown);
     void sourceNameChanged(const QString& name);
     void runCaptionChanged(const QString& caption);
     void withControllerChanged(bool on);
@@ -94,10 +114,19 @@ signals:
 private:
     void save(const QString& source);
     void finished(ProgramDownload::Outcome outcome);
-    void setMessage(const QString& text);
+    void setMessage(const QString& text, bool failure = true);
+    void clearFailure();
+    void setStatus(const QString& text);
+    void runStop();
+    void setBrowserShown(bool shown);
     // Whether the line is taken by a download or a table write.
     bool busy() const;
+    // Why a tool may not send now, or "".
+    QString toolRefusal() const;
     void tableWritten(TableWrite::Outcome outcome);
+    // "10 items", "0F00–0F09": the table under way, for its answer line.
+    QString itemCount() const;
+    QString tableAddresses() const;
 
     const ProgramFolder& folder_;
     Prompter& prompter_;
@@ -112,4 +141,8 @@ private:
     QTimer timer1_;
     QString sourceName_;
     QString message_;
+    bool messageIsFailure_ = false;
+    QString status_;
+    bool browserShown_ = false;
+    std::array<ToolAnswer*, Tools> answers_{};
 };

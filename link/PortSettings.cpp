@@ -30,15 +30,17 @@ QString settingsText(const char* baud) {
     return QString::fromLatin1(baud) + QStringLiteral(",e,8,1");
 }
 
-// The options a loaded port and settings show: only COM1 and COM2 and the
-// four fastest rates ever were shown this way.
-int loadedPortOption(int port) {
-    return port == 1 ? 0 : port == 2 ? 1 : -1;
+// The option of the port and of the rate in use, -1 when none has them (a
+// port above COM5, settings no option writes).
+int optionOfPort(int port) {
+    for (const Option& o : Options)
+        if (o.port == port) return o.index;
+    return -1;
 }
 
-int loadedBaudOption(const QString& settings) {
-    for (const int index : {2, 3, 4, 5})
-        if (settings == settingsText(option(index)->baud)) return index;
+int optionOfSettings(const QString& settings) {
+    for (const Option& o : Options)
+        if (o.baud && settings == settingsText(o.baud)) return o.index;
     return -1;
 }
 
@@ -62,8 +64,8 @@ bool PortSettings::portOpen() const {
 void PortSettings::load() {
     readFile();
     openPort();
-    portOption_ = loadedPortOption(commPort_);
-    baudOption_ = loadedBaudOption(line_.text());
+    portOption_ = optionOfPort(commPort_);
+    baudOption_ = optionOfSettings(line_.text());
     // Showing an option counts as clicking it, which rewrites the file; the
     // port it would reopen is the one just opened, so it stays as it is.
     if (portOption_ >= 0 || baudOption_ >= 0) writeFile();

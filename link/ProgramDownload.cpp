@@ -40,6 +40,9 @@ bool ProgramDownload::start(const QString& source) {
     percent_ = 0;
     failedAddress_ = -1;
     failure_.clear();
+    written_ = 0;
+    image_.clear();
+    clock_.start();
     haltSent_ = false;
     stopWanted_ = false;
     setPhase(Phase::Probe);
@@ -137,6 +140,7 @@ void ProgramDownload::byteWritten(bool acknowledged) {
                 .arg(QString::fromLatin1(NotAcknowledgedText), hexAddress(failedAddress_)));
         return;
     }
+    ++written_;
     if (oddByte_) record_ += ImageRecords::Length;
     oddByte_ = !oddByte_;
     sendNextByte();
@@ -149,6 +153,10 @@ void ProgramDownload::complete() {
     link_.send(Link::Buffer::Short);
     assmber_.writeProgramMap();
     end(Outcome::Done, {});
+}
+
+int ProgramDownload::imageBytes() const {
+    return int(image_.size() / ImageRecords::Length * 2);
 }
 
 int ProgramDownload::byteAddress() const {
@@ -181,6 +189,7 @@ QString ProgramDownload::stoppedText() const {
 void ProgramDownload::end(Outcome outcome, const QString& failure) {
     outcome_ = outcome;
     failure_ = failure;
+    elapsedMs_ = clock_.elapsed();
     link_.setLinkIdle(true);
     phase_ = Phase::Idle;
     emit finished(outcome);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -60,6 +61,11 @@ public:
     // Where the road is, as said when it stops there: the address under
     // way and the controller's state.
     QString stoppedText() const;
+    // Byte writes acknowledged (or, without "WR", sent) so far, of the
+    // image's bytes; and the time from the start to the end of the road.
+    int bytesWritten() const { return written_; }
+    int imageBytes() const;
+    qint64 elapsedMs() const { return elapsedMs_; }
 
     // Texts and titles of the messages the window shows.
     static constexpr const char* NoAnswerText = "RS-232 ERROR !!";
@@ -102,6 +108,9 @@ private:
     float percent_ = 0;
     int failedAddress_ = -1;
     QString failure_;
+    int written_ = 0;
+    QElapsedTimer clock_;
+    qint64 elapsedMs_ = 0;
 
     QString source_;
     QString image_;        // the code image text the transfer sends

@@ -65,6 +65,27 @@ const std::array<QString, 4>& ServiceTools::requestFieldNames() {
     return names;
 }
 
+const std::array<QString, 3>& ServiceTools::memoryDefaults() {
+    // ADDR_H travels less 10: A is the lowest address the raw write reaches.
+    static const std::array<QString, 3> defaults{QStringLiteral("A"), QStringLiteral("0"),
+                                                 QStringLiteral("0")};
+    return defaults;
+}
+
+const std::array<QString, 2>& ServiceTools::testDefaults() {
+    static const std::array<QString, 2> defaults{QStringLiteral("0"), QStringLiteral("0")};
+    return defaults;
+}
+
+const std::array<QString, 9>& ServiceTools::frameDefaults() {
+    static const std::array<QString, 9> defaults = [] {
+        std::array<QString, 9> zeros;
+        zeros.fill(QStringLiteral("0"));
+        return zeros;
+    }();
+    return defaults;
+}
+
 const std::array<QString, 4>& ServiceTools::requestDefaults() {
     // Read one input register at 0x20 of slave 1.
     static const std::array<QString, 4> defaults{QStringLiteral("1"), QStringLiteral("4"),

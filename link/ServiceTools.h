@@ -45,7 +45,11 @@ public:
     static const std::array<QString, 2>& testFieldNames();
     static const std::array<QString, 4>& requestFieldNames();
     static QString frameFieldName(int i);
+    // What the fields hold when the window opens: values their checks take.
+    static const std::array<QString, 3>& memoryDefaults();
+    static const std::array<QString, 2>& testDefaults();
     static const std::array<QString, 4>& requestDefaults();
+    static const std::array<QString, 9>& frameDefaults();
 
 private:
     Link& link_;

@@ -28,6 +28,8 @@ public:
     // another exchange of the link runs.
     bool start(const TableFile& table);
     bool running() const { return running_; }
+    // The table of the last start.
+    const TableFile& table() const { return table_; }
 
     // Text9: line 1 of the table, then a line " k - item" for each item sent.
     const QString& listing() const { return listing_; }

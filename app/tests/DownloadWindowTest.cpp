@@ -5,6 +5,7 @@
 #include "Form5.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace {
@@ -36,6 +37,9 @@ TEST_F(DownloadWindow, TheAccessCodeOpensItAndDwPutsTheControllerIntoItsLoader) 
     EXPECT_EQ(line[9], "loader byte, in loader mode");
     EXPECT_EQ(line[10], "loader start, parameter 08");
     EXPECT_TRUE(form5.findChild<QCheckBox*>("Check1")->isChecked());
+    EXPECT_TRUE(form5.findChild<QLabel*>("LoaderAnswer")
+                    ->text()
+                    .startsWith("sent AA AA AA AA AA AA AA AA AA AA A6 08; "));
 
     // The acknowledgement shows as 0; six AA in a row clear the dump.
     auto* dump = form5.findChild<QPlainTextEdit*>("Text1");
@@ -52,6 +56,11 @@ TEST_F(DownloadWindow, TheAccessCodeOpensItAndDwPutsTheControllerIntoItsLoader) 
 
     convertWithPreview("");
     EXPECT_FALSE(dw()->isEnabled()) << "each conversion disables DW";
+
+    // Nobody would see the dump grow: answers go back to the tracer.
+    form5.close();
+    EXPECT_FALSE(form5.findChild<QCheckBox*>("Check1")->isChecked());
+    EXPECT_FALSE(windows.station().link().dumpSwitch());
 }
 
 TEST_F(DownloadWindow, ExitAsksAndHidesEveryWindow) {

@@ -38,6 +38,12 @@ TEST_F(Road, AShippedMapRunsInTheControllerWithExactlyTheBytesOfItsImageFile) {
         EXPECT_TRUE(line[i].startsWith("write ")) << line[i].toStdString();
     EXPECT_EQ(line.last(), "start");
     EXPECT_TRUE(windows.station().message().contains("[ Main PRG. ]"));
+    // The road ends in a word, and no bar reads 0 % after it.
+    const QString status = form3.findChild<QLabel*>("CommandStatus")->text();
+    EXPECT_TRUE(status.startsWith(
+        QString("LATCH: %1 bytes written to COM1 \u2192 ").arg(2 * records.size())))
+        << status.toStdString();
+    EXPECT_EQ(form3.findChild<QWidget*>("PB1")->property("Value").toInt(), 100);
 }
 
 TEST_F(Road, AnAssemblyErrorTakesTheMapEditorToTheFailingRow) {

@@ -47,6 +47,17 @@ TEST_F(AssmberTest, WithoutAControllerNoMacroIsLoaded) {
     EXPECT_EQ(assmber.loadedMacros(), "");
 }
 
+// PB1 is scaled for 4,096 instructions; a short program's pass would end at 0 %.
+TEST_F(AssmberTest, PB1ReadsFullOnlyAfterAPassThatFinished) {
+    QList<int> progress;
+    assmber.setProgress([&](int percent) { progress << percent; });
+    ASSERT_TRUE(assmber.assemble(source({"IN,0,1", "END"})));
+    EXPECT_EQ(progress.last(), 100);
+    progress.clear();
+    ASSERT_FALSE(assmber.assemble(source({"IN,0,1", "NOSUCH"})));
+    EXPECT_FALSE(progress.contains(100));
+}
+
 TEST_F(AssmberTest, MacrosLoadOnceAcrossAssembliesUntilTheListIsCleared) {
     assmber.setWithController(true);
     const QString program = source({"MACRO_N,3", "MACRO_D,3"});

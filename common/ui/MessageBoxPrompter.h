@@ -2,6 +2,10 @@
 
 #include "Prompter.h"
 
+#include <QMessageBox>
+
+#include <memory>
+
 class QWidget;
 
 // The desktop's message boxes and bell. A box belongs to the window the user
@@ -18,6 +22,13 @@ public:
                                const QString& answer) override;
     int choose(const QString& title, const QString& text, const QStringList& buttons) override;
     void beep() override;
+
+    // The width a box needs for its whole title to show in the frame.
+    static int titleRoom(const QString& title);
+    // A box over the window the user works in, as wide as its title needs.
+    std::unique_ptr<QMessageBox> box(QMessageBox::Icon icon, const QString& title,
+                                     const QString& text,
+                                     QMessageBox::StandardButtons buttons) const;
 
 private:
     QWidget* owner() const;

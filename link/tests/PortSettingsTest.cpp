@@ -63,14 +63,15 @@ TEST_F(PortSettingsTest, LoadingOpensThePortAndShowsTheMatchingOptions) {
     } cases[] = {
         {std::nullopt, 1, "9600,e,8,1", 0, 3, " 1\r\n9600,e,8,1\r\n"},
         {" 2\r\n9600,e,8,1\r\n", 2, "9600,e,8,1", 1, 3, " 2\r\n9600,e,8,1\r\n"},
-        // COM3 has an option but loading never shows it; the baud option still rewrites the file.
-        {"3\r\n19200,e,8,1\r\n", 3, "19200,e,8,1", -1, 4, " 3\r\n19200,e,8,1\r\n"},
-        {"1\r\n2400,e,8,1\r\n", 1, "2400,e,8,1", 0, -1, " 1\r\n2400,e,8,1\r\n"},
+        // Every port and rate that has an option shows it, and showing it rewrites the file.
+        {"3\r\n19200,e,8,1\r\n", 3, "19200,e,8,1", 6, 4, " 3\r\n19200,e,8,1\r\n"},
+        {"1\r\n2400,e,8,1\r\n", 1, "2400,e,8,1", 0, 9, " 1\r\n2400,e,8,1\r\n"},
+        {"4\r\n1200,e,8,1", 4, "1200,e,8,1", 7, 8, " 4\r\n1200,e,8,1\r\n"},
         // Nothing shown, nothing clicked: the file stays as it was.
-        {"3\r\n2400,e,8,1", 3, "2400,e,8,1", -1, -1, "3\r\n2400,e,8,1"},
+        {"6\r\n9600,n,8,1", 6, "9600,n,8,1", -1, -1, "6\r\n9600,n,8,1"},
         // A number out of range or not understood settings leave the defaults.
         {" 0\r\nfast\r\n", 1, "9600,e,8,1", 0, 3, " 1\r\n9600,e,8,1\r\n"},
-        {" 5 ,x\n38400,e,8,1", 5, "38400,e,8,1", -1, 5, " 5\r\n38400,e,8,1\r\n"},
+        {" 5 ,x\n38400,e,8,1", 5, "38400,e,8,1", 10, 5, " 5\r\n38400,e,8,1\r\n"},
     };
     for (const auto& c : cases) {
         QFile::remove(dir.filePath("def/rs232.def"));

@@ -1,5 +1,6 @@
 #include "ProgramDownload.h"
 #include "Assmber.h"
+#include "DownloadReport.h"
 #include "LinkRun.h"
 #include "ProgramFolder.h"
 
@@ -128,6 +129,10 @@ TEST_F(Download, AnUnacknowledgedByteEndsTheTransferWithTheControllerHalted) {
     EXPECT_FALSE(QFile::exists(file("plc/PUMP.BIN")));
     EXPECT_EQ(link.LinkIdle(), 1);
 
+    EXPECT_EQ(DownloadReport::text(download, {"PUMP", "COM1", true, true}),
+              "Load ERROR at 0001: no acknowledgement after 3 attempts; 1 of 4 bytes written; "
+              "controller left halted");
+
     // An acknowledgement lost once costs one more attempt, nothing else.
     refused.clear();
     lostOnce = {0x0002};
@@ -137,6 +142,8 @@ TEST_F(Download, AnUnacknowledgedByteEndsTheTransferWithTheControllerHalted) {
     EXPECT_EQ(line.written.size(), 1 + 1 + 5 + 1);
     EXPECT_EQ(download.failedAddress(), -1);
     EXPECT_TRUE(QFile::exists(file("plc/PUMP.BIN")));
+    const QString done = DownloadReport::text(download, {"PUMP", "COM1", true, true});
+    EXPECT_TRUE(done.startsWith("PUMP: 4 bytes written to COM1 in ")) << done.toStdString();
 }
 
 TEST_F(Download, AnImageRecordThatDoesNotReadSendsNothingNotEvenTheHalt) {

@@ -62,6 +62,11 @@ TEST_F(ServiceToolsTest, AFieldOutsideItsRangeIsRefusedByNameAndNothingIsSent) {
     // The raw write's lowest and highest ADDR_H.
     EXPECT_EQ(tools.writeMemory({"A", "0", "0"}).sent.first(2), hex("A500"));
     EXPECT_EQ(tools.writeMemory({"109", "0", "0"}).sent.first(2), hex("A5FF"));
+    // What the window starts its fields with is taken as it stands.
+    EXPECT_EQ(tools.writeMemory(ServiceTools::memoryDefaults()).refusal, "");
+    EXPECT_EQ(tools.linkTest(ServiceTools::testDefaults()).refusal, "");
+    EXPECT_EQ(tools.freeRequest(ServiceTools::requestDefaults()).refusal, "");
+    EXPECT_EQ(tools.freeFrame(ServiceTools::frameDefaults()).refusal, "");
 }
 
 TEST(TableFile, ReadsOffsetAndItemsAndNamesTheLineOfEveryFault) {

@@ -59,6 +59,10 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
 
     connect(&station_, &AssemblerLink::messageChanged, this,
             [this] { message_->setPlainText(station_.message()); });
+    connect(&station_, &AssemblerLink::statusChanged, this, [this] {
+        status_->setText(station_.status());
+        status_->setToolTip(station_.status());
+    });
     connect(&station_, &AssemblerLink::sourceNameChanged, this, [this](const QString& name) {
         if (sourceName_->text() != name) sourceName_->setText(name);
     });
@@ -92,17 +96,25 @@ QWidget* Form3::buildCommandRow() {
         commands_[i] = named(new QPushButton(AssemblerLink::commandCaption(i)),
                              QStringLiteral("Command1(%1)").arg(i));
         layout->addWidget(commands_[i]);
-        connect(commands_[i], &QPushButton::clicked, this, [this, i] {
-            station_.command(i, source_->toPlainText());
-            if (i == AssemblerLink::Load) browserPanel_->setVisible(!browserPanel_->isVisible());
-        });
+        connect(commands_[i], &QPushButton::clicked, this,
+                [this, i] { station_.command(i, source_->toPlainText()); });
     }
     commands_[AssemblerLink::Assm]->setToolTip(
         QStringLiteral("Check the link, assemble and send the program to the controller"));
     line_ = named(new QLabel, QStringLiteral("LineStatus"));
     line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // What the last command did, under the line it went over; a long text
+    // takes a second line.
+    status_ = named(new QLabel, QStringLiteral("CommandStatus"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_->setWordWrap(true);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* lineAndStatus = new QVBoxLayout;
+    lineAndStatus->setSpacing(0);
+    lineAndStatus->addWidget(line_);
+    lineAndStatus->addWidget(status_);
     layout->addSpacing(16);
-    layout->addWidget(line_, 1);
+    layout->addLayout(lineAndStatus, 1);
     pb1_ = ControlFactory::create(QStringLiteral("ProgressBarControl.PB"));
     pb1_->setObjectName(QStringLiteral("PB1"));
     pb1_->setFixedSize(220, 30);
@@ -159,11 +171,9 @@ QWidget* Form3::buildSourceColumn() {
     browserPanel_->hide();
     layout->addWidget(browserPanel_, 1);
     connect(browser_, &FolderBrowserView::fileDoubleClicked, this, [this](const QString& name) {
-        if (const auto text = station_.loadSource(name)) {
-            source_->setPlainText(*text);
-            browserPanel_->hide();
-        }
+        if (const auto text = station_.loadSource(name)) source_->setPlainText(*text);
     });
+    connect(&station_, &AssemblerLink::browserShownChanged, browserPanel_, &QWidget::setVisible);
     connect(sourceName_, &QLineEdit::textEdited, &station_, &AssemblerLink::setSourceName);
 
     source_ = box(QStringLiteral("Text4"),
@@ -275,6 +285,8 @@ void Form3::renderPhase() {
     const ProgramDownload& download = station_.download();
     const ProgramDownload::Phase phase = download.phase();
     if (phase == ProgramDownload::Phase::Probe) {
+        // The bars of the last run would be taken for this one's.
+        pb1_->setProperty("Value", 0);
         transfer_->setPercent(0);
         showTransferPanel(ProgramDownload::panelCaption(phase));
     } else {

@@ -17,7 +17,8 @@ class TransferPanel;
 
 // The assembler-and-link window: the source box and its browser, the work,
 // code and listing boxes, the message box, the macro fields, the port and
-// baud options, the line in use, the command row and the transfer panel. It
+// baud options, the line in use and what the last command did, the command
+// row and the transfer panel. It
 // renders AssemblerLink's state and turns the user's actions into calls on it.
 class Form3 : public QWidget {
     Q_OBJECT
@@ -59,6 +60,7 @@ private:
     AssemblerLink& station_;
     std::array<QPushButton*, 5> commands_{};
     QLabel* line_ = nullptr;
+    QLabel* status_ = nullptr;
     std::array<QRadioButton*, 11> options_{};
     QLineEdit* sourceName_ = nullptr;
     QPlainTextEdit* source_ = nullptr;

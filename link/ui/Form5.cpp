@@ -1,10 +1,12 @@
 #include "Form5.h"
 
+#include "AssemblerLink.h"
 #include "Link.h"
 #include "Named.h"
 #include "Prompter.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,13 +15,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-Form5::Form5(Link& link, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), link_(link), prompter_(prompter), loader_(link),
+Form5::Form5(AssemblerLink& station, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), station_(station), link_(station.link()), prompter_(prompter),
+      loader_(link_), answer_(link_),
       dw_(named(new QPushButton(QStringLiteral("DW")), QStringLiteral("Command1(0)"))),
       parameter_(named(new QLineEdit(QString::fromLatin1(HrimLoader::DefaultParameter)),
                        QStringLiteral("Text2"))),
       switch_(named(new QCheckBox(QStringLiteral("RCV")), QStringLiteral("Check1"))),
-      dump_(named(new QPlainTextEdit, QStringLiteral("Text1"))) {
+      dump_(named(new QPlainTextEdit, QStringLiteral("Text1"))),
+      answerLine_(named(new QLabel, QStringLiteral("LoaderAnswer"))) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QString::fromLatin1(Title));
     auto* reset = named(new QPushButton(QStringLiteral("RESERT")), QStringLiteral("Command1(1)"));
@@ -31,6 +35,8 @@ Form5::Form5(Link& link, Prompter& prompter, QWidget* parent)
     dump_->setReadOnly(true);
     dump_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     dump_->setPlaceholderText(QStringLiteral("received bytes"));
+    answerLine_->setWordWrap(true);
+    answerLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(dw_, 0, 0);
@@ -39,11 +45,14 @@ Form5::Form5(Link& link, Prompter& prompter, QWidget* parent)
     layout->addWidget(parameter_, 0, 3);
     layout->addWidget(switch_, 0, 4);
     layout->setColumnStretch(5, 1);
-    layout->addWidget(dump_, 1, 0, 1, 6);
+    layout->addWidget(answerLine_, 1, 0, 1, 6);
+    layout->addWidget(dump_, 2, 0, 1, 6);
     resize(560, 360);
 
     connect(dw_, &QPushButton::clicked, this, &Form5::loaderStart);
-    connect(reset, &QPushButton::clicked, this, [this] { loader_.reset(); });
+    connect(reset, &QPushButton::clicked, this, &Form5::reset);
+    connect(&answer_, &ToolAnswer::changed, answerLine_,
+            [this] { answerLine_->setText(answer_.text()); });
     switch_->setChecked(link_.dumpSwitch());
     connect(switch_, &QCheckBox::toggled, &link_, &Link::setDumpSwitch);
     connect(&link_, &Link::dumpSwitchChanged, switch_, &QCheckBox::setChecked);
@@ -54,14 +63,33 @@ void Form5::setLoaderEnabled(bool on) {
     dw_->setEnabled(on);
 }
 
+bool Form5::tellIfLineClosed() {
+    const QString closed = station_.lineClosed();
+    if (!closed.isEmpty()) answer_.tell(QStringLiteral("not sent: %1").arg(closed));
+    return !closed.isEmpty();
+}
+
 void Form5::loaderStart() {
+    if (tellIfLineClosed()) return;
     QString refusal;
-    if (loader_.loaderStart(parameter_->text(), &refusal).isEmpty()) {
+    const QByteArray sent = loader_.loaderStart(parameter_->text(), &refusal);
+    if (sent.isEmpty()) {
         prompter_.inform(QString::fromLatin1(Title), refusal);
+        answer_.tell(QStringLiteral("not sent: ") + refusal);
         return;
     }
+    answer_.sent(sent);
     prompter_.beep();
     prompter_.beep();
+}
+
+void Form5::reset() {
+    if (!tellIfLineClosed()) answer_.sent(loader_.reset());
+}
+
+void Form5::closeEvent(QCloseEvent* event) {
+    link_.setDumpSwitch(false);
+    QWidget::closeEvent(event);
 }
 
 void Form5::renderDump() {

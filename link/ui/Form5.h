@@ -1,38 +1,52 @@
 #pragma once
 
 #include "HrimLoader.h"
+#include "ToolAnswer.h"
 
 #include <QWidget>
 
+class AssemblerLink;
 class Link;
 class Prompter;
+class QLabel;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
 // The download window of the second controller model: "DW" and "RESERT",
-// the loader's parameter Text2, the receive switch Check1 and the dump Text1
-// of what comes back. It sends through the assembler window's link.
+// the loader's parameter Text2, the receive switch Check1, the dump Text1
+// of what comes back and a line saying what the last button sent and got
+// back. It sends through the assembler window's link; closing it turns the
+// switch off, as nobody would see the dump grow.
 class Form5 : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* Title = "download Hrim";
 
-    Form5(Link& link, Prompter& prompter, QWidget* parent = nullptr);
+    Form5(AssemblerLink& station, Prompter& prompter, QWidget* parent = nullptr);
 
     // "DW" is enabled only by the access code.
     void setLoaderEnabled(bool on);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void loaderStart();
+    void reset();
+    // Whether nothing can go out now; the answer line then says why.
+    bool tellIfLineClosed();
     void renderDump();
 
+    AssemblerLink& station_;
     Link& link_;
     Prompter& prompter_;
     HrimLoader loader_;
+    ToolAnswer answer_;
     QPushButton* dw_;
     QLineEdit* parameter_;
     QCheckBox* switch_;
     QPlainTextEdit* dump_;
+    QLabel* answerLine_;
 };

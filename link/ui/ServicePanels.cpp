@@ -2,6 +2,7 @@
 
 #include "AssemblerLink.h"
 #include "Named.h"
+#include "ToolAnswer.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,12 +23,6 @@ QGridLayout* panel(QHBoxLayout* row, const QString& caption) {
     return layout;
 }
 
-template <std::size_t N> std::array<QString, N> filled(const QString& text) {
-    std::array<QString, N> texts;
-    texts.fill(text);
-    return texts;
-}
-
 template <std::size_t N> std::array<QString, N> texts(const std::array<QLineEdit*, N>& fields) {
     std::array<QString, N> out;
     for (std::size_t i = 0; i < N; ++i)
@@ -36,6 +31,8 @@ template <std::size_t N> std::array<QString, N> texts(const std::array<QLineEdit
 }
 
 } // namespace
+
+using Tool = AssemblerLink::Tool;
 
 ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     : QWidget(parent), station_(station) {
@@ -48,22 +45,30 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     strip->addLayout(bottom);
 
     QGridLayout* memory = panel(top, QStringLiteral("Write Memory"));
-    const auto memoryFields = fields(memory, QStringLiteral("Text6"),
-                                     ServiceTools::memoryFieldNames(), filled<3>(QStringLiteral("0")));
+    const auto memoryFields =
+        fields(memory, QStringLiteral("Text6"), ServiceTools::memoryFieldNames(),
+               ServiceTools::memoryDefaults());
     connect(button(memory, QStringLiteral("Command2"), QStringLiteral("WRITE"),
                    QStringLiteral("Write DATA at ADDR_H, ADDR_L of the controller's memory")),
             &QPushButton::clicked, this, [this, memoryFields] {
-                station_.useTool([&](ServiceTools& t) { return t.writeMemory(texts(memoryFields)); });
+                station_.useTool(Tool::Memory, [&](ServiceTools& t) {
+                    return t.writeMemory(texts(memoryFields));
+                });
             });
+
+    answerLine(memory, Tool::Memory);
 
     QGridLayout* test = panel(top, QStringLiteral("R/T Test"));
     const auto testFields = fields(test, QStringLiteral("Text7"), ServiceTools::testFieldNames(),
-                                   filled<2>(QStringLiteral("0")));
+                                   ServiceTools::testDefaults());
     connect(button(test, QStringLiteral("Command3"), QStringLiteral("TRAN"),
                    QStringLiteral("Send the test frame A8, TRAD, DATA")),
             &QPushButton::clicked, this, [this, testFields] {
-                station_.useTool([&](ServiceTools& t) { return t.linkTest(texts(testFields)); });
+                station_.useTool(Tool::Test,
+                                 [&](ServiceTools& t) { return t.linkTest(texts(testFields)); });
             });
+
+    answerLine(test, Tool::Test);
 
     QGridLayout* request = panel(top, QStringLiteral("Modef Test"));
     const auto requestFields = fields(request, QStringLiteral("Text12"),
@@ -71,14 +76,19 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(request, QStringLiteral("Command5"), QStringLiteral("Modef"),
                    QStringLiteral("Send the Modbus request ADDR, COMM, MEM_ST, COT with its CRC")),
             &QPushButton::clicked, this, [this, requestFields] {
-                station_.useTool([&](ServiceTools& t) { return t.freeRequest(texts(requestFields)); });
+                station_.useTool(Tool::Request, [&](ServiceTools& t) {
+                    return t.freeRequest(texts(requestFields));
+                });
             });
+
+    answerLine(request, Tool::Request);
 
     QGridLayout* frame = panel(bottom, QStringLiteral("TRMT"));
     std::array<QString, 9> frameLabels;
     for (int i = 0; i < 9; ++i)
         frameLabels[i] = ServiceTools::frameFieldName(i);
-    const auto frameFields = fields(frame, QStringLiteral("Text13"), frameLabels, filled<9>("0"));
+    const auto frameFields =
+        fields(frame, QStringLiteral("Text13"), frameLabels, ServiceTools::frameDefaults());
     for (QLineEdit* field : frameFields) {
         field->setMaxLength(2);
         field->setFixedWidth(FrameFieldWidth);
@@ -86,8 +96,11 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(frame, QStringLiteral("Command6"), QStringLiteral("TR"),
                    QStringLiteral("Send the nine bytes with their CRC")),
             &QPushButton::clicked, this, [this, frameFields] {
-                station_.useTool([&](ServiceTools& t) { return t.freeFrame(texts(frameFields)); });
+                station_.useTool(Tool::Frame,
+                                 [&](ServiceTools& t) { return t.freeFrame(texts(frameFields)); });
             });
+
+    answerLine(frame, Tool::Frame);
 
     QGridLayout* clock = panel(bottom, QStringLiteral("Clock"));
     auto* result = named(new QLineEdit, QStringLiteral("Text21"));
@@ -98,6 +111,7 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
                    QStringLiteral("Set the controller's clock to this computer's date and time")),
             &QPushButton::clicked, this, &ServicePanels::clockSettingRequested);
     connect(&station_, &AssemblerLink::clockResultChanged, result, &QLineEdit::setText);
+    answerLine(clock, Tool::Clock);
 
     QGridLayout* table = panel(bottom, QStringLiteral("Write TAB"));
     auto* name = named(new QLineEdit, QStringLiteral("Text11"));
@@ -106,6 +120,7 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(table, QStringLiteral("Command4"), QStringLiteral("Write"),
                    QStringLiteral("Write the table into the controller's memory")),
             &QPushButton::clicked, this, [this, name] { station_.writeTable(name->text()); });
+    answerLine(table, Tool::Table);
 }
 
 template <std::size_t N>
@@ -123,6 +138,21 @@ std::array<QLineEdit*, N> ServicePanels::fields(QGridLayout* layout, const QStri
         layout->addWidget(out[i], 0, int(2 * i + 1));
     }
     return out;
+}
+
+// Under the panel's fields: what its button last sent and got back. The line
+// wraps within the panel instead of widening it; the whole text is its tip.
+void ServicePanels::answerLine(QGridLayout* layout, Tool tool) {
+    auto* line = named(new QLabel, QStringLiteral("ToolAnswer(%1)").arg(int(tool)));
+    line->setWordWrap(true);
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(line, 1, 0, 1, layout->columnCount());
+    const ToolAnswer& answer = station_.answer(tool);
+    connect(&answer, &ToolAnswer::changed, line, [line, &answer] {
+        line->setText(answer.text());
+        line->setToolTip(answer.text());
+    });
 }
 
 QPushButton* ServicePanels::button(QGridLayout* layout, const QString& name,

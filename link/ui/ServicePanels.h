@@ -1,17 +1,19 @@
 #pragma once
 
+#include "AssemblerLink.h"
+
 #include <QWidget>
 
 #include <array>
 
-class AssemblerLink;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
 // The assembler window's service panels: "Write Memory", "R/T Test",
 // "Modef Test", "TRMT", the clock setting and the table write, each a few
-// hexadecimal fields and one button.
+// hexadecimal fields, one button and a line saying what the button last sent
+// and got back.
 class ServicePanels : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ private:
     std::array<QLineEdit*, N> fields(QGridLayout* layout, const QString& name,
                                      const std::array<QString, N>& labels,
                                      const std::array<QString, N>& texts);
+    void answerLine(QGridLayout* layout, AssemblerLink::Tool tool);
     QPushButton* button(QGridLayout* layout, const QString& name, const QString& caption,
                         const QString& tip);
 

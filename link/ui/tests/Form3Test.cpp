@@ -45,8 +45,12 @@ protected:
 TEST_F(Form3Test, TheShippedFolderStartsOnTheVirtualControllerAndSaysSo) {
     EXPECT_EQ(child<QLabel>("LineStatus")->text(), "COM5 \u2192 virtual controller");
     EXPECT_TRUE(form.windowTitle().contains("virtual controller"));
-    // Loading shows only COM1 and COM2 of the ports, and the baud rate.
-    EXPECT_FALSE(child<QRadioButton>("Option1(10)")->isChecked());
+    // The options of the port and the rate in use are ticked, and no other.
+    int ticked = 0;
+    for (QRadioButton* option : form.findChildren<QRadioButton*>())
+        ticked += option->isChecked();
+    EXPECT_EQ(ticked, 2);
+    EXPECT_TRUE(child<QRadioButton>("Option1(10)")->isChecked());
     EXPECT_TRUE(child<QRadioButton>("Option1(3)")->isChecked());
 }
 
@@ -71,6 +75,8 @@ TEST_F(Form3Test, TheCommandRowTakesItsCommonStepsThenItsOwn) {
     EXPECT_EQ(runStop->text(), "STOP");
     runStop->click();
     EXPECT_EQ(runStop->text(), "RUN");
+    EXPECT_EQ(child<QLabel>("CommandStatus")->text(),
+              "RUN: start frame sent to COM5 \u2192 virtual controller");
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller().running(); }, 2000));
     runStop->click();
     EXPECT_EQ(runStop->text(), "STOP");
