@@ -10,16 +10,27 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
+
+QPageLayout MapPdf::pageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Point);
+}
 
 bool MapPdf::write(const LadderMap& map, PageView& view, const Request& request) {
+    QSaveFile file(request.file);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    return draw(map, view, request, file) && file.commit();
+}
+
+bool MapPdf::draw(const LadderMap& map, PageView& view, const Request& request, QIODevice& file) {
     PictureCache cache;
     const PrintSheet sheet(cache);
-    QPdfWriter pdf(request.file);
+    QPdfWriter pdf(&file);
     pdf.setTitle(QStringLiteral("norvette-c  PLC  PRINT ") + request.mapName);
     pdf.setCreator(QStringLiteral("Obel"));
     pdf.setResolution(300);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setPageLayout(pageLayout());
     QPainter painter;
     if (!painter.begin(&pdf)) return false;
     for (int page = request.firstPage; page <= request.lastPage; ++page) {
