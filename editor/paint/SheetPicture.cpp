@@ -13,33 +13,49 @@
 
 namespace {
 
+// Keeps the file only when every byte of a finished drawing reached it.
 bool commit(QSaveFile& out, bool drawn, QString& error) {
-    if (drawn && out.commit()) return true;
+    if (!drawn) {
+        out.cancelWriting();
+        error = QStringLiteral("the drawing failed");
+        return false;
+    }
+    if (out.commit()) return true;
     error = out.errorString();
-    if (error.isEmpty()) error = QStringLiteral("the drawing failed");
-    out.cancelWriting();
     return false;
+}
+
+bool open(QSaveFile& out, QString& error) {
+    if (out.open(QIODevice::WriteOnly)) return true;
+    error = out.errorString();
+    return false;
+}
+
+// How large a pixel of the sheet is on the PDF's page.
+double inchesPerPixel() {
+    const QRectF paper = MapPdf::pageLayout().paintRect(QPageLayout::Inch);
+    const QSize sheet = PrintSheet::size();
+    return std::min(paper.width() / sheet.width(), paper.height() / sheet.height());
 }
 
 } // namespace
 
 QSize SheetPicture::printedSize(int dotsPerInch) {
-    const QRectF paper = MapPdf::pageLayout().paintRect(QPageLayout::Inch);
     const QSize sheet = PrintSheet::size();
-    const double inchesPerPixel =
-        std::min(paper.width() / sheet.width(), paper.height() / sheet.height());
-    return {int(std::lround(sheet.width() * inchesPerPixel * dotsPerInch)),
-            int(std::lround(sheet.height() * inchesPerPixel * dotsPerInch))};
+    return {int(std::lround(sheet.width() * inchesPerPixel() * dotsPerInch)),
+            int(std::lround(sheet.height() * inchesPerPixel() * dotsPerInch))};
 }
 
 bool SheetPicture::writeSvg(const QString& file, const PrintPage& page, const QString& title,
                             QString& error) const {
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return commit(out, false, error);
+    if (!open(out, error)) return false;
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
     svg.setSize(PrintSheet::size());
     svg.setViewBox(QRect(QPoint(), PrintSheet::size()));
+    // Its width and height in millimetres: the sheet as large as it prints.
+    svg.setResolution(int(std::lround(1 / inchesPerPixel())));
     svg.setTitle(title);
     svg.setDescription(QStringLiteral("Obel"));
     QPainter painter;
@@ -62,6 +78,6 @@ bool SheetPicture::writePng(const QString& file, const PrintPage& page, int dots
         sheet_.paintScaled(painter, QRectF(QPointF(), image.size()), page);
     }
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return commit(out, false, error);
+    if (!open(out, error)) return false;
     return commit(out, image.save(&out, "PNG"), error);
 }
