@@ -7,7 +7,6 @@
 #include "PrintSheet.h"
 #include "SheetPicture.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -74,10 +73,10 @@ QString parse(const QStringList& args, Options& options, bool& help) {
 
 // With --all each page has a file of its own: out.svg gives out-1.svg, ...
 QString pageFile(const QString& outFile, int page) {
-    const QFileInfo info(outFile);
+    const QString suffix = QFileInfo(outFile).suffix();
     const QString numbered = QStringLiteral("-%1").arg(page + 1);
-    if (info.suffix().isEmpty()) return outFile + numbered;
-    return info.dir().filePath(info.completeBaseName() + numbered + u'.' + info.suffix());
+    if (suffix.isEmpty()) return outFile + numbered;
+    return outFile.chopped(suffix.size() + 1) + numbered + u'.' + suffix;
 }
 
 } // namespace
@@ -97,7 +96,7 @@ const char* ExportCommand::usage() {
            "  --all            every page in use (def/mpage.def, or further while pages\n"
            "                   hold cells), each into a file of its own named with its\n"
            "                   page number before OUT's extension: out-1.svg, out-2.svg\n"
-           "  --dpi N          the PNG's dots per inch, 10 to 1200 (default 150)\n"
+           "  --dpi N          the PNG's dots per inch, 10 to 600 (default 150)\n"
            "  --coordinates    draw the coordinate lines through the columns and rows\n"
            "  -h, --help       this text\n";
 }
@@ -122,8 +121,9 @@ int ExportCommand::run(const QStringList& args, QTextStream& out, QTextStream& e
         QString error;
         const bool written =
             options.format == u"svg"
-                ? picture.writeSvg(file, drawn,
-                                   QStringLiteral("%1 page %2").arg(mapName).arg(page + 1), error)
+                ? picture.writeSvg(
+                      file, drawn,
+                      QStringLiteral("%1 page %2").arg(mapName, QString::number(page + 1)), error)
                 : picture.writePng(file, drawn, options.dotsPerInch, error);
         if (!written) {
             err << "obelc: cannot write " << file << ": " << error << "\n";

@@ -67,6 +67,12 @@ bool SheetPicture::writeSvg(const QString& file, const PrintPage& page, const QS
 bool SheetPicture::writePng(const QString& file, const PrintPage& page, int dotsPerInch,
                             QString& error) const {
     QImage image(printedSize(dotsPerInch), QImage::Format_RGB32);
+    if (image.isNull()) {
+        error = QStringLiteral("no memory for a picture of %1 by %2 pixels")
+                    .arg(printedSize(dotsPerInch).width())
+                    .arg(printedSize(dotsPerInch).height());
+        return false;
+    }
     image.fill(Qt::white);
     const int dotsPerMetre = int(std::lround(dotsPerInch / 0.0254));
     image.setDotsPerMeterX(dotsPerMetre);

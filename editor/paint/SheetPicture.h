@@ -13,7 +13,8 @@ struct PrintPage;
 class SheetPicture {
 public:
     static constexpr int LeastDotsPerInch = 10;
-    static constexpr int MostDotsPerInch = 1200;
+    // About 100 MB of picture in memory at the most.
+    static constexpr int MostDotsPerInch = 600;
 
     explicit SheetPicture(const PrintSheet& sheet) : sheet_(sheet) {}
 
