@@ -20,7 +20,8 @@
 
 namespace {
 QString askForPdf(QWidget* parent, const QString& caption, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, QStringLiteral("PDF (*.pdf)"));
+    return QFileDialog::getSaveFileName(parent, caption, suggested,
+                                        QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"));
 }
 } // namespace
 

@@ -1,55 +1,28 @@
 #include "PrintCommand.h"
 
 #include "CommandStart.h"
-#include "ElementCatalogue.h"
-#include "LadderMap.h"
-#include "MapFile.h"
-#include "MapInput.h"
+#include "DrawnPages.h"
 #include "MapPdf.h"
-#include "PageView.h"
-#include "Pictures.h"
-#include "ProgramFolder.h"
-#include "ProgramFolderOption.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
-
-#include <algorithm>
 
 namespace {
 
 struct Options {
-    QString programDir;
-    int page = 1;
-    bool all = false;
-    bool coordinates = false;
+    DrawnPages::Options pages;
     QString mapFile;
     QString pdfFile;
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    bool pageGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
+        QString error;
         if (arg == u"-h" || arg == u"--help") {
             help = true;
-        } else if (arg == u"--all") {
-            options.all = true;
-        } else if (arg == u"--coordinates") {
-            options.coordinates = true;
-        } else if (arg == u"-C" || arg == u"--page") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString value = args[++i];
-            if (arg == u"-C") {
-                options.programDir = value;
-                continue;
-            }
-            bool ok = false;
-            options.page = value.toInt(&ok);
-            pageGiven = true;
-            if (!ok || options.page < 1 || options.page > LadderMap::Pages)
-                return QStringLiteral("--page takes a number from 1 to 22, not ") + value;
+        } else if (DrawnPages::takeOption(args, i, options.pages, error)) {
+            if (!error.isEmpty()) return error;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
             return QStringLiteral("unknown option ") + arg;
         } else if (options.mapFile.isEmpty()) {
@@ -60,18 +33,11 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             return QStringLiteral("a map file and a PDF file only, not also ") + arg;
         }
     }
-    if (pageGiven && options.all) return QStringLiteral("--page or --all, not both");
+    if (const QString conflict = DrawnPages::conflict(options.pages); !conflict.isEmpty())
+        return conflict;
     if (!help && options.pdfFile.isEmpty())
         return QStringLiteral("a map file and a PDF file are needed");
     return {};
-}
-
-// The pages up to the last one that holds anything, at least the pages in use.
-int pagesHoldingCells(const LadderMap& map) {
-    for (int page = LadderMap::Pages - 1; page >= map.pagesInUse(); --page)
-        for (int cell = 0; cell < LadderMap::CellsPerPage; ++cell)
-            if (!MapFile::isBlank(page, cell, map)) return page + 1;
-    return map.pagesInUse();
 }
 
 } // namespace
@@ -93,14 +59,6 @@ const char* PrintCommand::usage() {
            "  -h, --help      this text\n";
 }
 
-int PrintCommand::main(int argc, char* argv[]) {
-    return MapPdf::headless(argc, argv, [](const QStringList& arguments) {
-        QCoreApplication::setApplicationName(QStringLiteral("Obel"));
-        QTextStream out(stdout), err(stderr);
-        return run(arguments.mid(2), out, err);
-    });
-}
-
 int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
     bool help = false;
@@ -108,27 +66,14 @@ int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     if (const auto status = CommandStart::afterParse("print", usageError, help, usage(), out, err))
         return *status;
 
-    const QString root = ProgramFolderOption::resolve(options.programDir, err);
-    if (root.isEmpty()) return 1;
-    const ProgramFolder folder(root);
-    ElementCatalogue catalogue;
-    LadderMap map;
-    if (!MapInput::load(folder, options.mapFile, 0, catalogue, map, err)) return 1;
-    map.setPagesInUse(
-        std::max(options.all ? pagesHoldingCells(map) : options.page, map.pagesInUse()));
-
-    Pictures pictures(folder);
-    PageView view(map, catalogue, pictures);
-    view.initialise();
-    view.setProjectName(QFileInfo(options.mapFile).fileName());
-    view.setCoordinateLines(options.coordinates);
-    const int first = options.all ? 0 : options.page - 1;
-    const int last = options.all ? map.pagesInUse() - 1 : first;
+    DrawnPages pages;
+    if (!pages.load(options.pages, options.mapFile, err)) return 1;
+    const int first = pages.firstPage(), last = pages.lastPage();
     QString error;
-    if (!MapPdf::write(
-            map, view,
-            {options.pdfFile, QFileInfo(options.mapFile).fileName(), first, last, options.all},
-            &error)) {
+    if (!MapPdf::write(pages.map(), pages.view(),
+                       {options.pdfFile, QFileInfo(options.mapFile).fileName(), first, last,
+                        options.pages.all},
+                       &error)) {
         err << "obelc: cannot write " << (error.isEmpty() ? options.pdfFile : error) << "\n";
         return 1;
     }

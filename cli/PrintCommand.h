@@ -10,9 +10,7 @@ class QTextStream;
 class PrintCommand {
 public:
     static const char* usage();
-    // Makes the application drawing needs (offscreen) and runs the command
-    // with the arguments after "print".
-    static int main(int argc, char* argv[]);
     // Returns the exit status: 0 done, 1 a file or folder failed, 2 bad usage.
+    // Needs the application drawing needs (see MapPdf::headless).
     static int run(const QStringList& args, QTextStream& out, QTextStream& err);
 };

@@ -3,12 +3,16 @@
 #include "AssembleCommand.h"
 #include "ClockCommand.h"
 #include "ConvertCommand.h"
+#include "DiffCommand.h"
 #include "DownloadCommand.h"
+#include "ExportCommand.h"
 #include "HrimCommand.h"
+#include "MapPdf.h"
 #include "PortsCommand.h"
 #include "PrintCommand.h"
 #include "RunStopCommand.h"
 #include "ServiceCommand.h"
+#include "ShowCommand.h"
 #include "SimCommand.h"
 #include "TableCommand.h"
 #include "TraceCommand.h"
@@ -25,6 +29,9 @@ const char* usage() {
            "Commands:\n"
            "  convert       convert a ladder map into instruction text\n"
            "  print         draw the print window of a map page into a PDF file\n"
+           "  export        draw the print window of a map page into an SVG or PNG file\n"
+           "  show          a map as readable text, page by page and rung by rung\n"
+           "  diff          the cells added, removed and changed between two maps\n"
            "  assemble      assemble instruction text into a code image\n"
            "  download      assemble instruction text and load it into the controller\n"
            "  run           start the controller\n"
@@ -40,12 +47,27 @@ const char* usage() {
            "  sim           run the virtual controller on a pty or a TCP port\n"
            "  ports         show which line each port option means, and this machine's ports\n"
            "\n"
-           "obelc COMMAND --help tells more about a command.\n";
+           "obelc COMMAND --help tells more about a command.\n"
+           "\n"
+           "Exit status: 0 done, 1 a file, folder or the controller failed, 2 bad usage;\n"
+           "diff, as diff does: 0 the maps are equal, 1 they differ, 2 trouble.\n";
+}
+
+using Command = int (*)(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// Commands that draw need a Gui application, on the offscreen platform.
+int drawing(int argc, char* argv[], Command command) {
+    return MapPdf::headless(argc, argv, [command](const QStringList& arguments) {
+        QCoreApplication::setApplicationName(QStringLiteral("Obel"));
+        QTextStream out(stdout), err(stderr);
+        return command(arguments.mid(2), out, err);
+    });
 }
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && qstrcmp(argv[1], "print") == 0) return PrintCommand::main(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0) return drawing(argc, argv, PrintCommand::run);
+    if (argc > 1 && qstrcmp(argv[1], "export") == 0) return drawing(argc, argv, ExportCommand::run);
     QCoreApplication app(argc, argv);
     // The same name as the program, so both find the same program folder.
     QCoreApplication::setApplicationName(QStringLiteral("Obel"));
@@ -65,6 +87,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == u"convert") return ConvertCommand::run(args, out, err);
+    if (command == u"show") return ShowCommand::run(args, out, err);
+    if (command == u"diff") return DiffCommand::run(args, out, err);
     if (command == u"assemble") return AssembleCommand::run(args, out, err);
     if (command == u"download") return DownloadCommand::run(args, out, err);
     if (command == u"run") return RunStopCommand::run(RunStopCommand::Frame::Start, args, out, err);

@@ -44,10 +44,7 @@ void PageView::drawCell(int page, int k) {
     view.bitmapName = record.A;
     view.viewTemplate = record.D;
     view.labelText = record.B;
-    // A mark that is not a number keeps the label opaque.
-    bool isNumber = false;
-    const int mark = record.C.trimmed().toInt(&isNumber);
-    view.labelOpaque = !isNumber || mark != 0;
+    view.labelOpaque = !LadderMap::branchGoesDown(record.C);
     view.labelColour = LadderMap::holdsElement(record.A) ? Red : Blue;
     layer(k);
 }

@@ -7,6 +7,12 @@ bool LadderMap::holdsElement(const QString& bitmapName) {
     return !name.isEmpty() && name != u"space.bmp";
 }
 
+bool LadderMap::branchGoesDown(const QString& mark) {
+    bool isNumber = false;
+    const int value = mark.trimmed().toInt(&isNumber);
+    return isNumber && value == 0;
+}
+
 void LadderMap::setPagesInUse(int pages) {
     pagesInUse_ = std::clamp(pages, 1, Pages);
 }

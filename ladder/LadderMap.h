@@ -30,6 +30,9 @@ public:
     static int cellAt(int row, int column) { return row * Columns + column; }
     // "" and "space.bmp" (blanks at either end ignored) mean "no element".
     static bool holdsElement(const QString& bitmapName);
+    // A mark that reads as the number 0 makes the label transparent: the
+    // vertical branch line goes on to the row below.
+    static bool branchGoesDown(const QString& mark);
 
     CellRecord& cell(int page, int cell) { return cells_[page][cell]; }
     const CellRecord& cell(int page, int cell) const { return cells_[page][cell]; }

@@ -49,12 +49,16 @@ QString MapFile::decodeTemplate(QStringView text) {
     return text.toString().remove(QStringLiteral("~~")).replace(u'~', QStringLiteral("\r\n"));
 }
 
+CellRecord MapFile::written(const CellRecord& cell) {
+    return {cell.A.trimmed(), cell.B.trimmed(), cell.C.trimmed(), encodeTemplate(cell.D)};
+}
+
 QString MapFile::line(int page, int cell, const LadderMap& map) {
-    const CellRecord& r = map.cell(page, cell);
+    const CellRecord r = written(map.cell(page, cell));
     return QStringLiteral("(%1-%2)  A=%3 B=%4 C=%5 D=%6")
         .arg(page)
         .arg(cell)
-        .arg(r.A.trimmed(), r.B.trimmed(), r.C.trimmed(), encodeTemplate(r.D));
+        .arg(r.A, r.B, r.C, r.D);
 }
 
 QString MapFile::write(const LadderMap& map, int lastPage) {

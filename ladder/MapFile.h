@@ -6,6 +6,7 @@
 
 class LadderMap;
 class QIODevice;
+struct CellRecord;
 
 // The map file: one line per cell that is not blank,
 //   (page-cell)  A=bitmap B=label C=mark D=template
@@ -29,6 +30,9 @@ public:
     // Pages 0 to lastPage inclusive (beyond page 21 there is nothing).
     static QString write(const LadderMap& map, int lastPage);
     static QString line(int page, int cell, const LadderMap& map);
+    // The cell's fields as a line of the file holds them: trimmed, the
+    // template encoded.
+    static CellRecord written(const CellRecord& cell);
     static bool isBlank(int page, int cell, const LadderMap& map);
     static QString encodeTemplate(const QString& text);
     static QString decodeTemplate(QStringView text);

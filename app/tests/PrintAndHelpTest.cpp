@@ -2,13 +2,16 @@
 // wired as the program wires them, on a copy of the shipped program folder.
 
 #include "FakePrompter.h"
+#include "Form2.h"
 #include "HelpFrame.h"
 #include "ProgramFolder.h"
+#include "SheetPicture.h"
 #include "ShippedFolder.h"
 #include "Windows.h"
 
 #include <QDropEvent>
 #include <QFile>
+#include <QImage>
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -96,6 +99,20 @@ TEST_F(PrintAndHelp, AFileThatCannotBeWrittenIsReported) {
     emit windows.mapWindow().printRequested();
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains("not printed")) << prompter.messages[0].toStdString();
+}
+
+TEST_F(PrintAndHelp, TheFileMayBeAnSvgOrPngPictureOfThePage) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is configured here";
+    windows.editor().map().cell(0, 0) = {"no.bmp", "0,3", "1", ""};
+    windows.editor().view().showPage(0);
+    for (const QString name : {"page.svg", "page.png"}) {
+        pdfFile = scratch.filePath(name);
+        emit windows.mapWindow().printRequested();
+        EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join("; ").toStdString();
+    }
+    EXPECT_TRUE(bytesOf(scratch.filePath("page.svg")).contains(">0,3</text>"));
+    EXPECT_EQ(QImage(scratch.filePath("page.png")).size(),
+              SheetPicture::printedSize(Form2::PngDotsPerInch));
 }
 
 TEST_F(PrintAndHelp, ADropOnAPaletteSlotShowsItsHelpPageAndWritesTheStubOnlyOnce) {

@@ -13,20 +13,28 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+QPageLayout MapPdf::pageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Point);
+}
+
+// Drawn in memory and saved whole, as every other file.
 bool MapPdf::write(const LadderMap& map, PageView& view, const Request& request, QString* error) {
-    PictureCache cache;
-    const PrintSheet sheet(cache);
-    // Drawn in memory and saved whole, as every other file.
     QBuffer drawn;
     drawn.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&drawn);
+    return draw(map, view, request, drawn) &&
+           TextFile::writeBytes(request.file, drawn.data(), error);
+}
+
+bool MapPdf::draw(const LadderMap& map, PageView& view, const Request& request, QIODevice& file) {
+    PictureCache cache;
+    const PrintSheet sheet(cache);
+    QPdfWriter pdf(&file);
     pdf.setTitle(QStringLiteral("norvette-c  PLC  PRINT ") + request.mapName);
     pdf.setCreator(QStringLiteral("Obel"));
     pdf.setResolution(300);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setPageLayout(pageLayout());
     QPainter painter;
-    // A painter on a buffer fails only for want of memory.
     if (!painter.begin(&pdf)) return false;
     for (int page = request.firstPage; page <= request.lastPage; ++page) {
         if (page != request.firstPage) pdf.newPage();
@@ -39,7 +47,7 @@ bool MapPdf::write(const LadderMap& map, PageView& view, const Request& request,
                                    QStringLiteral("Cross-reference of ") + request.mapName,
                                    CrossReference::build(map, map.pagesInUse()));
     }
-    return painter.end() && TextFile::writeBytes(request.file, drawn.data(), error);
+    return painter.end();
 }
 
 int MapPdf::headless(int argc, char* argv[],

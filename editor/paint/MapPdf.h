@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
 class LadderMap;
+class QIODevice;
 class PageView;
 
 // The print window's sheets of a map's pages in a PDF, as obelc prints
@@ -21,6 +23,9 @@ public:
         bool crossReference = false;
     };
 
+    // The paper of a map page: landscape A4.
+    static QPageLayout pageLayout();
+
     // Draws the pages of map as view shows them; false, with why, when the
     // file could not be written whole (the previous file then stays).
     static bool write(const LadderMap& map, PageView& view, const Request& request,
@@ -30,4 +35,7 @@ public:
     // drawing needs fonts and pictures, not a screen.
     static int headless(int argc, char* argv[],
                         const std::function<int(const QStringList& arguments)>& work);
+
+private:
+    static bool draw(const LadderMap& map, PageView& view, const Request& request, QIODevice& file);
 };

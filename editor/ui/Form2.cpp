@@ -1,7 +1,9 @@
 #include "Form2.h"
 
 #include "PageView.h"
+#include "SheetPicture.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
 Form2::Form2(const PageView& view, QWidget* parent) : QWidget(parent), view_(view) {
@@ -13,6 +15,13 @@ Form2::Form2(const PageView& view, QWidget* parent) : QWidget(parent), view_(vie
 
 void Form2::printOn(QPainter& painter, const QRectF& target) const {
     sheet_.paintScaled(painter, target, view_.printPage());
+}
+
+bool Form2::saveAsPicture(const QString& file, QString& error) const {
+    const SheetPicture picture(sheet_);
+    if (QFileInfo(file).suffix().compare(u"svg", Qt::CaseInsensitive) == 0)
+        return picture.writeSvg(file, view_.printPage(), windowTitle(), error);
+    return picture.writePng(file, view_.printPage(), PngDotsPerInch, error);
 }
 
 void Form2::paintEvent(QPaintEvent*) {

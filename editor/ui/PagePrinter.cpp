@@ -3,12 +3,18 @@
 #include "Form2.h"
 #include "Prompter.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace {
 const QString Title = QStringLiteral("VantMAP");
+
+bool isPicture(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == u"svg" || suffix == u"png";
+}
 } // namespace
 
 PagePrinter::PagePrinter(Prompter& prompter, PdfChooser chooser)
@@ -22,8 +28,10 @@ PagePrinter::Outcome PagePrinter::print(const Form2& window) {
     QString device;
     if (info.isNull()) {
         const QString file = chooser_(
-            QStringLiteral("No printer is configured: save the page as a PDF file"), suggestedPdf_);
+            QStringLiteral("No printer is configured: save the page as a PDF, SVG or PNG file"),
+            suggestedPdf_);
         if (file.isEmpty()) return Outcome::Cancelled;
+        if (isPicture(file)) return savePicture(window, file);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
         device = file;
@@ -48,4 +56,11 @@ PagePrinter::Outcome PagePrinter::print(const Form2& window) {
         return Outcome::Failed;
     }
     return Outcome::Printed;
+}
+
+PagePrinter::Outcome PagePrinter::savePicture(const Form2& window, const QString& file) {
+    QString error;
+    if (window.saveAsPicture(file, error)) return Outcome::Printed;
+    prompter_.inform(Title, QStringLiteral("The page was not saved: %1: %2").arg(file, error));
+    return Outcome::Failed;
 }

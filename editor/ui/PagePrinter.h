@@ -9,8 +9,8 @@ class Prompter;
 
 // Grid button 2: after "Print OK ?" the print window goes to the default
 // printer as one page, scaled to the paper. Where no printer is configured
-// the user may name a PDF file instead; a printer or file that fails is
-// reported.
+// the user may name a PDF file instead, or an SVG or PNG picture of the
+// page; a printer or file that fails is reported.
 class PagePrinter {
 public:
     // Asks for the PDF file: the dialog's caption and the file it suggests;
@@ -26,6 +26,8 @@ public:
     Outcome print(const Form2& window);
 
 private:
+    Outcome savePicture(const Form2& window, const QString& file);
+
     Prompter& prompter_;
     PdfChooser chooser_;
     QString suggestedPdf_;

@@ -1,0 +1,78 @@
+#include "DrawnPages.h"
+
+#include "MapFile.h"
+#include "MapInput.h"
+#include "PageView.h"
+#include "Pictures.h"
+#include "ProgramFolderOption.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+// The pages up to the last one that holds anything, at least the pages in use.
+int pagesHoldingCells(const LadderMap& map) {
+    for (int page = LadderMap::Pages - 1; page >= map.pagesInUse(); --page)
+        for (int cell = 0; cell < LadderMap::CellsPerPage; ++cell)
+            if (!MapFile::isBlank(page, cell, map)) return page + 1;
+    return map.pagesInUse();
+}
+
+} // namespace
+
+DrawnPages::DrawnPages() = default;
+DrawnPages::~DrawnPages() = default;
+
+bool DrawnPages::takeOption(const QStringList& args, int& i, Options& options, QString& error) {
+    const QString& arg = args[i];
+    if (arg == u"--all") {
+        options.all = true;
+        return true;
+    }
+    if (arg == u"--coordinates") {
+        options.coordinates = true;
+        return true;
+    }
+    if (arg != u"-C" && arg != u"--page") return false;
+    if (i + 1 >= args.size()) {
+        error = arg + QStringLiteral(" needs a value");
+        return true;
+    }
+    const QString value = args[++i];
+    if (arg == u"-C") {
+        options.programDir = value;
+        return true;
+    }
+    bool ok = false;
+    options.page = value.toInt(&ok);
+    options.pageGiven = true;
+    if (!ok || options.page < 1 || options.page > LadderMap::Pages)
+        error = QStringLiteral("--page takes a number from 1 to 22, not ") + value;
+    return true;
+}
+
+QString DrawnPages::conflict(const Options& options) {
+    return options.pageGiven && options.all ? QStringLiteral("--page or --all, not both")
+                                            : QString();
+}
+
+bool DrawnPages::load(const Options& options, const QString& mapFile, QTextStream& err) {
+    const QString root = ProgramFolderOption::resolve(options.programDir, err);
+    if (root.isEmpty()) return false;
+    folder_.emplace(root);
+    if (!MapInput::load(*folder_, mapFile, 0, catalogue_, map_, err)) return false;
+    map_.setPagesInUse(
+        std::max(options.all ? pagesHoldingCells(map_) : options.page, map_.pagesInUse()));
+
+    pictures_ = std::make_unique<Pictures>(*folder_);
+    view_ = std::make_unique<PageView>(map_, catalogue_, *pictures_);
+    view_->initialise();
+    view_->setProjectName(QFileInfo(mapFile).fileName());
+    view_->setCoordinateLines(options.coordinates);
+    first_ = options.all ? 0 : options.page - 1;
+    last_ = options.all ? map_.pagesInUse() - 1 : first_;
+    return true;
+}
