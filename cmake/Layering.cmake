@@ -1,35 +1,100 @@
-# obel_check_layering(FOLDER...)
-# Registers the test "layering": the cores in these folders (their ui/
-# sub-folders are windows) use no header of Qt's window modules, QtGui and
-# QtWidgets, and their targets link only the cores and Qt6::Core, SerialPort
-# and Network. Call it after the folders are added: it reads their targets.
-function(obel_check_layering)
-  set(targets)
-  foreach(folder IN LISTS ARGN)
-    get_property(defined DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
-    list(APPEND targets ${defined})
+# The layering check. cmake/Layers.cmake is the table of allowed edges;
+# obel_check_layering(), called once every folder is added, checks the build
+# against it at configure time (a forbidden edge fails the configuration) and
+# registers the test "layering", which checks again after sources change.
+
+# obel_layer(TARGET [WINDOWS] ALLOWED...): one row of the table.
+function(obel_layer target)
+  cmake_parse_arguments(L "WINDOWS" "" "" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY OBEL_LAYERS ${target})
+  set_property(GLOBAL PROPERTY OBEL_LAYER_ALLOWED_${target} ${L_UNPARSED_ARGUMENTS})
+  set_property(GLOBAL PROPERTY OBEL_LAYER_WINDOWS_${target} ${L_WINDOWS})
+endfunction()
+
+# Test programs, fuzz targets, benchmarks and test helpers may link what they
+# test; they are not layers.
+function(obel_is_harness target out)
+  get_target_property(dir ${target} SOURCE_DIR)
+  get_target_property(test ${target} OBEL_TEST)
+  file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${dir})
+  if(test OR "/${relative}/" MATCHES "/(tests|testsupport)/" OR relative MATCHES "^(fuzz|bench)(/|$)")
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
+function(obel_collect_targets dir out)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(subdir IN LISTS subdirs)
+    obel_collect_targets(${subdir} more)
+    list(APPEND targets ${more})
   endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(obel_check_layering)
+  include(${PROJECT_SOURCE_DIR}/cmake/Layers.cmake)
+  get_property(layers GLOBAL PROPERTY OBEL_LAYERS)
+  obel_collect_targets(${PROJECT_SOURCE_DIR} all)
+
+  set(config "set(SOURCE_DIR [[${PROJECT_SOURCE_DIR}]])\n")
+  set(checked)
+  set(unlisted)
+  foreach(target IN LISTS all)
+    get_target_property(type ${target} TYPE)
+    if(NOT type MATCHES "LIBRARY$|^EXECUTABLE$")
+      continue()
+    endif()
+    obel_is_harness(${target} harness)
+    if(harness)
+      continue()
+    elseif(NOT target IN_LIST layers)
+      list(APPEND unlisted ${target})
+      continue()
+    endif()
+    list(APPEND checked ${target})
+    if(type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(links ${target} INTERFACE_LINK_LIBRARIES)
+    else()
+      get_target_property(links ${target} LINK_LIBRARIES)
+    endif()
+    if(NOT links)
+      set(links)
+    endif()
+    get_target_property(dir ${target} SOURCE_DIR)
+    get_property(allowed GLOBAL PROPERTY OBEL_LAYER_ALLOWED_${target})
+    get_property(windows GLOBAL PROPERTY OBEL_LAYER_WINDOWS_${target})
+    string(APPEND config "set(LINKS_${target} [[${links}]])\n")
+    string(APPEND config "set(ALLOWED_${target} [[${allowed}]])\n")
+    string(APPEND config "set(WINDOWS_${target} ${windows})\n")
+    string(APPEND config "set(DIR_${target} [[${dir}]])\n")
+  endforeach()
+  string(APPEND config "set(TARGETS [[${checked}]])\n")
+  string(APPEND config "set(UNLISTED [[${unlisted}]])\n")
+
   set(window_dirs)
   foreach(module IN ITEMS Gui Widgets)
     get_target_property(dirs Qt6::${module} INTERFACE_INCLUDE_DIRECTORIES)
     list(FILTER dirs INCLUDE REGEX "/Qt${module}$")
     list(APPEND window_dirs ${dirs})
   endforeach()
-
-  # The link libraries are known only at generation time.
-  set(config "set(SOURCE_DIR [[${PROJECT_SOURCE_DIR}]])\n")
-  string(APPEND config "set(CORE_FOLDERS [[${ARGN}]])\n")
-  string(APPEND config "set(CORE_TARGETS [[${targets}]])\n")
   string(APPEND config "set(WINDOW_HEADER_DIRS [[${window_dirs}]])\n")
-  foreach(target IN LISTS targets)
-    string(APPEND config
-           "set(LINKS_${target} [[$<TARGET_PROPERTY:${target},LINK_LIBRARIES>]])\n")
-  endforeach()
-  set(file ${CMAKE_BINARY_DIR}/layering/config.cmake)
-  file(GENERATE OUTPUT ${file} CONTENT "${config}")
 
-  add_test(NAME layering
-           COMMAND ${CMAKE_COMMAND} -DCONFIG=${file}
-                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayering.cmake)
+  set(file ${CMAKE_BINARY_DIR}/layering/config.cmake)
+  file(WRITE ${file} "${config}")
+  set(check ${CMAKE_COMMAND} -DCONFIG=${file} -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayering.cmake)
+  execute_process(COMMAND ${check} RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(failed)
+    message(FATAL_ERROR "${out}")
+  endif()
+  message(STATUS "Layering: ${checked}")
+
+  add_test(NAME layering COMMAND ${check})
   set_tests_properties(layering PROPERTIES LABELS unit TIMEOUT ${OBEL_TIMEOUT_unit})
+  add_test(NAME layering.bites
+           COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+                   -DSCRATCH=${CMAKE_BINARY_DIR}/layering/bites -P ${PROJECT_SOURCE_DIR}/cmake/tests/LayeringBitesTest.cmake)
+  set_tests_properties(layering.bites PROPERTIES LABELS integration TIMEOUT ${OBEL_TIMEOUT_integration})
 endfunction()

@@ -22,6 +22,8 @@ function(obel_add_test name label)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   endif()
+  # A test program may link what it tests; the layering check leaves it out.
+  set_target_properties(${name} PROPERTIES OBEL_TEST TRUE)
   # Listing the cases at test time, not after every link, keeps a build from
   # running its test programs.
   gtest_discover_tests(${name}
