@@ -1,15 +1,14 @@
 #include "ClockCommand.h"
 
-#include "ByteField.h"
 #include "ClockText.h"
-#include "ControllerClock.h"
+#include "ControllerFacts.h"
 #include "Frames.h"
 #include "LineSession.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
 #include "ReadAnswer.h"
 #include "ServiceTools.h"
-#include "Tracer.h"
+#include "SlaveOption.h"
 
 #include <QTextStream>
 #include <QTimer>
@@ -20,7 +19,7 @@ namespace {
 
 struct Options {
     PortOption::Choice line;
-    int slave = Tracer::DefaultSlave;
+    int slave = ControllerFacts::DefaultSlave;
     QString time = ClockText::of(QDateTime::currentDateTime());
     bool read = false;
     int delayMs = Link::DefaultDelayMs;
@@ -37,7 +36,6 @@ QString parse(const QStringList& args, Options& options, bool& help) {
         } else if (arg == u"--slave" || arg == u"--time" || arg == u"--delay") {
             if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
             const QString& value = args[++i];
-            bool number = false;
             if (arg == u"--time") {
                 if (!ClockText::valid(value))
                     return QStringLiteral("--time needs \"YYYY MM WD DD hh mm ss\" (weekday 1 "
@@ -45,9 +43,7 @@ QString parse(const QStringList& args, Options& options, bool& help) {
                         .arg(value);
                 options.time = value;
             } else if (arg == u"--slave") {
-                options.slave = value.toInt(&number);
-                if (!number || options.slave < 0 || options.slave > 255)
-                    return QStringLiteral("--slave needs a number from 0 to 255, not ") + value;
+                if (error = SlaveOption::read(value, options.slave); !error.isEmpty()) return error;
             } else if (error = PortOption::milliseconds(arg, value, options.delayMs);
                        !error.isEmpty()) {
                 return error;
@@ -73,19 +69,19 @@ void readClock(Link& link, const Options& options, QTextStream& out, QTextStream
     const auto answer = std::make_shared<QByteArray>();
     QObject::connect(&link, &Link::tracerReceived, [=, &out](const QByteArray& bytes) {
         answer->append(bytes);
-        if (!ReadAnswer::fault(*answer, slave, ControllerClock::Registers).isEmpty()) return;
+        if (!ReadAnswer::fault(*answer, slave, ControllerFacts::ClockRegisters).isEmpty()) return;
         out << "clock: " << clockOf(ReadAnswer::data(*answer)) << "\n";
         LineSession::end(LineSession::Done);
     });
-    Frames::freeRequest(link.ShortFrame, slave, 0x03, ControllerClock::FirstRegister,
-                        ControllerClock::Registers);
+    Frames::freeRequest(link.ShortFrame, slave, ControllerFacts::ReadHoldingRegisters,
+                        ControllerFacts::ClockRegister, ControllerFacts::ClockRegisters);
     link.send(Link::Buffer::Short);
     QTimer::singleShot(Link::Attempts * options.delayMs, [=, &err] {
         err << "obelc: no answer to the read of the clock"
             << (answer->isEmpty()
                     ? QString()
                     : QStringLiteral(": ") +
-                          ReadAnswer::fault(*answer, slave, ControllerClock::Registers))
+                          ReadAnswer::fault(*answer, slave, ControllerFacts::ClockRegisters))
             << "\n";
         LineSession::end(LineSession::NoAnswer);
     });
@@ -94,24 +90,30 @@ void readClock(Link& link, const Options& options, QTextStream& out, QTextStream
 } // namespace
 
 const char* ClockCommand::usage() {
-    return "usage: obelc clock [-C PROGRAM_DIR] [--port PORT] [--baud N] [--slave N]\n"
-           "                   [--time \"YYYY MM WD DD hh mm ss\"] [--read] [--delay MS]\n"
-           "\n"
-           "Sets the controller's clock as \"T.Adj\" does: Modbus function 16 writing the\n"
-           "date and time as packed BCD and 5A to registers 50-53 (hexadecimal); no\n"
-           "answer is awaited. Prints the frame sent. With --read, reads the four clock\n"
-           "registers instead (function 3) and prints the clock in the form of --time.\n"
-           "\n"
-           "%1"
-           "  --slave N       the controller's slave address, decimal (default 173)\n"
-           "  --time TEXT     the date and time to set, weekday 1 (Sunday) to 7 (default: now)\n"
-           "  --read          read the clock instead of setting it\n"
-           "  --delay MS      with --read: one DELAY; the answer is awaited for three\n"
-           "  -h, --help      this text\n"
-           "\n"
-           "Exit status: 0 done, 1 no program folder, 2 bad usage, 3 no answer to --read,\n"
-           "5 the port cannot be opened or did not send what was written.\n"
-           "130 interrupted (SIGINT or SIGTERM).\n";
+    // %1 stays for the line options, which PortOption fills in.
+    static const QByteArray text =
+        QStringLiteral(
+            "usage: obelc clock [-C PROGRAM_DIR] [--port PORT] [--baud N] [--slave N]\n"
+            "                   [--time \"YYYY MM WD DD hh mm ss\"] [--read] [--delay MS]\n"
+            "\n"
+            "Sets the controller's clock as \"T.Adj\" does: Modbus function 16 writing the\n"
+            "date and time as packed BCD and 5A to registers 50-53 (hexadecimal); no\n"
+            "answer is awaited. Prints the frame sent. With --read, reads the four clock\n"
+            "registers instead (function 3) and prints the clock in the form of --time.\n"
+            "\n"
+            "%1"
+            "  --slave N       the controller's slave address, decimal (default %2)\n"
+            "  --time TEXT     the date and time to set, weekday 1 (Sunday) to 7 (default: now)\n"
+            "  --read          read the clock instead of setting it\n"
+            "  --delay MS      with --read: one DELAY; the answer is awaited for three\n"
+            "  -h, --help      this text\n"
+            "\n"
+            "Exit status: 0 done, 1 no program folder, 2 bad usage, 3 no answer to --read,\n"
+            "5 the port cannot be opened or did not send what was written.\n"
+            "130 interrupted (SIGINT or SIGTERM).\n")
+            .arg(QStringLiteral("%1"), QString::number(ControllerFacts::DefaultSlave))
+            .toUtf8();
+    return text.constData();
 }
 
 int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

@@ -52,9 +52,13 @@ public:
                                     QString& root, QTextStream& out, QTextStream& err) {
         bool help = false;
         const QString usageError = parse(args, options, help);
-        return start(command, usageError, help,
-                     QString::fromLatin1(usage).arg(QString::fromLatin1(PortOption::usage())),
-                     options.line, root, out, err);
+        return start(command, usageError, help, withLineOptions(usage), options.line, root, out,
+                     err);
+    }
+
+    // A line command's usage with the line options' lines where its %1 is.
+    static QString withLineOptions(const char* usage) {
+        return QString::fromLatin1(usage).arg(QString::fromLatin1(PortOption::usage()));
     }
 
     // What a command on the line does before its work: a usage error or

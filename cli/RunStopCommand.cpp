@@ -23,11 +23,11 @@ QString parse(const QStringList& args, PortOption::Choice& choice, bool& help) {
     return {};
 }
 
-const char* commandName(RunStopCommand::Frame frame) {
-    return frame == RunStopCommand::Frame::Start ? "run" : "stop";
-}
-
 } // namespace
+
+const char* RunStopCommand::name(Frame frame) {
+    return frame == Frame::Start ? "run" : "stop";
+}
 
 QString RunStopCommand::usage(Frame frame) {
     return QStringLiteral("usage: obelc %1 [-C PROGRAM_DIR] [--port PORT] [--baud N]\n"
@@ -41,7 +41,7 @@ QString RunStopCommand::usage(Frame frame) {
                           "Exit status: 0 the frame went out, 1 no program folder, 2 bad usage,\n"
                           "5 the port cannot be opened or did not send what was written.\n"
                           "130 interrupted (SIGINT or SIGTERM).\n")
-        .arg(QString::fromLatin1(commandName(frame)),
+        .arg(QString::fromLatin1(name(frame)),
              frame == Frame::Start ? QStringLiteral("start") : QStringLiteral("halt"),
              QString::fromLatin1(PortOption::usage()));
 }
@@ -51,8 +51,8 @@ int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, 
     bool help = false;
     const QString usageError = parse(args, choice, help);
     QString root;
-    if (const auto status = PortOption::start(commandName(frame), usageError, help, usage(frame),
-                                              choice, root, out, err))
+    if (const auto status =
+            PortOption::start(name(frame), usageError, help, usage(frame), choice, root, out, err))
         return *status;
     LineSession session(ProgramFolder(root), choice, out, err, false);
     return session.run([&] {

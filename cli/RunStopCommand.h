@@ -10,6 +10,8 @@ class QTextStream;
 class RunStopCommand {
 public:
     enum class Frame { Start, Halt };
+    // Its obelc command: run or stop.
+    static const char* name(Frame frame);
     static QString usage(Frame frame);
     // Returns 0 when the frame went out, 2 on bad usage, 5 when the port
     // cannot be opened, 1 without a program folder.

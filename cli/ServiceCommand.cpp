@@ -86,10 +86,8 @@ ServiceTools::Result send(ServiceCommand::Tool tool, ServiceTools& tools, const 
 
 } // namespace
 
-std::optional<ServiceCommand::Tool> ServiceCommand::named(const QString& command) {
-    for (const Tool tool : {Tool::WriteMemory, Tool::LinkTest, Tool::Request, Tool::Frame})
-        if (command == QLatin1String(form(tool).command)) return tool;
-    return std::nullopt;
+const char* ServiceCommand::name(Tool tool) {
+    return form(tool).command;
 }
 
 QString ServiceCommand::usage(Tool tool) {

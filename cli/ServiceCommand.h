@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-#include <optional>
-
 class QTextStream;
 
 // obelc write-memory|link-test|request|frame [-C DIR] [--port PORT] [--baud N]
@@ -12,7 +10,8 @@ class QTextStream;
 class ServiceCommand {
 public:
     enum class Tool { WriteMemory, LinkTest, Request, Frame };
-    static std::optional<Tool> named(const QString& command);
+    // Its obelc command: write-memory, link-test, request or frame.
+    static const char* name(Tool tool);
     static QString usage(Tool tool);
     // 0 sent, 1 no program folder, 2 bad usage or a field out of range
     // (nothing sent), 5 the port cannot be opened.

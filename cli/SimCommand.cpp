@@ -6,6 +6,7 @@
 #include "PacedTransport.h"
 #include "PtyTransport.h"
 #include "QuitOnSignals.h"
+#include "SlaveOption.h"
 #include "TcpServerTransport.h"
 #include "VirtualController.h"
 
@@ -28,15 +29,10 @@ struct Options {
     QString listen; // HOST:PORT as given
     QHostAddress host;
     int port = -1;
-    int slave = VirtualController::DefaultSlave;
+    int slave = ControllerFacts::DefaultSlave;
     int baud = 0; // 0: no pace of a serial line
     int holdMs = 0;
 };
-
-bool isCommandByte(int value) {
-    return value == Frames::Halt || value == Frames::Start || value == Frames::ByteWrite ||
-           value == Frames::RawTest || value == Frames::LoaderStart;
-}
 
 // Parses the arguments after "sim"; an empty error means success.
 QString parse(const QStringList& args, Options& options, bool& help) {
@@ -72,14 +68,9 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             options.holdMs = value.toInt(&ok);
             if (!ok || options.holdMs < 0 || options.holdMs > 1000)
                 return QStringLiteral("--hold takes 0 to 1000 milliseconds, not ") + value;
-        } else {
-            bool ok = false;
-            options.slave = value.toInt(&ok);
-            // The controller's own command bytes lead frames of their own, so
-            // a slave with such an address could not be told from them.
-            if (!ok || options.slave < 1 || options.slave > 247 || isCommandByte(options.slave))
-                return QStringLiteral("--slave takes 1 to 247 but not 165-168 or 170, not ") +
-                       value;
+        } else if (const QString error = SlaveOption::read(value, options.slave);
+                   !error.isEmpty()) {
+            return error;
         }
     }
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
@@ -124,28 +115,34 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
 } // namespace
 
 const char* SimCommand::usage() {
-    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold MS]]\n"
-           "\n"
-           "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
-           "every frame Obel sends, as the controller does. It prints the line to name in\n"
-           "def/comports.def and logs each frame it handles on standard error.\n"
-           "\n"
-           "  --pty PATH         on a new pseudo-terminal (the default), PATH made a\n"
-           "                     symbolic link to it\n"
-           "  --listen HOST:PORT on a TCP port instead (port 0: any free one), one\n"
-           "                     client at a time, as ser2net serves a line\n"
-           "  --slave N          its Modbus slave address (default 173)\n"
-           "  --baud N           the time of a serial line at N baud, 11 bits a\n"
-           "                     character: a frame is taken once all its characters\n"
-           "                     could have come (counted from its arrival), and an\n"
-           "                     answer reaches the other end once all of its could\n"
-           "                     have gone. Without it frames are taken and answered\n"
-           "                     at once\n"
-           "  --hold MS          with --baud: a USB serial adapter on the other end that\n"
-           "                     holds every answer MS milliseconds after its last\n"
-           "                     character, as an adapter's latency timer does (16 for\n"
-           "                     FTDI's by default, 1 in low-latency mode)\n"
-           "  -h, --help         this text\n";
+    static const QByteArray text =
+        QStringLiteral(
+            "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold "
+            "MS]]\n"
+            "\n"
+            "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
+            "every frame Obel sends, as the controller does. It prints the line to name in\n"
+            "def/comports.def and logs each frame it handles on standard error.\n"
+            "\n"
+            "  --pty PATH         on a new pseudo-terminal (the default), PATH made a\n"
+            "                     symbolic link to it\n"
+            "  --listen HOST:PORT on a TCP port instead (port 0: any free one), one\n"
+            "                     client at a time, as ser2net serves a line\n"
+            "  --slave N          its Modbus slave address (default %1)\n"
+            "  --baud N           the time of a serial line at N baud, 11 bits a\n"
+            "                     character: a frame is taken once all its characters\n"
+            "                     could have come (counted from its arrival), and an\n"
+            "                     answer reaches the other end once all of its could\n"
+            "                     have gone. Without it frames are taken and answered\n"
+            "                     at once\n"
+            "  --hold MS          with --baud: a USB serial adapter on the other end that\n"
+            "                     holds every answer MS milliseconds after its last\n"
+            "                     character, as an adapter's latency timer does (16 for\n"
+            "                     FTDI's by default, 1 in low-latency mode)\n"
+            "  -h, --help         this text\n")
+            .arg(ControllerFacts::DefaultSlave)
+            .toUtf8();
+    return text.constData();
 }
 
 int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

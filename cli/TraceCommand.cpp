@@ -6,6 +6,7 @@
 #include "PortOption.h"
 #include "ProgramFolder.h"
 #include "QuitOnSignals.h"
+#include "SlaveOption.h"
 #include "Tracer.h"
 #include "Transport.h"
 
@@ -20,7 +21,7 @@ enum Status { Done = 0, Failed = 1, Usage = 2, NoGoodAnswer = 3, NoPort = 5 };
 
 struct Options {
     PortOption::Choice line;
-    QString slave = QString::number(Tracer::DefaultSlave);
+    QString slave = QString::number(ControllerFacts::DefaultSlave);
     QString interval = QString::number(Tracer::DefaultIntervalMs);
     int count = 0; // 0: until interrupted
     QString csv;
@@ -41,11 +42,9 @@ QString takeValue(const QString& option, const QString& value, Options& options)
         return {};
     }
     if (option == u"--slave") {
-        bool ok = false;
-        const int slave = value.toInt(&ok);
-        if (!ok || slave < 0 || slave > 255)
-            return QStringLiteral("--slave needs 0-255, not ") + value;
-        options.slave = value;
+        int slave = 0;
+        if (QString error = SlaveOption::read(value, slave); !error.isEmpty()) return error;
+        options.slave = QString::number(slave);
         return {};
     }
     const QString error = positive(option, value, number);
@@ -146,36 +145,42 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
 } // namespace
 
 const char* TraceCommand::usage() {
-    return "usage: obelc trace [-C PROGRAM_DIR] [--port PORT] [--baud N] [--slave N]\n"
-           "                   [--interval MS] [--count N] [--csv FILE]\n"
-           "\n"
-           "Polls the controller's memory as the tracer window does: one Modbus read of\n"
-           "eight registers every interval, registers 16 to 239 in turn. Every good\n"
-           "answer is printed as one line, the time, the first register and its 16\n"
-           "cells, each by its name in def/map.tab or else by its cell number in hex:\n"
-           "\n"
-           "  10:06:47.123 0x10 00=00 XB1=03 02=00 03=00 XB3=00 YB1=01 ...\n"
-           "\n"
-           "Answers that are not the answer to the read (another slave, a bad CRC, a\n"
-           "wrong length) are counted, not printed; the counts go to stderr at the end.\n"
-           "Runs until interrupted (SIGINT or SIGTERM), or for --count polls.\n"
-           "\n"
-           "%1"
-           "  --slave N       the controller's slave address (default 173)\n"
-           "  --interval MS   the time between polls (default 50)\n"
-           "  --count N       send N polls, then stop once the last is answered or\n"
-           "                  given up\n"
-           "  --csv FILE      record the good answers into FILE (one row an answer, one\n"
-           "                  column a cell) instead of printing them\n"
-           "  -h, --help      this text\n"
-           "\n"
-           "Exit status:\n"
-           "  0  done, with at least one good answer\n"
-           "  1  no program folder, or the CSV file cannot be written\n"
-           "  2  bad usage\n"
-           "  3  not a single good answer came\n"
-           "  5  the port cannot be opened, or what was written did not leave it (its\n"
-           "     name and the reason)\n";
+    // %1 stays for the line options, which PortOption fills in.
+    static const QByteArray text =
+        QStringLiteral(
+            "usage: obelc trace [-C PROGRAM_DIR] [--port PORT] [--baud N] [--slave N]\n"
+            "                   [--interval MS] [--count N] [--csv FILE]\n"
+            "\n"
+            "Polls the controller's memory as the tracer window does: one Modbus read of\n"
+            "eight registers every interval, registers 16 to 239 in turn. Every good\n"
+            "answer is printed as one line, the time, the first register and its 16\n"
+            "cells, each by its name in def/map.tab or else by its cell number in hex:\n"
+            "\n"
+            "  10:06:47.123 0x10 00=00 XB1=03 02=00 03=00 XB3=00 YB1=01 ...\n"
+            "\n"
+            "Answers that are not the answer to the read (another slave, a bad CRC, a\n"
+            "wrong length) are counted, not printed; the counts go to stderr at the end.\n"
+            "Runs until interrupted (SIGINT or SIGTERM), or for --count polls.\n"
+            "\n"
+            "%1"
+            "  --slave N       the controller's slave address (default %2)\n"
+            "  --interval MS   the time between polls (default 50)\n"
+            "  --count N       send N polls, then stop once the last is answered or\n"
+            "                  given up\n"
+            "  --csv FILE      record the good answers into FILE (one row an answer, one\n"
+            "                  column a cell) instead of printing them\n"
+            "  -h, --help      this text\n"
+            "\n"
+            "Exit status:\n"
+            "  0  done, with at least one good answer\n"
+            "  1  no program folder, or the CSV file cannot be written\n"
+            "  2  bad usage\n"
+            "  3  not a single good answer came\n"
+            "  5  the port cannot be opened, or what was written did not leave it (its\n"
+            "     name and the reason)\n")
+            .arg(QStringLiteral("%1"), QString::number(ControllerFacts::DefaultSlave))
+            .toUtf8();
+    return text.constData();
 }
 
 int TraceCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {

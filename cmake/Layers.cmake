@@ -22,8 +22,9 @@ obel_layer(obel_link_tasks    obel_link_wire obel_link_line obel_assembler obel_
 obel_layer(obel_link_station  obel_link_tasks obel_link_sim obel_link_line obel_link_wire obel_assembler
                               obel_common Qt6::Core)
 
-obel_layer(obelc              obel_convert obel_assembler obel_link_station obel_ladder obel_common
+obel_layer(obel_cli           obel_convert obel_assembler obel_link_station obel_ladder obel_common
                               obel_editor_paint Qt6::Core)
+obel_layer(obelc              obel_cli)
 
 # The control libraries link nothing of the system.
 obel_layer(Fenrow             WINDOWS Qt6::Widgets)

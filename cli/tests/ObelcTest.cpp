@@ -56,6 +56,23 @@ TEST_F(ObelcTest, HelpAndBadUsage) {
     }
 }
 
+// A request to a command byte's address would be read by the line as that
+// command: the commands that play the controller and those that address it
+// take the same addresses.
+TEST_F(ObelcTest, TheCommandsThatNameASlaveTakeTheSameAddresses) {
+    for (const QString command : {"sim", "trace", "clock"}) {
+        for (const QString slave : {"0", "165", "168", "170", "248", "x"}) {
+            const Outcome run = obelc({command, "--slave", slave});
+            EXPECT_EQ(run.status, 2) << command.toStdString() << " " << slave.toStdString();
+            EXPECT_TRUE(
+                run.err.contains("--slave takes 1 to 247 but not 165-168 or 170, not " + slave))
+                << run.err.toStdString();
+        }
+        EXPECT_TRUE(obelc({command, "--help"}).out.contains("(default 173)"))
+            << command.toStdString();
+    }
+}
+
 TEST_F(ObelcTest, MissingDefinitionFilesAreNamed) {
     ASSERT_TRUE(QFile::remove(folder() + "/def/ps.def"));
     // A folder where a template should be: there, but not readable.

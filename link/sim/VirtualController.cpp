@@ -19,8 +19,8 @@ quint16 word(const QByteArray& bytes, int at) {
 }
 
 bool touchesClock(int first, int count) {
-    return first < VirtualController::ClockRegister + VirtualController::ClockRegisters &&
-           first + count > VirtualController::ClockRegister;
+    return first < ControllerFacts::ClockRegister + ControllerFacts::ClockRegisters &&
+           first + count > ControllerFacts::ClockRegister;
 }
 
 } // namespace
@@ -58,15 +58,17 @@ void VirtualController::secondElapsed() {
 }
 
 quint16 VirtualController::holding(int reg) const {
-    if (reg >= ClockRegister && reg < ClockRegister + ClockRegisters)
-        return clock_.reg(reg - ClockRegister);
-    if (reg == RunRegister) return (registers_[reg] & ~RunBit) | (running_ ? RunBit : 0);
+    using Facts = ControllerFacts;
+    if (reg >= Facts::ClockRegister && reg < Facts::ClockRegister + Facts::ClockRegisters)
+        return clock_.reg(reg - Facts::ClockRegister);
+    if (reg == Facts::RunRegister)
+        return (registers_[reg] & ~Facts::RunBit) | (running_ ? Facts::RunBit : 0);
     return registers_[reg];
 }
 
 void VirtualController::setRegister(int reg, quint16 value) {
     registers_[reg] = value;
-    if (reg == RunRegister) setRunning(value & RunBit);
+    if (reg == ControllerFacts::RunRegister) setRunning(value & ControllerFacts::RunBit);
 }
 
 void VirtualController::setRunning(bool running) {
@@ -104,7 +106,7 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
     }
     case Kind::RawMemoryWrite: {
         const quint16 address =
-            ((quint8(f[1]) + Frames::RawHighOffset) << 8 | quint8(f[2])) & 0xFFFF;
+            ((quint8(f[1]) + ControllerFacts::RawHighOffset) << 8 | quint8(f[2])) & 0xFFFF;
         memory_[address] = f[3];
         return QStringLiteral("raw write %1 at %2")
             .arg(hexText(quint8(f[3]), 2), hexText(address, 4));
@@ -136,13 +138,13 @@ QString VirtualController::modbus(const QByteArray& request) {
     // Address 0 is the Modbus broadcast: writes are carried out, nobody answers.
     if (to != slave_ && to != 0) return QStringLiteral("for slave %1, ignored").arg(to);
     answerWanted_ = to != 0;
-    switch (request[1]) {
-    case 3:
-    case 4:
+    switch (quint8(request[1])) {
+    case ControllerFacts::ReadHoldingRegisters:
+    case ControllerFacts::ReadInputRegisters:
         return readRegisters(request);
-    case 6:
+    case ControllerFacts::WriteSingleRegister:
         return writeRegister(request);
-    case 16:
+    case ControllerFacts::WriteMultipleRegisters:
         return writeRegisters(request);
     default:
         return refuse(request, IllegalFunction, QStringLiteral("function not served"));
@@ -150,7 +152,8 @@ QString VirtualController::modbus(const QByteArray& request) {
 }
 
 QString VirtualController::refuse(const QByteArray& request, quint8 code, const QString& why) {
-    answer(QByteArray{request.constData(), 1} + char(quint8(request[1]) | 0x80) + char(code));
+    answer(QByteArray{request.constData(), 1} +
+           char(quint8(request[1]) | ControllerFacts::ExceptionFlag) + char(code));
     return QStringLiteral("function %1: %2, exception %3")
         .arg(quint8(request[1]))
         .arg(why)
@@ -159,7 +162,8 @@ QString VirtualController::refuse(const QByteArray& request, quint8 code, const 
 
 QString VirtualController::readRegisters(const QByteArray& request) {
     const int first = word(request, 2), count = word(request, 4);
-    if (count < 1 || count > 125) return refuse(request, IllegalValue, QStringLiteral("bad count"));
+    if (count < 1 || count > ControllerFacts::MaxReadRegisters)
+        return refuse(request, IllegalValue, QStringLiteral("bad count"));
     if (first + count > Registers)
         return refuse(request, IllegalAddress, QStringLiteral("no such register"));
     QByteArray bytes = request.first(2) + char(2 * count);
@@ -180,12 +184,12 @@ QString VirtualController::writeRegister(const QByteArray& request) {
 
 QString VirtualController::writeRegisters(const QByteArray& request) {
     const int first = word(request, 2), count = word(request, 4);
-    if (count < 1 || count > 123 || quint8(request[6]) != 2 * count)
+    if (count < 1 || count > ControllerFacts::MaxWriteRegisters || quint8(request[6]) != 2 * count)
         return refuse(request, IllegalValue, QStringLiteral("bad count"));
     if (first + count > Registers)
         return refuse(request, IllegalAddress, QStringLiteral("no such register"));
     QString meaning;
-    if (first == ClockRegister && count == ClockRegisters) {
+    if (first == ControllerFacts::ClockRegister && count == ControllerFacts::ClockRegisters) {
         if (!clock_.set(QByteArrayView(request).sliced(7, 8)))
             return refuse(request, IllegalValue, QStringLiteral("not a date and time"));
         meaning = QStringLiteral("set the clock to ") + clock_.time().toString(Qt::ISODate);

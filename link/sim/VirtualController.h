@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControllerClock.h"
+#include "ControllerFacts.h"
 #include "FrameSplitter.h"
 
 #include <QByteArray>
@@ -20,15 +21,11 @@
 class VirtualController : public QObject {
     Q_OBJECT
 public:
-    static constexpr quint8 DefaultSlave = 0xAD;
     static constexpr int Registers = 256;
-    static constexpr int RunRegister = 23;
-    static constexpr quint16 RunBit = 0x0020;
-    static constexpr int ClockRegister = ControllerClock::FirstRegister;
-    static constexpr int ClockRegisters = ControllerClock::Registers;
     static constexpr int LoaderRun = 10;
 
-    explicit VirtualController(quint8 slave = DefaultSlave, QObject* parent = nullptr);
+    explicit VirtualController(quint8 slave = ControllerFacts::DefaultSlave,
+                               QObject* parent = nullptr);
 
     // Bytes as the line delivers them: parts of frames, or several at once.
     void receive(const QByteArray& bytes);

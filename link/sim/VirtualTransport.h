@@ -9,7 +9,7 @@
 class VirtualTransport : public Transport {
     Q_OBJECT
 public:
-    explicit VirtualTransport(quint8 slave = VirtualController::DefaultSlave,
+    explicit VirtualTransport(quint8 slave = ControllerFacts::DefaultSlave,
                               QObject* parent = nullptr);
 
     bool open() override;

@@ -22,13 +22,13 @@ QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
                            .arg(parameter.trimmed());
         return {};
     }
-    QByteArray sent = burst(char(Frames::Halt));
-    const QByteArray start{1, char(Frames::LoaderStart)};
+    QByteArray sent = burst(char(ControllerFacts::Halt));
+    const QByteArray start{1, char(ControllerFacts::LoaderStart)};
     link_.send(start + char(*value));
     link_.setDumpSwitch(true);
     return sent + start + char(*value);
 }
 
 QByteArray HrimLoader::reset() {
-    return burst(char(Frames::Start));
+    return burst(char(ControllerFacts::Start));
 }

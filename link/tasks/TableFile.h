@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ControllerFacts.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -17,9 +19,8 @@ class ProgramFolder;
 class TableFile {
 public:
     static constexpr int MaxItems = 256;
-    static constexpr int AddressOffset = 10;
-    static constexpr int LowestOffset = -AddressOffset;
-    static constexpr int HighestOffset = 255 - AddressOffset;
+    static constexpr int LowestOffset = -ControllerFacts::RawHighOffset;
+    static constexpr int HighestOffset = 255 - ControllerFacts::RawHighOffset;
 
     struct Item {
         QString text; // as the file writes it, for the listing
@@ -34,7 +35,9 @@ public:
     const QString& header() const { return header_; }
     int offset() const { return offset_; }
     const std::vector<Item>& items() const { return items_; }
-    quint16 address(int k) const { return quint16((offset_ + AddressOffset) << 8 | k); }
+    quint16 address(int k) const {
+        return quint16((offset_ + ControllerFacts::RawHighOffset) << 8 | k);
+    }
 
 private:
     QString header_;

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include <bit>
 #include <utility>
 
 namespace {
@@ -56,8 +57,11 @@ void Tracer::pause() {
 }
 
 void Tracer::setSlave(const QString& text) {
-    // A text that is no byte leaves the address as it was: no wrong byte goes out.
-    if (const auto address = ByteField::decimal(text)) slave_ = *address;
+    // A text that is no slave address leaves the address as it was: no wrong
+    // byte goes out, and no request the line would take for a command.
+    if (const auto address = ByteField::decimal(text);
+        address && ControllerFacts::isSlaveAddress(*address))
+        slave_ = *address;
 }
 
 void Tracer::setInterval(const QString& text) {
@@ -134,7 +138,7 @@ void Tracer::poll() {
     outstanding_ = read;
     link_.send(Link::Buffer::Short);
     ++counters_.polls;
-    running_ = cellBit(RunCell, 5);
+    running_ = cellBit(RunCell, std::countr_zero(unsigned(ControllerFacts::RunBit)));
     pollBase_ = pollBase_ + BlockRegisters > Cells - 1 ? 0 : pollBase_ + BlockRegisters;
 }
 
@@ -209,7 +213,8 @@ void Tracer::bitButton(int i) {
 void Tracer::runStop() {
     tracing_ = false;
     const quint8 value = cellValue(RunCell).value_or(0);
-    setCellValue(RunCell, running_ ? value & ~RunBit : value | RunBit);
+    setCellValue(RunCell,
+                 running_ ? value & ~ControllerFacts::RunBit : value | ControllerFacts::RunBit);
     queue(RunCell);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControllerFacts.h"
 #include "TraceRecording.h"
 
 #include <QObject>
@@ -28,9 +29,8 @@ public:
     static constexpr int BlockRegisters = 8;
     static constexpr int FirstRegister = 16;
     static constexpr int HoldOffTicks = 5;
-    static constexpr int RunCell = 15;
-    static constexpr quint8 RunBit = 0x20;
-    static constexpr int DefaultSlave = 173;
+    // The run register's low byte: registers are shown high byte first.
+    static constexpr int RunCell = 2 * (ControllerFacts::RunRegister - FirstRegister) + 1;
     static constexpr int DefaultIntervalMs = 50;
 
     // The "Modef" marker: nothing to write, a changed cell waits (light
@@ -158,7 +158,7 @@ private:
     std::array<QString, Cells> items_;
     bool tracing_ = false;
     bool running_ = false; // the run caption, after bit 5 of cell 15
-    int slave_ = DefaultSlave;
+    int slave_ = ControllerFacts::DefaultSlave;
     int selected_ = -1;
     std::array<bool, Cells> left_{};
     Marker marker_ = Marker::Idle;

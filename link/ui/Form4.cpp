@@ -80,7 +80,7 @@ QWidget* Form4::buildControlRow() {
     runStop_->setToolTip(QStringLiteral("Start or halt the controller's program"));
     record_ = named(new QPushButton(QStringLiteral("Record")), QStringLiteral("Record"));
     record_->setToolTip(QStringLiteral("Write every good answer with its time into a CSV file"));
-    const QString defaults[] = {QString::number(Tracer::DefaultSlave),
+    const QString defaults[] = {QString::number(ControllerFacts::DefaultSlave),
                                 QString::number(Tracer::DefaultIntervalMs), QStringLiteral("FF")};
     for (int i = 0; i < int(fields_.size()); ++i) {
         fields_[i] = named(new QLineEdit(defaults[i]), QStringLiteral("Text3(%1)").arg(i));
@@ -97,7 +97,7 @@ QWidget* Form4::buildControlRow() {
     }
     pb1_ = ControlFactory::create(QStringLiteral("ProgressBarControl.PB"));
     pb1_->setObjectName(QStringLiteral("PB1"));
-    pb1_->setProperty("Max", 223); // the last cell, as the layout has it
+    pb1_->setProperty("Max", Tracer::Cells - 1);
     pb1_->setFixedSize(160, 28);
     health_ = named(new QLabel, QStringLiteral("LinkHealth"));
 

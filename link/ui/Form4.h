@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Tracer.h"
+
 #include <QWidget>
 
 #include <array>
@@ -7,7 +9,6 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class Tracer;
 
 // The tracer window: the 224 byte cells in rows of sixteen with the names of
 // the first 160, the trace switch, "CLR", the "Modef" marker, the run/stop
@@ -42,9 +43,9 @@ private:
     QString recordingFolder_;
     QString recordingPath_;
     QString recordingError_;
-    std::array<QLineEdit*, 224> cells_{};
-    std::array<QLabel*, 160> names_{};
-    std::array<QPushButton*, 48> bits_{};
+    std::array<QLineEdit*, Tracer::Cells> cells_{};
+    std::array<QLabel*, Tracer::NamedCells> names_{};
+    std::array<QPushButton*, Tracer::BitButtons> bits_{};
     std::array<QLabel*, 8> bitLabels_{};
     std::array<QLineEdit*, 3> fields_{};
     QPushButton* switch_ = nullptr;

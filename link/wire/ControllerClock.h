@@ -10,9 +10,6 @@
 // Saturday), day, hours, minutes, seconds, and a marker byte (0x5A).
 class ControllerClock {
 public:
-    static constexpr int FirstRegister = 0x50;
-    static constexpr int Registers = 4;
-
     explicit ControllerClock(QDateTime now = QDateTime::currentDateTime());
 
     const QDateTime& time() const { return time_; }

@@ -40,9 +40,9 @@ void FrameSplitter::flush(const Take& take) {
     endNoise(take);
     while (pending()) {
         const quint8 first = buffer_[start_];
-        if (first == Frames::Halt || first == Frames::Start) {
+        if (first == ControllerFacts::Halt || first == ControllerFacts::Start) {
             const Frame single =
-                this->take(first == Frames::Halt ? Kind::LoaderByte : Kind::ResetByte, 1);
+                this->take(first == ControllerFacts::Halt ? Kind::LoaderByte : Kind::ResetByte, 1);
             ++start_;
             take(single);
             split(take);
@@ -62,15 +62,15 @@ FrameSplitter::Frame FrameSplitter::take(Kind kind, qsizetype length) const {
 FrameSplitter::Frame FrameSplitter::head() const {
     if (!pending()) return {Kind::Noise, {}};
     switch (static_cast<quint8>(at(0))) {
-    case Frames::Halt:
+    case ControllerFacts::Halt:
         return commandOrSingle(Kind::Halt, Kind::LoaderByte);
-    case Frames::Start:
+    case ControllerFacts::Start:
         return commandOrSingle(Kind::Start, Kind::ResetByte);
-    case Frames::RawTest:
+    case ControllerFacts::RawTest:
         return take(Kind::RawTest, 3);
-    case Frames::LoaderStart:
+    case ControllerFacts::LoaderStart:
         return take(Kind::LoaderStart, 2);
-    case Frames::ByteWrite: {
+    case ControllerFacts::ByteWrite: {
         const Frame f = take(Kind::ByteWrite, ShortLength);
         if (f.bytes.isEmpty()) return f;
         if (quint8(f.bytes[1]) != Frames::ByteWriteMark) return {Kind::RawMemoryWrite, f.bytes};

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 void Frames::probe(ShortBytes& f) {
-    freeRequest(f, ProbeSlave, 0x03, 0x01, 0x01);
+    freeRequest(f, ControllerFacts::DefaultSlave, ControllerFacts::ReadHoldingRegisters, 0x01,
+                0x01);
 }
 
 void Frames::sixTimes(ShortBytes& f, quint8 value) {
@@ -12,15 +13,15 @@ void Frames::sixTimes(ShortBytes& f, quint8 value) {
 }
 
 void Frames::halt(ShortBytes& f) {
-    sixTimes(f, Halt);
+    sixTimes(f, ControllerFacts::Halt);
 }
 
 void Frames::start(ShortBytes& f) {
-    sixTimes(f, Start);
+    sixTimes(f, ControllerFacts::Start);
 }
 
 void Frames::byteWrite(ShortBytes& f, quint16 address, quint8 data) {
-    f[0] = ByteWrite;
+    f[0] = ControllerFacts::ByteWrite;
     f[1] = ByteWriteMark;
     f[2] = address >> 8;
     f[3] = address & 0xFF;
@@ -29,11 +30,12 @@ void Frames::byteWrite(ShortBytes& f, quint16 address, quint8 data) {
 }
 
 void Frames::registerRead(ShortBytes& f, quint8 slave, quint8 reg) {
-    freeRequest(f, slave, 0x03, reg, 0x08);
+    freeRequest(f, slave, ControllerFacts::ReadHoldingRegisters, reg, 0x08);
 }
 
 void Frames::registerWrite(ShortBytes& f, quint8 slave, quint8 reg, quint16 value) {
-    f = {slave, 0x06, 0x00, reg, static_cast<quint8>(value >> 8), static_cast<quint8>(value)};
+    f = {slave, ControllerFacts::WriteSingleRegister, 0x00,
+         reg,   static_cast<quint8>(value >> 8),      static_cast<quint8>(value)};
     ModbusCrc::AppendCRC(f);
 }
 
@@ -44,23 +46,30 @@ void Frames::freeRequest(ShortBytes& f, quint8 address, quint8 function, quint8 
 }
 
 void Frames::timeWrite(LongBytes& f, quint8 slave, const std::array<quint8, 7>& time) {
-    f = {slave, 0x10, 0x00, 0x50, 0x00, 0x04, 0x08};
+    f = {slave,
+         ControllerFacts::WriteMultipleRegisters,
+         0x00,
+         ControllerFacts::ClockRegister,
+         0x00,
+         ControllerFacts::ClockRegisters,
+         2 * ControllerFacts::ClockRegisters};
     std::copy(time.begin(), time.end(), f.begin() + 7);
     f[14] = Ack;
     ModbusCrc::AppendCRC17(f);
 }
 
 bool Frames::rawMemoryWrite(ShortBytes& f, int addressHigh, quint8 addressLow, quint8 data) {
-    if (addressHigh < RawHighOffset || addressHigh > 255 + RawHighOffset) return false;
-    f[0] = ByteWrite;
-    f[1] = static_cast<quint8>(addressHigh - RawHighOffset);
+    constexpr int offset = ControllerFacts::RawHighOffset;
+    if (addressHigh < offset || addressHigh > 255 + offset) return false;
+    f[0] = ControllerFacts::ByteWrite;
+    f[1] = static_cast<quint8>(addressHigh - offset);
     f[2] = addressLow;
     f[3] = data;
     return true;
 }
 
 void Frames::rawTest(TestBytes& f, quint8 address, quint8 data) {
-    f = {RawTest, address, data};
+    f = {ControllerFacts::RawTest, address, data};
 }
 
 void Frames::freeFrame(FreeBytes& f, const std::array<quint8, 9>& bytes) {

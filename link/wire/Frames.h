@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControllerFacts.h"
 #include "ModbusCrc.h"
 
 // The frames the programming environment sends, built in place in the link's
@@ -9,16 +10,8 @@
 // left them.
 class Frames {
 public:
-    static constexpr quint8 ProbeSlave = 0xAD;
-    static constexpr quint8 Halt = 0xAA;
-    static constexpr quint8 Start = 0xA7;
-    static constexpr quint8 ByteWrite = 0xA5;
     static constexpr quint8 ByteWriteMark = 0x5A;
-    static constexpr quint8 RawTest = 0xA8;
-    static constexpr quint8 LoaderStart = 0xA6;
     static constexpr quint8 Ack = 0x5A;
-    // The raw memory write carries the address high byte less this.
-    static constexpr int RawHighOffset = 10;
 
     // AD 03 00 01 00 01: read one register at 1 of the controller.
     static void probe(ShortBytes& f);

@@ -59,7 +59,7 @@ TEST_F(Controller, HaltStartAndTheRunBitOfRegister23) {
     Frames::start(f);
     EXPECT_EQ(ask(bytes(f)), "");
     EXPECT_TRUE(plc.running());
-    EXPECT_EQ(plc.holding(VirtualController::RunRegister) & VirtualController::RunBit, 0x20);
+    EXPECT_EQ(plc.holding(ControllerFacts::RunRegister) & ControllerFacts::RunBit, 0x20);
 
     // The tracer's run/stop writes register 23 with bit 5 cleared.
     ask(checked("AD0600170000"));

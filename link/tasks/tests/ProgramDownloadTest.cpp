@@ -45,8 +45,8 @@ protected:
         assmber.setWithController(true);
         assmber.setMapName("PUMP.MAP");
         line.responder = [this](const QByteArray& frame) -> QByteArray {
-            if (quint8(frame[0]) == Frames::ProbeSlave) return checked("AD03020000");
-            if (quint8(frame[0]) != Frames::ByteWrite) return {};
+            if (quint8(frame[0]) == ControllerFacts::DefaultSlave) return checked("AD03020000");
+            if (quint8(frame[0]) != ControllerFacts::ByteWrite) return {};
             const int address = (quint8(frame[2]) << 8) | quint8(frame[3]);
             if (refused.count(address)) return {};
             if (lostOnce.erase(address)) return {};
@@ -221,7 +221,8 @@ TEST(DownloadOfALongImage, EightKibibytesCompleteOnASmallStack) {
         FakeTransport line;
         line.open();
         line.responder = [](const QByteArray& frame) {
-            return quint8(frame[0]) == Frames::Halt || quint8(frame[0]) == Frames::Start
+            return quint8(frame[0]) == ControllerFacts::Halt ||
+                           quint8(frame[0]) == ControllerFacts::Start
                        ? QByteArray()
                        : QByteArray("\x5A");
         };

@@ -48,7 +48,8 @@ TEST_F(ServiceToolsTest, AFieldOutsideItsRangeIsRefusedByNameAndNothingIsSent) {
         ServiceTools::Result result;
         const char* says;
     } cases[] = {
-        {tools.writeMemory({"9", "0", "0"}), "ADDR_H must be a hexadecimal number from A to 109, not \"9\""},
+        {tools.writeMemory({"9", "0", "0"}),
+         "ADDR_H must be a hexadecimal number from A to 109, not \"9\""},
         {tools.writeMemory({"10A", "0", "0"}), "ADDR_H"},
         {tools.writeMemory({"10", "100", "0"}), "ADDR_L must be a hexadecimal number from 0 to FF"},
         {tools.linkTest({"0", "1FF"}), "DATA must"},
@@ -90,7 +91,8 @@ TEST(TableFile, ReadsOffsetAndItemsAndNamesTheLineOfEveryFault) {
         {"1,2,3\r\n", "line 1: the table must begin with \"offset=\""},
         {"offset=246\r\n1\r\n", "line 1: the offset must be a whole number from -10 to 245"},
         {"offset=x\r\n1\r\n", "line 1: the offset"},
-        {"offset=5\r\n1,2\r\n3,256\r\n", "line 3: item 3 must be a whole number from 0 to 255, not \"256\""},
+        {"offset=5\r\n1,2\r\n3,256\r\n",
+         "line 3: item 3 must be a whole number from 0 to 255, not \"256\""},
         {"offset=5\r\n1,,2\r\n", "line 2: item 1 must"},
         {"offset=5\r\n1.5\r\n", "line 2: item 0"},
         {full, "line 258: a table holds at most 256 items"},
@@ -110,7 +112,8 @@ protected:
         link.setDelayMs(20);
         dir.write("TAB/T.tab", "offset=5\r\n1,2\r\n3\r\n");
         line.responder = [this](const QByteArray& frame) -> QByteArray {
-            const bool byteWrite = quint8(frame[0]) == Frames::ByteWrite && quint8(frame[1]) == 0x5A;
+            const bool byteWrite =
+                quint8(frame[0]) == ControllerFacts::ByteWrite && quint8(frame[1]) == 0x5A;
             return byteWrite && frame[3] != silentAt ? QByteArray("\x5A") : QByteArray();
         };
     }

@@ -79,6 +79,8 @@ TEST_F(TracerTest, PollsEightRegistersABlockFrom16AndWrapsAfter28Ticks) {
 
     tracer.setSlave(" 17 ");
     tracer.setSlave("300"); // no byte: the address stays
+    tracer.setSlave("170"); // the halt command byte: no slave has it
+    tracer.setSlave("0");   // the broadcast: nobody would answer the reads
     tracer.setInterval("120");
     tracer.tick();
     EXPECT_EQ(line.written.last(), checked("11 03 00 10 00 08"));

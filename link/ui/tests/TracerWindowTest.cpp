@@ -17,7 +17,8 @@ protected:
         // Registers 16 and 17 hold words the cells will show.
         for (const auto& [reg, value] : {std::pair{16, 0x0102}, std::pair{17, 0x5A34}}) {
             ShortBytes frame;
-            Frames::registerWrite(frame, Tracer::DefaultSlave, quint8(reg), quint16(value));
+            Frames::registerWrite(frame, ControllerFacts::DefaultSlave, quint8(reg),
+                                  quint16(value));
             controller.receive(QByteArray(reinterpret_cast<const char*>(frame.data()), 8));
         }
         QTest::mousePress(windows.mapWindow().findChild<QPushButton*>("Command1(1)"),
