@@ -31,7 +31,7 @@ TEST_F(ServiceToolsTest, EachToolSendsItsFrameAsItStands) {
     // Only the first three characters count, trimmed.
     EXPECT_EQ(tools.linkTest({" 12 ", "03F7"}).sent, hex("A8123F"));
     EXPECT_EQ(tools.freeRequest(ServiceTools::requestDefaults()).sent, checked("010400200001"));
-    const auto frame = tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF9", ""}).sent;
+    const auto frame = tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF9", "0"}).sent;
     EXPECT_EQ(frame, checked("011000500004 08FF00"));
     EXPECT_EQ(line.written.size(), 4);
 
@@ -48,11 +48,14 @@ TEST_F(ServiceToolsTest, AFieldOutsideItsRangeIsRefusedByNameAndNothingIsSent) {
         ServiceTools::Result result;
         const char* says;
     } cases[] = {
-        {tools.writeMemory({"9", "0", "0"}), "ADDR_H must be a hexadecimal number from A to 109, not \"9\""},
+        {tools.writeMemory({"9", "0", "0"}),
+         "ADDR_H must be a hexadecimal number from A to 109, not \"9\""},
         {tools.writeMemory({"10A", "0", "0"}), "ADDR_H"},
         {tools.writeMemory({"10", "100", "0"}), "ADDR_L must be a hexadecimal number from 0 to FF"},
         {tools.linkTest({"0", "1FF"}), "DATA must"},
         {tools.freeRequest({"1", "4", "20", "FFF"}), "COT must"},
+        {tools.linkTest({"ZZ", "1"}), "TRAD must be a hexadecimal number from 0 to FF, not \"ZZ\""},
+        {tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF", ""}), "B8 must"},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(c.result.refusal.startsWith(c.says)) << c.result.refusal.toStdString();
@@ -90,7 +93,8 @@ TEST(TableFile, ReadsOffsetAndItemsAndNamesTheLineOfEveryFault) {
         {"1,2,3\r\n", "line 1: the table must begin with \"offset=\""},
         {"offset=246\r\n1\r\n", "line 1: the offset must be a whole number from -10 to 245"},
         {"offset=x\r\n1\r\n", "line 1: the offset"},
-        {"offset=5\r\n1,2\r\n3,256\r\n", "line 3: item 3 must be a whole number from 0 to 255, not \"256\""},
+        {"offset=5\r\n1,2\r\n3,256\r\n",
+         "line 3: item 3 must be a whole number from 0 to 255, not \"256\""},
         {"offset=5\r\n1,,2\r\n", "line 2: item 1 must"},
         {"offset=5\r\n1.5\r\n", "line 2: item 0"},
         {full, "line 258: a table holds at most 256 items"},
@@ -110,7 +114,8 @@ protected:
         link.setDelayMs(20);
         dir.write("TAB/T.tab", "offset=5\r\n1,2\r\n3\r\n");
         line.responder = [this](const QByteArray& frame) -> QByteArray {
-            const bool byteWrite = quint8(frame[0]) == Frames::ByteWrite && quint8(frame[1]) == 0x5A;
+            const bool byteWrite =
+                quint8(frame[0]) == Frames::ByteWrite && quint8(frame[1]) == 0x5A;
             return byteWrite && frame[3] != silentAt ? QByteArray("\x5A") : QByteArray();
         };
     }
