@@ -2,6 +2,7 @@
 
 #include "AssembleCommand.h"
 #include "ClockCommand.h"
+#include "CommandStart.h"
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
 #include "DownloadCommand.h"
@@ -60,6 +61,8 @@ int drawing(int argc, char* argv[], Command command) {
     return MapPdf::headless(argc, argv, [command](const QStringList& arguments) {
         QCoreApplication::setApplicationName(QStringLiteral("Obel"));
         QTextStream out(stdout), err(stderr);
+        if (const auto refused = CommandStart::refuseEmpty(arguments[1], arguments.mid(2), err))
+            return *refused;
         return command(arguments.mid(2), out, err);
     });
 }
@@ -86,6 +89,7 @@ int main(int argc, char* argv[]) {
         out << "obelc " OBEL_VERSION "\n";
         return 0;
     }
+    if (const auto refused = CommandStart::refuseEmpty(command, args, err)) return *refused;
     if (command == u"convert") return ConvertCommand::run(args, out, err);
     if (command == u"show") return ShowCommand::run(args, out, err);
     if (command == u"diff") return DiffCommand::run(args, out, err);
