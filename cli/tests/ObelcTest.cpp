@@ -1,10 +1,9 @@
 #include "ObelcFixture.h"
-
 #include "TextFile.h"
-#include <QFileInfo>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
