@@ -32,6 +32,9 @@ public:
     static constexpr quint8 RunBit = 0x20;
     static constexpr int DefaultSlave = 173;
     static constexpr int DefaultIntervalMs = 50;
+    // Polls further apart than a minute watch nothing; a longer interval
+    // typed by mistake would only look like a dead line.
+    static constexpr int MaxIntervalMs = 60000;
 
     // The "Modef" marker: nothing to write, a changed cell waits (light
     // red), the write has gone out (light yellow).
