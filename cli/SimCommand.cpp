@@ -6,12 +6,14 @@
 #include "PacedTransport.h"
 #include "PtyTransport.h"
 #include "QuitOnSignals.h"
+#include "SimFrameLog.h"
 #include "TcpServerTransport.h"
 #include "VirtualController.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <memory>
@@ -88,10 +90,6 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     return {};
 }
 
-QString hexBytes(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
-
 // The line the controller sits on, and the text that names it for the user.
 std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QString& error) {
     if (!options.listen.isEmpty()) {
@@ -166,6 +164,7 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "obelc sim: " << error << "\n";
         return 1;
     }
+    auto* server = qobject_cast<TcpServerTransport*>(line.get());
     if (options.baud)
         line = std::make_unique<PacedTransport>(std::move(line), options.baud,
                                                 std::chrono::milliseconds(options.holdMs));
@@ -177,19 +176,29 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
     err.flush();
     NonBlockingLog log(STDERR_FILENO);
     // The answer goes out before the frame is told of; the log tells the frame first.
-    QString answer;
+    SimFrameLog frames(log);
+    QByteArray answer;
     QObject::connect(&controller, &VirtualController::reply,
-                     [&answer](const QByteArray& bytes) { answer = hexBytes(bytes); });
+                     [&answer](const QByteArray& bytes) { answer = bytes; });
     QObject::connect(&controller, &VirtualController::handled,
-                     [&log, &answer](const QByteArray& frame, const QString& meaning) {
-                         log.line(hexBytes(frame) + QStringLiteral("  ") + meaning);
-                         if (!answer.isEmpty())
-                             log.line(QStringLiteral("  -> ") + std::exchange(answer, {}));
+                     [&](const QByteArray& frame, const QString& meaning) {
+                         frames.frame(frame, meaning, std::exchange(answer, {}));
                      });
+    // A run of noise is told once a second while it lasts.
+    QTimer noiseRuns;
+    QObject::connect(&noiseRuns, &QTimer::timeout, [&frames] { frames.flush(); });
+    noiseRuns.start(1000);
+    if (server)
+        QObject::connect(server, &TcpServerTransport::clientRefused, [&log](const QString& peer) {
+            log.line(QStringLiteral("obelc sim: refused a second client, %1: the line serves "
+                                    "one at a time")
+                         .arg(peer));
+        });
 
     out << name << "\n";
     out.flush();
     QCoreApplication::exec();
+    frames.flush();
     line->close();
     if (!options.ptyLink.isEmpty()) QFile::remove(options.ptyLink);
     log.line(QStringLiteral("obelc sim: stopped"));
