@@ -2,6 +2,7 @@
 
 #include "CommandStart.h"
 #include "Frames.h"
+#include "MbapTransport.h"
 #include "NonBlockingLog.h"
 #include "PacedTransport.h"
 #include "PtyTransport.h"
@@ -33,6 +34,7 @@ struct Options {
     int slave = VirtualController::DefaultSlave;
     int baud = 0; // 0: no pace of a serial line
     int holdMs = 0;
+    bool modbusTcp = false; // MBAP framing on the --listen port
 };
 
 bool isCommandByte(int value) {
@@ -46,6 +48,10 @@ QString parse(const QStringList& args, Options& options, bool& help) {
         const QString& arg = args[i];
         if (arg == u"-h" || arg == u"--help") {
             help = true;
+            continue;
+        }
+        if (arg == u"--modbus-tcp") {
+            options.modbusTcp = true;
             continue;
         }
         if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud" &&
@@ -87,6 +93,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
         return QStringLiteral("one of --pty and --listen");
     if (options.holdMs && !options.baud) return QStringLiteral("--hold needs --baud");
+    if (options.modbusTcp && (options.listen.isEmpty() || options.baud))
+        return QStringLiteral("--modbus-tcp needs --listen, and takes no --baud");
     return {};
 }
 
@@ -122,7 +130,8 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
 } // namespace
 
 const char* SimCommand::usage() {
-    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold MS]]\n"
+    return "usage: obelc sim [--pty PATH] [--listen HOST:PORT [--modbus-tcp]] [--slave N]\n"
+           "                 [--baud N [--hold MS]]\n"
            "\n"
            "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
            "every frame Obel sends, as the controller does. It prints the line to name in\n"
@@ -132,6 +141,9 @@ const char* SimCommand::usage() {
            "                     symbolic link to it\n"
            "  --listen HOST:PORT on a TCP port instead (port 0: any free one), one\n"
            "                     client at a time, as ser2net serves a line\n"
+           "  --modbus-tcp       with --listen: Modbus TCP (MBAP headers) instead of the\n"
+           "                     line's own RTU frames, for Modbus TCP clients (mbpoll -m\n"
+           "                     tcp, SCADA tools); the unit id is the slave address\n"
            "  --slave N          its Modbus slave address (default 173)\n"
            "  --baud N           the time of a serial line at N baud, 11 bits a\n"
            "                     character: a frame is taken once all its characters\n"
@@ -165,6 +177,7 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
         return 1;
     }
     auto* server = qobject_cast<TcpServerTransport*>(line.get());
+    if (options.modbusTcp) line = std::make_unique<MbapTransport>(std::move(line));
     if (options.baud)
         line = std::make_unique<PacedTransport>(std::move(line), options.baud,
                                                 std::chrono::milliseconds(options.holdMs));
