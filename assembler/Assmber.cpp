@@ -61,6 +61,19 @@ QString Assmber::imageFileName(const QString& mapName) {
     return dot < 0 ? QString() : mapName.left(dot) + QStringLiteral(".BIN");
 }
 
+QString Assmber::mapNameProblem(const QString& mapName) {
+    // The longest name most Linux file systems take, in bytes.
+    constexpr qsizetype MaxNameBytes = 255;
+    if (mapName.contains(u'/') || mapName.contains(u'\\') || mapName == u"." || mapName == u"..")
+        return QStringLiteral("the map name \"%1\" is not a plain file name").arg(mapName);
+    if (mapName.startsWith(u'.'))
+        return QStringLiteral("the map name \"%1\" would make hidden files").arg(mapName);
+    if (QFile::encodeName(mapName).size() > MaxNameBytes)
+        return QStringLiteral("the map name is longer than a file name may be (%1 bytes)")
+            .arg(MaxNameBytes);
+    return {};
+}
+
 void Assmber::writeImageFile() {
     const QString name = imageFileName(mapName_);
     if (!name.isEmpty())

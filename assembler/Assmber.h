@@ -66,6 +66,9 @@ public:
     // The files the map name gives: plc\NAME.BIN (none without a ".") and
     // mac\NAME.MAP (none for an empty name).
     static QString imageFileName(const QString& mapName);
+    // Why mapName cannot name those files, "" when it can: a plain file
+    // name, not hidden, short enough for a file system.
+    static QString mapNameProblem(const QString& mapName);
 
 private:
     // Ends an assembly before the pass; false.

@@ -38,10 +38,9 @@ QString MacroBlocks::loadOne(const QString& name, const QString& subFolder, Code
                                : QStringLiteral("MACRO\\") + subFolder.trimmed();
     const QString relative = folder + u'\\' + name + QStringLiteral(".HEX");
     const QString where = QString(relative).replace(u'\\', u'/');
-    failure_ = readFile(relative);
-    if (!failure_.isEmpty()) {
-        failure_ = QStringLiteral("macro file %1 %2").arg(where, failure_);
-        return QString::fromUtf16(ErrorText);
+    if (const QString unread = readFile(relative); !unread.isEmpty()) {
+        failure_ = QStringLiteral("macro file %1 %2").arg(where, unread);
+        return QString::fromUtf16(ErrorText) + QStringLiteral("\r\n") + where + u' ' + unread;
     }
 
     const IntelHex::Result hex = IntelHex::read(fileText_);

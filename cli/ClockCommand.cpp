@@ -37,10 +37,10 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
             const QString& value = args[++i];
             if (arg == u"--time") {
-                if (!ClockText::valid(value))
-                    return QStringLiteral("--time needs \"YYYY MM WD DD hh mm ss\" (weekday 1 "
-                                          "Sunday to 7 Saturday), not \"%1\"")
-                        .arg(value);
+                if (const QString problem = ClockText::problem(value); !problem.isEmpty())
+                    return QStringLiteral("--time needs \"YYYY MM WD DD hh mm ss\" (weekday 01 "
+                                          "Sunday to 07 Saturday): %1")
+                        .arg(problem);
                 options.time = value;
             } else if (arg == u"--slave") {
                 if (error = SlaveOption::read(value, options.slave); !error.isEmpty()) return error;
@@ -126,6 +126,11 @@ int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     ServiceTools tools(session.link());
     return session.run([&] {
         if (options.read) return readClock(session.link(), options, out, err);
+        if (const int weekday = ClockText::weekdayOfDate(options.time);
+            weekday != ClockText::field(options.time, 2).toInt())
+            err << "obelc: warning: by its date the weekday is "
+                << QStringLiteral("%1").arg(weekday, 2, 10, QChar(u'0')) << ", not "
+                << ClockText::field(options.time, 2) << "; sent as given\n";
         tools.setClock(options.time, quint8(options.slave));
         LineSession::end(LineSession::Done);
     });

@@ -14,3 +14,13 @@ std::optional<int> CommandStart::afterParse(const char* command, const QString& 
     }
     return std::nullopt;
 }
+
+std::optional<int> CommandStart::refuseEmpty(const QString& command, const QStringList& args,
+                                             QTextStream& err) {
+    const qsizetype empty = args.indexOf(QString());
+    if (empty < 0) return std::nullopt;
+    err << "obelc " << command << ": an empty argument"
+        << (empty > 0 ? QStringLiteral(" after ") + args[empty - 1] : QString())
+        << " is no value\n";
+    return 2;
+}

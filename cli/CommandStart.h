@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,4 +15,8 @@ public:
     // The status to end with, or nothing when the command goes on.
     static std::optional<int> afterParse(const char* command, const QString& error, bool help,
                                          const char* usage, QTextStream& out, QTextStream& err);
+    // An empty argument is no value (--port "" would otherwise mean the
+    // default line): status 2 after saying where it stands.
+    static std::optional<int> refuseEmpty(const QString& command, const QStringList& args,
+                                          QTextStream& err);
 };

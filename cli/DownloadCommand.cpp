@@ -46,6 +46,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             return error;
         }
     }
+    if (const QString problem = Assmber::mapNameProblem(options.mapName); !problem.isEmpty())
+        return problem;
     return SourceInput::named(options.source, help);
 }
 

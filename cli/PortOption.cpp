@@ -6,6 +6,7 @@
 #include "PortSettings.h"
 #include "ProgramFolder.h"
 #include "ProgramFolderOption.h"
+#include "TerminalText.h"
 #include "Transport.h"
 #include "Transports.h"
 
@@ -48,11 +49,16 @@ bool PortOption::take(const QStringList& args, int& i, Choice& choice, QString& 
 PortOption::Line PortOption::open(const ProgramFolder& folder, const Choice& choice,
                                   QTextStream& err) {
     PortSettings remembered(folder, &Transports::make);
-    QObject::connect(&remembered, &PortSettings::problem,
-                     [&err](const QString& text) { err << "obelc: " << text << "\n"; });
+    const auto tell = [&err](const QString& text) {
+        TerminalText::print(err, QStringLiteral("obelc: ") + text + u'\n');
+    };
+    QObject::connect(&remembered, &PortSettings::problem, tell);
     remembered.readFile();
     const int port = choice.port.isEmpty() ? remembered.commPort() : comNumber(choice.port);
-    const QString target = port ? PortMap::read(folder).target(port) : choice.port;
+    const PortMap ports = port ? PortMap::read(folder) : PortMap();
+    for (const QString& problem : ports.problems())
+        tell(problem);
+    const QString target = port ? ports.target(port) : choice.port;
     Line line{Transports::make(target),
               port ? QStringLiteral("COM%1 (%2)").arg(port).arg(target) : target};
     if (!line.transport) {

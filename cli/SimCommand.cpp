@@ -2,10 +2,12 @@
 
 #include "CommandStart.h"
 #include "Frames.h"
+#include "MbapTransport.h"
 #include "NonBlockingLog.h"
 #include "PacedTransport.h"
 #include "PtyTransport.h"
 #include "QuitOnSignals.h"
+#include "SimFrameLog.h"
 #include "SlaveOption.h"
 #include "TcpServerTransport.h"
 #include "VirtualController.h"
@@ -13,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <memory>
@@ -32,6 +35,7 @@ struct Options {
     int slave = ControllerFacts::DefaultSlave;
     int baud = 0; // 0: no pace of a serial line
     int holdMs = 0;
+    bool modbusTcp = false; // MBAP framing on the --listen port
 };
 
 // Parses the arguments after "sim"; an empty error means success.
@@ -40,6 +44,10 @@ QString parse(const QStringList& args, Options& options, bool& help) {
         const QString& arg = args[i];
         if (arg == u"-h" || arg == u"--help") {
             help = true;
+            continue;
+        }
+        if (arg == u"--modbus-tcp") {
+            options.modbusTcp = true;
             continue;
         }
         if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud" &&
@@ -76,11 +84,9 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
         return QStringLiteral("one of --pty and --listen");
     if (options.holdMs && !options.baud) return QStringLiteral("--hold needs --baud");
+    if (options.modbusTcp && (options.listen.isEmpty() || options.baud))
+        return QStringLiteral("--modbus-tcp needs --listen, and takes no --baud");
     return {};
-}
-
-QString hexBytes(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
 // The line the controller sits on, and the text that names it for the user.
@@ -117,8 +123,8 @@ std::unique_ptr<Transport> makeLine(const Options& options, QString& name, QStri
 const char* SimCommand::usage() {
     static const QByteArray text =
         QStringLiteral(
-            "usage: obelc sim [--pty PATH] [--listen HOST:PORT] [--slave N] [--baud N [--hold "
-            "MS]]\n"
+            "usage: obelc sim [--pty PATH] [--listen HOST:PORT [--modbus-tcp]] [--slave N]\n"
+            "                 [--baud N [--hold MS]]\n"
             "\n"
             "Runs the virtual controller until interrupted (SIGINT or SIGTERM): it answers\n"
             "every frame Obel sends, as the controller does. It prints the line to name in\n"
@@ -128,6 +134,9 @@ const char* SimCommand::usage() {
             "                     symbolic link to it\n"
             "  --listen HOST:PORT on a TCP port instead (port 0: any free one), one\n"
             "                     client at a time, as ser2net serves a line\n"
+            "  --modbus-tcp       with --listen: Modbus TCP (MBAP headers) instead of the\n"
+            "                     line's own RTU frames, for Modbus TCP clients (mbpoll -m\n"
+            "                     tcp, SCADA tools); the unit id is the slave address\n"
             "  --slave N          its Modbus slave address (default %1)\n"
             "  --baud N           the time of a serial line at N baud, 11 bits a\n"
             "                     character: a frame is taken once all its characters\n"
@@ -163,6 +172,8 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "obelc sim: " << error << "\n";
         return 1;
     }
+    auto* server = qobject_cast<TcpServerTransport*>(line.get());
+    if (options.modbusTcp) line = std::make_unique<MbapTransport>(std::move(line));
     if (options.baud)
         line = std::make_unique<PacedTransport>(std::move(line), options.baud,
                                                 std::chrono::milliseconds(options.holdMs));
@@ -174,19 +185,29 @@ int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
     err.flush();
     NonBlockingLog log(STDERR_FILENO);
     // The answer goes out before the frame is told of; the log tells the frame first.
-    QString answer;
+    SimFrameLog frames(log);
+    QByteArray answer;
     QObject::connect(&controller, &VirtualController::reply,
-                     [&answer](const QByteArray& bytes) { answer = hexBytes(bytes); });
+                     [&answer](const QByteArray& bytes) { answer = bytes; });
     QObject::connect(&controller, &VirtualController::handled,
-                     [&log, &answer](const QByteArray& frame, const QString& meaning) {
-                         log.line(hexBytes(frame) + QStringLiteral("  ") + meaning);
-                         if (!answer.isEmpty())
-                             log.line(QStringLiteral("  -> ") + std::exchange(answer, {}));
+                     [&](const QByteArray& frame, const QString& meaning) {
+                         frames.frame(frame, meaning, std::exchange(answer, {}));
                      });
+    // A run of noise is told once a second while it lasts.
+    QTimer noiseRuns;
+    QObject::connect(&noiseRuns, &QTimer::timeout, [&frames] { frames.flush(); });
+    noiseRuns.start(1000);
+    if (server)
+        QObject::connect(server, &TcpServerTransport::clientRefused, [&log](const QString& peer) {
+            log.line(QStringLiteral("obelc sim: refused a second client, %1: the line serves "
+                                    "one at a time")
+                         .arg(peer));
+        });
 
     out << name << "\n";
     out.flush();
     QCoreApplication::exec();
+    frames.flush();
     line->close();
     if (!options.ptyLink.isEmpty()) QFile::remove(options.ptyLink);
     log.line(QStringLiteral("obelc sim: stopped"));

@@ -49,6 +49,10 @@ QString takeValue(const QString& option, const QString& value, Options& options)
     }
     const QString error = positive(option, value, number);
     if (!error.isEmpty()) return error;
+    if (option == u"--interval" && number > Tracer::MaxIntervalMs)
+        return QStringLiteral("--interval needs 1 to %1 ms (a poll a minute at the slowest), not ")
+                   .arg(Tracer::MaxIntervalMs) +
+               value;
     if (option == u"--interval")
         options.interval = value;
     else
@@ -164,7 +168,7 @@ const char* TraceCommand::usage() {
             "\n"
             "%1"
             "  --slave N       the controller's slave address (default %2)\n"
-            "  --interval MS   the time between polls (default 50)\n"
+            "  --interval MS   the time between polls, 1 to 60000 (default 50)\n"
             "  --count N       send N polls, then stop once the last is answered or\n"
             "                  given up\n"
             "  --csv FILE      record the good answers into FILE (one row an answer, one\n"

@@ -1,5 +1,6 @@
 // obelc: Obel's cores without a window.
 
+#include "CommandStart.h"
 #include "CommandTable.h"
 #include "MapPdf.h"
 
@@ -13,6 +14,8 @@ int drawing(int argc, char* argv[], const CommandTable::Run& run) {
     return MapPdf::headless(argc, argv, [&run](const QStringList& arguments) {
         QCoreApplication::setApplicationName(QStringLiteral("Obel"));
         QTextStream out(stdout), err(stderr);
+        if (const auto refused = CommandStart::refuseEmpty(arguments[1], arguments.mid(2), err))
+            return *refused;
         return run(arguments.mid(2), out, err);
     });
 }
@@ -41,6 +44,7 @@ int main(int argc, char* argv[]) {
         out << "obelc " OBEL_VERSION "\n";
         return 0;
     }
+    if (const auto refused = CommandStart::refuseEmpty(name, args, err)) return *refused;
     if (command) return command->run(args, out, err);
     err << "obelc: unknown command " << name << "\n" << CommandTable::usage();
     return 2;

@@ -13,7 +13,11 @@ public:
 
     static QString of(const QDateTime& now);
     // Whether text has that form and names a real date and time.
-    static bool valid(const QString& text);
+    static bool valid(const QString& text) { return problem(text).isEmpty(); }
+    // Why it does not, in words that name the field; "" when it does.
+    static QString problem(const QString& text);
+    // The weekday field the date of a valid text has (1 Sunday to 7).
+    static int weekdayOfDate(const QString& text);
     // The two characters of field i (0-6).
     static QString field(const QString& text, int i) { return text.mid(2 + 3 * i, 2); }
 };

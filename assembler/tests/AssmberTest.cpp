@@ -84,7 +84,7 @@ TEST_F(AssmberTest, AMacroErrorEndsTheAssemblyBeforeAnyFile) {
     assmber.setWithController(true);
     assmber.setMapName("PUMP.MAP");
     EXPECT_FALSE(assmber.runWithoutController(source({"MACRO_N,4"})));
-    EXPECT_EQ(assmber.message(), "------ MACRO ERROR !! -------");
+    EXPECT_EQ(assmber.message(), "------ MACRO ERROR !! -------\r\nMACRO/4.HEX is missing");
     EXPECT_FALSE(QFile::exists(test.path("PLC/PUMP.BIN")));
     EXPECT_FALSE(QFile::exists(test.path("mac/PUMP.MAP")));
 }

@@ -75,11 +75,11 @@ TEST_F(MacroBlocksTest, EachMacroIsLoadedOnceUntilTheListIsEmptied) {
 }
 
 TEST_F(MacroBlocksTest, AMissingMacroIsAnErrorAndNotTriedAgain) {
-    EXPECT_EQ(load("MACRO_N,9\r\n"), Error);
+    EXPECT_EQ(load("MACRO_N,9\r\n"), Error + "\r\nMACRO/9.HEX is missing");
     EXPECT_EQ(macros.loaded(), "<9\r\n");
     EXPECT_EQ(load("MACRO_N,9\r\n"), "");
     test.write("MACRO/8.HEX", "");
-    EXPECT_EQ(load("MACRO_N,8"), Error);
+    EXPECT_EQ(load("MACRO_N,8"), Error + "\r\nMACRO/8.HEX is empty");
     // A file of blank lines holds no code either.
     test.write("MACRO/7.HEX", "\r\n\r\n");
     EXPECT_EQ(load("MACRO_N,7"), Error + "\r\nMACRO/7.HEX: no code in it");

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -71,6 +72,31 @@ TEST_F(ObelcTest, TheCommandsThatNameASlaveTakeTheSameAddresses) {
         EXPECT_TRUE(obelc({command, "--help"}).out.contains("(default 173)"))
             << command.toStdString();
     }
+}
+
+// Arguments that name nothing, or a file outside the program folder, are
+// refused before a line is opened; "sim" would have taken the download.
+TEST_F(ObelcTest, EmptyArgumentsAndMapNamesWithFoldersAreRefused) {
+    const struct {
+        QStringList args;
+        const char* says;
+    } refused[] = {
+        {{"download", "--port", "", "-"}, "an empty argument after --port is no value"},
+        {{"trace", "-C", "", "--count", "1"}, "an empty argument after -C"},
+        {{"print", "--page", "1", "x.MAP", ""}, "an empty argument after x.MAP"},
+        {{"download", "--port", "sim", "--name", "../../outside.MAP", "-"},
+         "not a plain file name"},
+        {{"assemble", "--name", "sub/X.MAP", "-"}, "not a plain file name"},
+        {{"download", "--port", "sim", "--name", ".MAP", "-"}, "would make hidden files"},
+        {{"assemble", "--name", QString(300, 'N') + ".MAP", "-"}, "longer than a file name"},
+    };
+    for (const auto& r : refused) {
+        const Outcome o = obelc(r.args, "            END\r\n");
+        EXPECT_EQ(o.status, 2) << r.args.join(' ').toStdString();
+        EXPECT_TRUE(o.err.contains(r.says)) << o.err.toStdString();
+        EXPECT_TRUE(o.out.isEmpty()) << o.out.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("outside.MAP")));
 }
 
 TEST_F(ObelcTest, MissingDefinitionFilesAreNamed) {

@@ -58,6 +58,10 @@ TEST_F(TraceCommandTest, RecordsACsvAndTellsWhenNoAnswerCame) {
     EXPECT_EQ(silent.status, 3);
     EXPECT_TRUE(silent.err.contains("0 good, 2 missing")) << silent.err.toStdString();
     EXPECT_EQ(trace({"--csv", dir.filePath("no/such/folder.csv"), "--count", "1"}).status, 1);
+    EXPECT_EQ(trace({"--csv", "/dev/full", "--count", "1"}).status, 1);
+    const Outcome tooSlow = trace({"--interval", "2147483647", "--count", "1"});
+    EXPECT_EQ(tooSlow.status, 2);
+    EXPECT_TRUE(tooSlow.err.contains("1 to 60000 ms")) << tooSlow.err.toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "PortMap.h"
 
+#include "Excerpt.h"
 #include "LineReader.h"
 #include "TextFile.h"
 
@@ -9,18 +10,35 @@
 
 PortMap PortMap::read(const ProgramFolder& folder) {
     PortMap map;
-    const auto text = TextFile::read(folder.path(QString::fromLatin1(FileName)));
-    if (!text) return map;
+    const QString shownName = QString::fromLatin1(FileName).replace(u'\\', u'/');
+    const QString path = folder.path(QString::fromLatin1(FileName));
+    const auto text = TextFile::read(path);
+    if (!text) {
+        if (QFileInfo::exists(path))
+            map.problems_ << QStringLiteral("%1 cannot be read; every port means its default "
+                                            "device")
+                                 .arg(shownName);
+        return map;
+    }
+    int number = 0;
     for (const QString& raw : LineReader::lines(*text)) {
+        ++number;
         const QString line = raw.trimmed();
-        if (line.startsWith(u'#')) continue;
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
         const qsizetype equals = line.indexOf(u'=');
         const QString name = line.left(equals).trimmed();
-        if (equals < 0 || !name.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive)) continue;
         bool ok = false;
-        const int port = name.mid(3).toInt(&ok);
+        const int port = name.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive)
+                             ? name.mid(3).toInt(&ok)
+                             : 0;
         const QString target = line.mid(equals + 1).trimmed();
-        if (ok && port > 0 && !target.isEmpty()) map.targets_[port] = target;
+        if (equals >= 0 && ok && port > 0 && !target.isEmpty())
+            map.targets_[port] = target;
+        else
+            map.problems_ << QStringLiteral("%1 line %2: \"%3\" is not COMn=TARGET; passed over")
+                                 .arg(shownName)
+                                 .arg(number)
+                                 .arg(Excerpt::of(line));
     }
     return map;
 }

@@ -18,6 +18,9 @@ public:
     static PortMap read(const ProgramFolder& folder);
 
     QString target(int port) const;
+    // What in the file could not be used, in words that name it; the ports
+    // it leaves out mean their default.
+    const QStringList& problems() const { return problems_; }
     static QString defaultTarget(int port);
 
     struct MachinePort {
@@ -31,4 +34,5 @@ public:
 
 private:
     QMap<int, QString> targets_;
+    QStringList problems_;
 };

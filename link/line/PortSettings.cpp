@@ -1,10 +1,13 @@
 #include "PortSettings.h"
 
+#include "Excerpt.h"
 #include "ItemReader.h"
 #include "LineReader.h"
 #include "NumericText.h"
 #include "TextFile.h"
 #include "Transport.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -113,19 +116,36 @@ QString PortSettings::lineDescription() const {
                                       : QStringLiteral(": not open, ") + notOpen_);
 }
 
+// A file that cannot be used is named with what is wrong in it; what it
+// does not give stays as it was.
 void PortSettings::readFile() {
-    const auto text = TextFile::read(folder_.path(QString::fromLatin1(FileName)));
-    if (!text) return;
+    const QString shownName = QString::fromLatin1(FileName).replace(u'\\', u'/');
+    const QString path = folder_.path(QString::fromLatin1(FileName));
+    const auto text = TextFile::read(path);
+    if (!text) {
+        if (QFileInfo::exists(path))
+            report(QStringLiteral("%1 cannot be read; using COM%2 and %3.")
+                       .arg(shownName)
+                       .arg(commPort_)
+                       .arg(line_.text()));
+        return;
+    }
     const QStringList lines = LineReader::lines(*text);
-    const int port =
-        NumericText::floorInt(NumericText::value(ItemReader::items(lines.value(0)).value(0)));
-    if (port >= 1 && port <= MaxPort) commPort_ = port;
+    const QString portText = ItemReader::items(lines.value(0)).value(0).trimmed();
+    const int port = NumericText::floorInt(NumericText::value(portText));
+    if (port >= 1 && port <= MaxPort)
+        commPort_ = port;
+    else
+        report(QStringLiteral("%1: the port \"%2\" is not 1 to %3; using COM%4.")
+                   .arg(shownName, Excerpt::of(portText))
+                   .arg(MaxPort)
+                   .arg(commPort_));
     if (lines.size() < 2) return;
     if (const auto line = LineSettings::parse(lines[1]))
         line_ = *line;
     else
         report(QStringLiteral("%1: the line settings \"%2\" are not understood; using %3.")
-                   .arg(QString::fromLatin1(FileName), lines[1], line_.text()));
+                   .arg(shownName, Excerpt::of(lines[1]), line_.text()));
 }
 
 void PortSettings::writeFile() {
@@ -140,7 +160,10 @@ QString PortSettings::portName() const {
 }
 
 void PortSettings::openPort() {
-    target_ = PortMap::read(folder_).target(commPort_);
+    const PortMap portMap = PortMap::read(folder_);
+    for (const QString& problem : portMap.problems())
+        report(problem);
+    target_ = portMap.target(commPort_);
     const QString& target = target_;
     transport_ = make_(target);
     emit transportChanged(transport_.get());

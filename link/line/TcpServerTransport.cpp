@@ -17,6 +17,9 @@ void TcpServerTransport::close() {
 void TcpServerTransport::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
         if (client_) {
+            emit clientRefused(QStringLiteral("%1 port %2")
+                                   .arg(socket->peerAddress().toString())
+                                   .arg(socket->peerPort()));
             socket->abort();
             socket->deleteLater();
             continue;

@@ -27,6 +27,10 @@ public:
     // Whether a client has the line.
     bool connected() const { return client_; }
 
+signals:
+    // Another client came while one had the line, and was let go at once.
+    void clientRefused(const QString& peer);
+
 private:
     void accept();
 

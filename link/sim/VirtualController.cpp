@@ -126,11 +126,11 @@ QString VirtualController::handle(const FrameSplitter::Frame& frame) {
         loaderParameter_ = quint8(f[1]);
         return QStringLiteral("loader start, parameter %1").arg(hexText(quint8(f[1]), 2));
     case Kind::BadCheck:
-        return QStringLiteral("bad CRC, ignored");
+        return QString::fromLatin1(BadCheckText);
     case Kind::Noise:
         break;
     }
-    return QStringLiteral("not a frame, dropped");
+    return QString::fromLatin1(NoiseText);
 }
 
 QString VirtualController::modbus(const QByteArray& request) {

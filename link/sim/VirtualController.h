@@ -41,6 +41,13 @@ public:
     // One second of wall-clock time: the clock moves while the program runs.
     void secondElapsed();
 
+    // What handled() says of bytes that are no frame for it.
+    static constexpr const char* BadCheckText = "bad CRC, ignored";
+    static constexpr const char* NoiseText = "not a frame, dropped";
+    static bool isNoise(const QString& meaning) {
+        return meaning == QLatin1String(BadCheckText) || meaning == QLatin1String(NoiseText);
+    }
+
 signals:
     void reply(const QByteArray& bytes);
     // Every frame taken from the line, with what it meant; after its reply.

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,5 +34,10 @@ std::optional<quint8> ByteField::hexadecimal(QStringView text) {
 }
 
 std::optional<int> ByteField::hexadecimal(QStringView text, int low, int high) {
+    const auto digit = [](QChar c) {
+        const char16_t u = c.toUpper().unicode();
+        return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F');
+    };
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), digit)) return std::nullopt;
     return whole(NumericText::value(QStringLiteral("&H") + text.toString()), low, high);
 }

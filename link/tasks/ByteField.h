@@ -14,6 +14,7 @@ public:
     static std::optional<quint8> decimal(QStringView text);
     // The text read as the digits of a hexadecimal number: "1F" is 31.
     static std::optional<quint8> hexadecimal(QStringView text);
-    // The same for a field whose number may lie anywhere from low to high.
+    // A field of hexadecimal digits and nothing else, whose number may lie
+    // anywhere from low to high: "", "ZZ", "-1" and "0x1" are no number.
     static std::optional<int> hexadecimal(QStringView text, int low, int high);
 };

@@ -57,8 +57,10 @@ QString DownloadReport::text(const ProgramDownload& download, const Context& con
         return QStringLiteral("%1: %2; nothing sent after the link check")
             .arg(program, firstLine(download.failure()));
     case Outcome::MacroError:
-        return QStringLiteral("%1: %2; controller left halted")
-            .arg(program, firstLine(download.failure()));
+        // "MACRO ERROR" and the line that names the file.
+        return QStringLiteral("%1: %2: %3; nothing sent after the link check")
+            .arg(program, firstLine(download.failure()),
+                 download.failure().section(QStringLiteral("\r\n"), 1, 1));
     case Outcome::NotAcknowledged:
         return QStringLiteral("Load ERROR at %1: no acknowledgement after %2 attempts; %3 of %4 "
                               "written; controller left halted")

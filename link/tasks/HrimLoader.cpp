@@ -14,7 +14,7 @@ QByteArray HrimLoader::burst(char byte) {
 }
 
 QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
-    const auto value = ByteField::hexadecimal(parameter.trimmed());
+    const auto value = ByteField::hexadecimal(parameter.trimmed(), 0, 0xFF);
     if (!value) {
         if (refusal)
             *refusal = QStringLiteral("The parameter must be a hexadecimal number from 0 to FF, "

@@ -69,10 +69,10 @@ void ProgramDownload::probed(bool answered) {
     }
     link_.dump().setByteCount(1);
     link_.setLinkIdle(false);
-    assembleAndHalt();
+    assembleSource();
 }
 
-void ProgramDownload::assembleAndHalt() {
+void ProgramDownload::assembleSource() {
     setPhase(Phase::Assemble);
     if (endIfStopped()) return;
     if (!assmber_.assemble(source_)) {
@@ -90,23 +90,27 @@ void ProgramDownload::assembleAndHalt() {
                 .arg(fault->text));
         return;
     }
-    Frames::halt(link_.ShortFrame);
-    link_.send(Link::Buffer::Short);
-    haltSent_ = true;
-    emit beep();
-    loadMacrosAndTransfer();
+    loadMacrosAndHalt();
 }
 
-// Macro records come from checked Intel HEX bytes and are written by the
-// assembler itself, so they need no second look before they are sent.
-void ProgramDownload::loadMacrosAndTransfer() {
+// Every macro file the source names is read before the halt frame, so that
+// a missing or damaged one leaves the controller as it was. Macro records
+// come from checked Intel HEX bytes and are written by the assembler
+// itself, so they need no second look before they are sent.
+void ProgramDownload::loadMacrosAndHalt() {
     setPhase(Phase::Macros);
     if (endIfStopped()) return;
     if (!assmber_.loadMacros()) {
         end(Outcome::MacroError,
-            assmber_.message() + QStringLiteral("\r\nThe controller stays halted."));
+            assmber_.message() +
+                QStringLiteral("\r\nNothing was sent after the link check; the controller "
+                               "was not halted."));
         return;
     }
+    Frames::halt(link_.ShortFrame);
+    link_.send(Link::Buffer::Short);
+    haltSent_ = true;
+    emit beep();
     image_ = assmber_.code();
     record_ = 0;
     oddByte_ = false;

@@ -90,8 +90,8 @@ signals:
 
 private:
     void probed(bool answered);
-    void assembleAndHalt();
-    void loadMacrosAndTransfer();
+    void assembleSource();
+    void loadMacrosAndHalt();
     void sendNextByte();
     void byteWritten(bool acknowledged);
     void complete();

@@ -66,7 +66,7 @@ void Tracer::setSlave(const QString& text) {
 
 void Tracer::setInterval(const QString& text) {
     if (const int ms = NumericText::floorInt(NumericText::value(text)); ms > 0)
-        clock_.setInterval(ms);
+        clock_.setInterval(qMin(ms, MaxIntervalMs));
 }
 
 bool Tracer::answersWithheld() const {

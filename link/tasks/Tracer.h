@@ -32,6 +32,9 @@ public:
     // The run register's low byte: registers are shown high byte first.
     static constexpr int RunCell = 2 * (ControllerFacts::RunRegister - FirstRegister) + 1;
     static constexpr int DefaultIntervalMs = 50;
+    // Polls further apart than a minute watch nothing; a longer interval
+    // typed by mistake would only look like a dead line.
+    static constexpr int MaxIntervalMs = 60000;
 
     // The "Modef" marker: nothing to write, a changed cell waits (light
     // red), the write has gone out (light yellow).

@@ -10,8 +10,10 @@
 #include "TransportConformance.h"
 
 #include <QTcpServer>
+
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <memory>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -48,6 +50,7 @@ struct TcpClientLine {
         ASSERT_TRUE(QTest::qWaitFor([&] { return server.hasPendingConnections(); }, 5000));
         delete far;
         far = server.nextPendingConnection();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return client.settled(); }, 5000));
     }
     void send(const QByteArray& bytes) { far->write(bytes); }
     QByteArray received() { return far->readAll(); }
@@ -70,6 +73,27 @@ struct TcpServerLine {
     TcpServerTransport server{QHostAddress::LocalHost, 0};
     QTcpSocket far;
 };
+
+// A serial server that hands on, at connection, what its serial side took
+// before: none of it reaches the link, the frame written while connecting
+// goes out once the connection has settled, and the answer to it arrives.
+TEST(TcpLine, WhatWaitedBeforeTheConnectionIsDropped) {
+    QTcpServer server;
+    TcpTransport client(QStringLiteral("127.0.0.1"), listening(server));
+    QByteArray arrived;
+    QObject::connect(&client, &Transport::bytesArrived,
+                     [&](const QByteArray& bytes) { arrived += bytes; });
+    ASSERT_TRUE(client.open());
+    client.write("probe");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.hasPendingConnections(); }, 5000));
+    std::unique_ptr<QTcpSocket> far(server.nextPendingConnection());
+    far->write("stale answer");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return far->bytesAvailable() > 0; }, 5000));
+    EXPECT_EQ(far->readAll(), "probe");
+    far->write("answer");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !arrived.isEmpty(); }, 5000));
+    EXPECT_EQ(arrived, "answer");
+}
 
 using Lines = ::testing::Types<SocatSerialLine, TcpClientLine, TcpServerLine>;
 INSTANTIATE_TYPED_TEST_SUITE_P(OtherProcesses, TransportConformance, Lines);

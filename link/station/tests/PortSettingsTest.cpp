@@ -90,6 +90,35 @@ TEST_F(PortSettingsTest, LoadingOpensThePortAndShowsTheMatchingOptions) {
         EXPECT_EQ(current()->target, QString("/dev/ttyUSB%1").arg(c.port - 1)) << name;
     }
     EXPECT_EQ(problems.filter("not understood").size(), 1);
+    EXPECT_EQ(problems.filter("def/rs232.def: the port \"0\" is not 1 to 16").size(), 1);
+}
+
+// A settings file that cannot be used is named with what is wrong in it.
+TEST_F(PortSettingsTest, ABrokenSettingsFileIsNamed) {
+    const struct {
+        QByteArray file;
+        const char* says;
+    } cases[] = {
+        {"", "def/rs232.def: the port \"\" is not 1 to 16; using COM1."},
+        {"-1\r\n9600,e,8,1\r\n", "def/rs232.def: the port \"-1\" is not 1 to 16; using COM1."},
+        {"1\r\n" + QByteArray(10 << 20, 'x') + "\r\n", "(10485760 characters in all)"},
+    };
+    for (const auto& c : cases) {
+        write("def/rs232.def", c.file);
+        fresh();
+        problems.clear();
+        port->load();
+        EXPECT_TRUE(problems.filter(c.says).size() == 1)
+            << problems.join('\n').left(300).toStdString();
+        EXPECT_LT(problems.join(' ').size(), 1000);
+    }
+    QFile::remove(dir.filePath("def/rs232.def"));
+    QDir(dir.path()).mkpath("def/rs232.def");
+    fresh();
+    problems.clear();
+    port->load();
+    EXPECT_EQ(problems.filter("def/rs232.def cannot be read; using COM1 and 9600,e,8,1.").size(), 1)
+        << problems.join('\n').toStdString();
 }
 
 TEST_F(PortSettingsTest, APortClickClosesAndReopensABaudClickKeepsThePortOpen) {
@@ -209,6 +238,11 @@ TEST_F(PortSettingsTest, TheMappingFileNamesEachPortsLine) {
     QObject::connect(port.get(), &PortSettings::transportChanged,
                      [&](Transport* t) { announced = t; });
     port->load();
+    // The lines it cannot use are named and passed over.
+    EXPECT_EQ(problems.filter("passed over"),
+              QStringList({"def/comports.def line 5: \"COM4=\" is not COMn=TARGET; passed over",
+                           "def/comports.def line 6: \"COMx=/dev/ttyS9\" is not COMn=TARGET; "
+                           "passed over"}));
     const struct {
         int option;
         const char* target;

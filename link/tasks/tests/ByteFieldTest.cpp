@@ -58,4 +58,27 @@ TEST(ByteField, AHexadecimalFieldIsItsDigitsAfterAmpersandH) {
             << '"' << QString::fromUtf16(c.text).toStdString() << '"';
 }
 
+// A service field is sent only when it is digits and nothing else.
+TEST(ByteField, ARangedHexadecimalFieldIsDigitsOnly) {
+    const struct {
+        const char16_t* text;
+        std::optional<int> value;
+    } cases[] = {
+        {u"A", 0xA},
+        {u"109", 0x109},
+        {u"ff", 0xFF},
+        {u"9", std::nullopt},
+        {u"10A", std::nullopt},
+        {u"", std::nullopt},
+        {u"ZZ", std::nullopt},
+        {u"-1", std::nullopt},
+        {u"0x1", std::nullopt},
+        {u"1 2", std::nullopt},
+        {u"\u0661", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ByteField::hexadecimal(QString::fromUtf16(c.text), 0xA, 0x109), c.value)
+            << '"' << QString::fromUtf16(c.text).toStdString() << '"';
+}
+
 } // namespace

@@ -31,7 +31,7 @@ TEST_F(ServiceToolsTest, EachToolSendsItsFrameAsItStands) {
     // Only the first three characters count, trimmed.
     EXPECT_EQ(tools.linkTest({" 12 ", "03F7"}).sent, hex("A8123F"));
     EXPECT_EQ(tools.freeRequest(ServiceTools::requestDefaults()).sent, checked("010400200001"));
-    const auto frame = tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF9", ""}).sent;
+    const auto frame = tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF9", "0"}).sent;
     EXPECT_EQ(frame, checked("011000500004 08FF00"));
     EXPECT_EQ(line.written.size(), 4);
 
@@ -54,6 +54,8 @@ TEST_F(ServiceToolsTest, AFieldOutsideItsRangeIsRefusedByNameAndNothingIsSent) {
         {tools.writeMemory({"10", "100", "0"}), "ADDR_L must be a hexadecimal number from 0 to FF"},
         {tools.linkTest({"0", "1FF"}), "DATA must"},
         {tools.freeRequest({"1", "4", "20", "FFF"}), "COT must"},
+        {tools.linkTest({"ZZ", "1"}), "TRAD must be a hexadecimal number from 0 to FF, not \"ZZ\""},
+        {tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF", ""}), "B8 must"},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(c.result.refusal.startsWith(c.says)) << c.result.refusal.toStdString();
