@@ -2,18 +2,13 @@
 
 #include "ClockText.h"
 #include "ControllerFacts.h"
-#include "Frames.h"
 #include "LineSession.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
-#include "ReadAnswer.h"
 #include "ServiceTools.h"
 #include "SlaveOption.h"
 
 #include <QTextStream>
-#include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -55,36 +50,20 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     return {};
 }
 
-// The clock's eight register bytes in the form of --time.
-QString clockOf(const QByteArray& data) {
-    QString text = QStringLiteral("20") + data.first(1).toHex().toUpper();
-    for (int i = 1; i < 7; ++i)
-        text += u' ' + QString::fromLatin1(data.mid(i, 1).toHex().toUpper());
-    return text;
-}
-
-// A function-3 read of the four clock registers; its answer is printed.
-void readClock(Link& link, const Options& options, QTextStream& out, QTextStream& err) {
-    const quint8 slave = quint8(options.slave);
-    const auto answer = std::make_shared<QByteArray>();
-    QObject::connect(&link, &Link::tracerReceived, [=, &out](const QByteArray& bytes) {
-        answer->append(bytes);
-        if (!ReadAnswer::fault(*answer, slave, ControllerFacts::ClockRegisters).isEmpty()) return;
-        out << "clock: " << clockOf(ReadAnswer::data(*answer)) << "\n";
-        LineSession::end(LineSession::Done);
-    });
-    Frames::freeRequest(link.ShortFrame, slave, ControllerFacts::ReadHoldingRegisters,
-                        ControllerFacts::ClockRegister, ControllerFacts::ClockRegisters);
-    link.send(Link::Buffer::Short);
-    QTimer::singleShot(Link::Attempts * options.delayMs, [=, &err] {
-        err << "obelc: no answer to the read of the clock"
-            << (answer->isEmpty()
-                    ? QString()
-                    : QStringLiteral(": ") +
-                          ReadAnswer::fault(*answer, slave, ControllerFacts::ClockRegisters))
-            << "\n";
-        LineSession::end(LineSession::NoAnswer);
-    });
+// Prints the clock read back, or why nothing was.
+void readClock(ServiceTools& tools, Link& link, const Options& options, QTextStream& out,
+               QTextStream& err) {
+    link.setDelayMs(options.delayMs);
+    tools.readClock(quint8(options.slave),
+                    [&out, &err](const QString& clock, const QString& fault) {
+                        if (!clock.isEmpty()) {
+                            out << "clock: " << clock << "\n";
+                            return LineSession::end(LineSession::Done);
+                        }
+                        err << "obelc: no answer to the read of the clock"
+                            << (fault.isEmpty() ? QString() : QStringLiteral(": ") + fault) << "\n";
+                        LineSession::end(LineSession::NoAnswer);
+                    });
 }
 
 } // namespace
@@ -105,7 +84,7 @@ const char* ClockCommand::usage() {
             "  --slave N       the controller's slave address, decimal (default %2)\n"
             "  --time TEXT     the date and time to set, weekday 1 (Sunday) to 7 (default: now)\n"
             "  --read          read the clock instead of setting it\n"
-            "  --delay MS      with --read: one DELAY; the answer is awaited for three\n"
+            "  --delay MS      with --read: one DELAY, what each of three attempts waits\n"
             "  -h, --help      this text\n"
             "\n"
             "Exit status: 0 done, 1 no program folder, 2 bad usage, 3 no answer to --read,\n"
@@ -125,7 +104,7 @@ int ClockCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     LineSession session(ProgramFolder(root), options.line, out, err, !options.read);
     ServiceTools tools(session.link());
     return session.run([&] {
-        if (options.read) return readClock(session.link(), options, out, err);
+        if (options.read) return readClock(tools, session.link(), options, out, err);
         if (const int weekday = ClockText::weekdayOfDate(options.time);
             weekday != ClockText::field(options.time, 2).toInt())
             err << "obelc: warning: by its date the weekday is "

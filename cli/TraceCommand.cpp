@@ -17,7 +17,7 @@
 
 namespace {
 
-enum Status { Done = 0, Failed = 1, Usage = 2, NoGoodAnswer = 3, NoPort = 5 };
+using enum LineSession::Status;
 
 struct Options {
     PortOption::Choice line;
@@ -143,7 +143,7 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
                         : QString())
         << "\n";
     if (status != Done) return status;
-    return c.good > 0 ? Done : NoGoodAnswer;
+    return c.good > 0 ? Done : NoAnswer;
 }
 
 } // namespace

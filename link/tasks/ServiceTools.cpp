@@ -4,12 +4,23 @@
 #include "ClockText.h"
 #include "Frames.h"
 #include "Link.h"
+#include "ReadAnswer.h"
 
+#include <memory>
 #include <optional>
 
 namespace {
 
 constexpr int Chars = 3, FrameChars = 2;
+
+// The clock registers' bytes (packed BCD, from the two-digit year on) as a
+// clock text.
+QString clockTextOf(const QByteArray& data) {
+    QString text = QStringLiteral("20") + data.first(1).toHex().toUpper();
+    for (int i = 1; i < ClockText::Fields; ++i)
+        text += u' ' + QString::fromLatin1(data.mid(i, 1).toHex().toUpper());
+    return text;
+}
 
 QString hex(int value) {
     return QString::number(value, 16).toUpper();
@@ -149,4 +160,27 @@ ServiceTools::Result ServiceTools::setClock(const QString& clockText, quint8 sla
     for (int i = 0; i < 15; ++i)
         clockResult_ += u' ' + QString::number(link_.LongFrame[i]);
     return {link_.bytes(Link::Buffer::Long), {}};
+}
+
+bool ServiceTools::readClock(quint8 slave, ClockDone done) {
+    if (link_.exchanging()) return false;
+    Frames::freeRequest(link_.ShortFrame, slave, ControllerFacts::ReadHoldingRegisters,
+                        ControllerFacts::ClockRegister, ControllerFacts::ClockRegisters);
+    // What answers the attempt last sent: an attempt's frame starts it anew.
+    const auto answer = std::make_shared<QByteArray>();
+    const auto heard =
+        QObject::connect(&link_, &Link::tracerReceived, &link_,
+                         [answer](const QByteArray& bytes) { answer->append(bytes); });
+    const auto sent = QObject::connect(&link_, &Link::sent, &link_,
+                                       [answer](const QByteArray&) { answer->clear(); });
+    return link_.exchange(Link::Buffer::Short, Link::Flag::Reply, 1,
+                          [heard, sent, answer, slave, done = std::move(done)](bool) {
+                              QObject::disconnect(heard);
+                              QObject::disconnect(sent);
+                              if (answer->isEmpty()) return done({}, {});
+                              const QString fault = ReadAnswer::fault(
+                                  *answer, slave, ControllerFacts::ClockRegisters);
+                              if (!fault.isEmpty()) return done({}, fault);
+                              done(clockTextOf(ReadAnswer::data(*answer)), {});
+                          });
 }

@@ -4,13 +4,14 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class Link;
 
 // The assembler window's service tools that send one frame and leave any
 // answer to the receive log: the raw memory write ("WRITE"), the raw link
 // test ("TRAN"), the free Modbus request ("Modef"), the free frame ("TR")
-// and the clock setting ("T.Adj"). Their fields are hexadecimal texts read
+// and the clock setting ("T.Adj"), and the clock read back. Their fields are hexadecimal texts read
 // from their first three characters (two for the free frame); a field whose
 // number lies outside its range refuses the whole tool, and nothing is sent.
 class ServiceTools {
@@ -38,6 +39,13 @@ public:
     // 5A, to registers 0x50-0x53. The result box grows by a blank and the
     // decimal number of each of bytes 0-14.
     Result setClock(const QString& clockText, quint8 slave);
+    // The clock read back: Modbus function 3 for the four clock registers of
+    // slave through the link's exchange. done gets the clock as a clock text
+    // (see ClockText) and no fault, or no clock and what was wrong with the
+    // last answer ("" when nothing came). False, and nothing sent, while
+    // another exchange holds the link.
+    using ClockDone = std::function<void(const QString& clock, const QString& fault)>;
+    bool readClock(quint8 slave, ClockDone done);
     // Text21.
     const QString& clockResult() const { return clockResult_; }
 

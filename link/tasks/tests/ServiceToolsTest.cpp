@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 class ServiceToolsTest : public ::testing::Test {
@@ -41,6 +44,39 @@ TEST_F(ServiceToolsTest, EachToolSendsItsFrameAsItStands) {
     EXPECT_EQ(tools.clockResult(), once);
     tools.setClock(time, 0xAD);
     EXPECT_EQ(tools.clockResult(), once + once);
+}
+
+// The clock read goes through the exchange: an answer from another slave
+// is no clock, a silent line gets three attempts, and only the answer to the
+// attempt last sent counts.
+TEST_F(ServiceToolsTest, TheClockReadTakesOnlyTheAnswerToItsRead) {
+    link.setDelayMs(20);
+    const QByteArray clock = checked("AD 03 08 27 01 07 30 23 59 58 5A");
+    const struct {
+        QList<QByteArray> answers; // to the attempts in turn; none: silence
+        const char* clock;
+        const char* fault;
+        int attempts;
+    } cases[] = {
+        {{clock}, "2027 01 07 30 23 59 58", "", 1},
+        {{checked("07 03 08 27 01 07 30 23 59 58 5A")}, "", "wrong slave 07", 1},
+        {{}, "", "", 3},
+        {{QByteArray(), clock}, "2027 01 07 30 23 59 58", "", 2},
+    };
+    for (const auto& c : cases) {
+        line.written.clear();
+        line.responder = [&](const QByteArray&) {
+            return c.answers.value(line.written.size() - 1);
+        };
+        std::optional<std::pair<QString, QString>> got;
+        ASSERT_TRUE(tools.readClock(
+            0xAD, [&](const QString& read, const QString& fault) { got.emplace(read, fault); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return got.has_value(); }, 2000));
+        EXPECT_EQ(got->first, c.clock);
+        EXPECT_EQ(got->second, c.fault);
+        EXPECT_EQ(line.written.size(), c.attempts);
+        EXPECT_EQ(line.written.first(), checked("AD 03 00 50 00 04"));
+    }
 }
 
 TEST_F(ServiceToolsTest, AFieldOutsideItsRangeIsRefusedByNameAndNothingIsSent) {
