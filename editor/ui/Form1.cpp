@@ -531,5 +531,7 @@ void Form1::renderPagesInUse(int pages) {
 void Form1::start() {
     Font_chg();
     editor_.start();
+    // The clock and the title show at once, not a frame later.
+    editor_.view().tickFrame();
     timer_->start();
 }

@@ -68,15 +68,10 @@ QWidget* Form4::buildControlRow() {
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
     switch_ = named(new QPushButton, QStringLiteral("Command1(0)"));
-    switch_->setToolTip(QStringLiteral("Trace: poll the controller's memory"));
     clear_ = named(new QPushButton(QStringLiteral("CLR")), QStringLiteral("Command1(1)"));
     marker_ = named(new QPushButton(QStringLiteral("Modef")), QStringLiteral("Command1(2)"));
-    marker_->setToolTip(QStringLiteral("Light red: a changed cell waits to be written; "
-                                       "light yellow: the write has gone out"));
     runStop_ = named(new QPushButton, QStringLiteral("Command2"));
-    runStop_->setToolTip(QStringLiteral("Start or halt the controller's program"));
     record_ = named(new QPushButton(QStringLiteral("Record")), QStringLiteral("Record"));
-    record_->setToolTip(QStringLiteral("Write every good answer with its time into a CSV file"));
     const QString defaults[] = {QString::number(Tracer::DefaultSlave),
                                 QString::number(Tracer::DefaultIntervalMs), QStringLiteral("FF")};
     for (int i = 0; i < int(fields_.size()); ++i) {
