@@ -93,19 +93,21 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     auto* result = named(new QLineEdit, QStringLiteral("Text21"));
     result->setReadOnly(true);
     result->setPlaceholderText(QStringLiteral("bytes sent"));
-    // Wide enough for the fifteen bytes of the longest setting, slave first.
+    // Room for the frame's head at least: slave, function, register, count.
     result->setMinimumWidth(
-        result->fontMetrics().horizontalAdvance(QStringLiteral(" 255").repeated(15)) + 12);
+        result->fontMetrics().horizontalAdvance(QStringLiteral(" 255").repeated(8)) + 12);
     clock->addWidget(result, 0, 0);
     connect(button(clock, QStringLiteral("Command7"), QStringLiteral("T.Adj"),
                    QStringLiteral("Set the controller's clock to this computer's date and time")),
             &QPushButton::clicked, this, &ServicePanels::clockSettingRequested);
-    connect(&station_, &AssemblerLink::clockResultChanged, result, &QLineEdit::setText);
+    connect(&station_, &AssemblerLink::clockResultChanged, result, [result](const QString& bytes) {
+        result->setText(bytes);
+        result->setCursorPosition(0); // the slave address first, whatever the width
+    });
 
     QGridLayout* table = panel(bottom, QStringLiteral("Write TAB"));
     auto* name = named(new QLineEdit, QStringLiteral("Text11"));
     name->setPlaceholderText(QStringLiteral("table in TAB/, without .tab"));
-    name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QStringLiteral("SEG7SEG7SEG7")));
     table->addWidget(name, 0, 0);
     connect(button(table, QStringLiteral("Command4"), QStringLiteral("Write"),
                    QStringLiteral("Write the table into the controller's memory")),
