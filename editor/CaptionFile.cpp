@@ -26,10 +26,14 @@ QString CaptionFile::fileFor(const ProgramFolder& folder, const QString& languag
     return QFileInfo::exists(english) ? english : chinese;
 }
 
+bool CaptionFile::isEnglish(const ProgramFolder& folder, const QString& language) {
+    return fileFor(folder, language) != folder.path(QStringLiteral("fun_name1.txt"));
+}
+
 QStringList CaptionFile::load(const ProgramFolder& folder, const QString& language) {
     QStringList captions = builtIn();
     const QString path = fileFor(folder, language);
-    if (path != folder.path(QStringLiteral("fun_name1.txt"))) {
+    if (isEnglish(folder, language)) {
         captions[TransmitButton - 1] = QStringLiteral("Transmit");
         captions[ElementCopyBox - 1] =
             QStringLiteral("Element copy: left press picks, right press places");

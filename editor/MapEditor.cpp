@@ -24,6 +24,11 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
 void MapEditor::start() {
     pictures_.setAlternativeIcons(false);
     captions_ = CaptionFile::load(folder_, captionLanguage_);
+    english_ = CaptionFile::isEnglish(folder_, captionLanguage_);
+    texts_ = UiTexts::load(UiTexts::fileFor(folder_, english_));
+    files_.setEnglishNames(english_);
+    view_.setPrintHeadings(texts_.text(QStringLiteral("print.project"), view_.projectHeading()),
+                           texts_.text(QStringLiteral("print.page"), view_.pageHeading()));
     emit captionsChanged();
     view_.initialise();
     map_.setCurrentPage(0);

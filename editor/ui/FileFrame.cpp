@@ -40,7 +40,7 @@ FileFrame::FileFrame(MapFiles& files, QWidget* parent)
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->addWidget(buildHistoryFrame(), 5, 0, 1, 2);
 
-    connect(lists_, &FolderBrowserView::fileClicked, &files_, &MapFiles::setFileName);
+    connect(lists_, &FolderBrowserView::fileClicked, &files_, &MapFiles::pickFromList);
     connect(lists_, &FolderBrowserView::fileDoubleClicked, this, [this](const QString& name) {
         files_.loadFromList(name, QDateTime::currentDateTime());
     });

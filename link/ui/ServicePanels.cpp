@@ -106,11 +106,17 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     auto* result = named(new QLineEdit, QStringLiteral("Text21"));
     result->setReadOnly(true);
     result->setPlaceholderText(QStringLiteral("bytes sent"));
+    // Room for the frame's head at least: slave, function, register, count.
+    result->setMinimumWidth(
+        result->fontMetrics().horizontalAdvance(QStringLiteral(" 255").repeated(8)) + 12);
     clock->addWidget(result, 0, 0);
     connect(button(clock, QStringLiteral("Command7"), QStringLiteral("T.Adj"),
                    QStringLiteral("Set the controller's clock to this computer's date and time")),
             &QPushButton::clicked, this, &ServicePanels::clockSettingRequested);
-    connect(&station_, &AssemblerLink::clockResultChanged, result, &QLineEdit::setText);
+    connect(&station_, &AssemblerLink::clockResultChanged, result, [result](const QString& bytes) {
+        result->setText(bytes);
+        result->setCursorPosition(0); // the slave address first, whatever the width
+    });
     answerLine(clock, Tool::Clock);
 
     QGridLayout* table = panel(bottom, QStringLiteral("Write TAB"));

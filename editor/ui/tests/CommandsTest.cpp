@@ -38,6 +38,12 @@ TEST_F(CommandsTest, EachCommandButtonActsOnItsOwnMouseButtonOnly) {
     QTest::mousePress(command(0), Qt::RightButton);
     EXPECT_TRUE(instructions->isVisible());
     EXPECT_TRUE(converted.isEmpty());
+    // The next right press hides the frame again, and so does Escape.
+    QTest::mousePress(command(0), Qt::RightButton);
+    EXPECT_FALSE(instructions->isVisible());
+    QTest::mousePress(command(0), Qt::RightButton);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(instructions->isVisible());
 
     for (int i = 1; i < 5; ++i)
         QTest::mousePress(command(i), Qt::LeftButton);
