@@ -176,12 +176,14 @@ void Windows::openDownloadWindow() {
 
 void Windows::exit() {
     // With unsaved changes their question is the one to answer.
-    if (editor_.history().modified() ? !editor_.mayDiscardChanges()
-                                     : !prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
-                                                          QStringLiteral("EXIT  VantMAP ?")))
+    if (editor_.history().modified()
+            ? !editor_.mayDiscardChanges()
+            : !prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
+                                 QStringLiteral("EXIT  VantMAP ?")))
         return;
     form2_.hide();
-    for (QWidget* window : std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
         if (window) window->hide();
     form1_.hide();
     QCoreApplication::quit();

@@ -133,12 +133,12 @@ bool MapEditor::clearAll() {
 
 bool MapEditor::mayDiscardChanges() {
     if (!history_.modified()) return true;
-    const QString name = mapFiles_.fileName().trimmed().isEmpty() ? QStringLiteral("The map")
-                                                                  : mapFiles_.fileName();
-    switch (prompter_.choose(QString::fromLatin1(QuestionTitle),
-                             QStringLiteral("%1 has changes that are not saved.").arg(name),
-                             {QStringLiteral("Save"), QStringLiteral("Discard"),
-                              QStringLiteral("Cancel")})) {
+    const QString name =
+        mapFiles_.fileName().trimmed().isEmpty() ? QStringLiteral("The map") : mapFiles_.fileName();
+    switch (prompter_.choose(
+        QString::fromLatin1(QuestionTitle),
+        QStringLiteral("%1 has changes that are not saved.").arg(name),
+        {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")})) {
     case 0:
         return mapFiles_.write();
     case 1:

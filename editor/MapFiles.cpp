@@ -1,9 +1,9 @@
 #include "MapFiles.h"
 
+#include "EditHistory.h"
 #include "ItemReader.h"
 #include "LadderMap.h"
 #include "MapFile.h"
-#include "EditHistory.h"
 #include "PageView.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
@@ -30,8 +30,8 @@ bool sameFile(const QString& a, const QString& b) {
 MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
                    EditHistory& history, const QString& hardwareTable, Prompter& prompter)
     : programFolder_(folder), map_(map), view_(view), history_(history),
-      hardwareTable_(hardwareTable),
-      prompter_(prompter), browser_(folder.root(), QStringLiteral("*.map")) {}
+      hardwareTable_(hardwareTable), prompter_(prompter),
+      browser_(folder.root(), QStringLiteral("*.map")) {}
 
 void MapFiles::setFileName(const QString& name) {
     if (name == fileName_) return;

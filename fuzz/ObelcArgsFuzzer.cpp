@@ -30,17 +30,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QTextStream out(&printed), err(&printed);
     int status = -1;
     switch (data[0] % 11) {
-    case 0: status = ConvertCommand::run(args, out, err); break;
-    case 1: status = AssembleCommand::run(args, out, err); break;
-    case 2: status = DownloadCommand::run(args, out, err); break;
-    case 3: status = RunStopCommand::run(RunStopCommand::Frame::Start, args, out, err); break;
-    case 4: status = RunStopCommand::run(RunStopCommand::Frame::Halt, args, out, err); break;
-    case 5: status = TraceCommand::run(args, out, err); break;
-    case 6: status = SimCommand::run(args, out, err); break;
-    case 7: status = ShowCommand::run(args, out, err); break;
-    case 8: status = DiffCommand::run(args, out, err); break;
-    case 9: status = ExportCommand::run(args, out, err); break;
-    default: status = PortsCommand::run(args, out, err); break;
+    case 0:
+        status = ConvertCommand::run(args, out, err);
+        break;
+    case 1:
+        status = AssembleCommand::run(args, out, err);
+        break;
+    case 2:
+        status = DownloadCommand::run(args, out, err);
+        break;
+    case 3:
+        status = RunStopCommand::run(RunStopCommand::Frame::Start, args, out, err);
+        break;
+    case 4:
+        status = RunStopCommand::run(RunStopCommand::Frame::Halt, args, out, err);
+        break;
+    case 5:
+        status = TraceCommand::run(args, out, err);
+        break;
+    case 6:
+        status = SimCommand::run(args, out, err);
+        break;
+    case 7:
+        status = ShowCommand::run(args, out, err);
+        break;
+    case 8:
+        status = DiffCommand::run(args, out, err);
+        break;
+    case 9:
+        status = ExportCommand::run(args, out, err);
+        break;
+    default:
+        status = PortsCommand::run(args, out, err);
+        break;
     }
     // Help or a usage error, nothing else.
     if (status != 0 && status != 2) std::abort();

@@ -100,8 +100,8 @@ QString ServiceTools::frameFieldName(int i) {
 ServiceTools::Result ServiceTools::writeMemory(const std::array<QString, 3>& fields) {
     FieldReader reader;
     const auto& names = memoryFieldNames();
-    const auto high = reader.read(names[0], fields[0], Chars, Frames::RawHighOffset,
-                                  255 + Frames::RawHighOffset);
+    const auto high =
+        reader.read(names[0], fields[0], Chars, Frames::RawHighOffset, 255 + Frames::RawHighOffset);
     const quint8 low = reader.byte(names[1], fields[1], Chars);
     const quint8 data = reader.byte(names[2], fields[2], Chars);
     if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};

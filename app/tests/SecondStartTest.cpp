@@ -1,7 +1,7 @@
+#include "EditHistory.h"
 #include "FakePrompter.h"
 #include "LadderMap.h"
 #include "MapFiles.h"
-#include "EditHistory.h"
 #include "ProgramFolder.h"
 #include "ShippedFolder.h"
 #include "SingleInstance.h"

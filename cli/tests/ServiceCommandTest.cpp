@@ -51,7 +51,8 @@ TEST_F(ServiceCommandTest, EachToolPrintsWhatItSentAndTheControllerShowsIt) {
     EXPECT_EQ(seen.last(), "start");
 
     const Outcome loader = tool({"hrim", "dw", "--wait", "100"});
-    EXPECT_EQ(loader.out, QString("AA\n").repeated(10) + "A6 08\ndump:\n") << loader.err.toStdString();
+    EXPECT_EQ(loader.out, QString("AA\n").repeated(10) + "A6 08\ndump:\n")
+        << loader.err.toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return meanings().size() == 5 + 12 + 11; }, 10000));
     EXPECT_EQ(meanings().last(), "loader start, parameter 08");
 }
@@ -68,7 +69,9 @@ TEST_F(ServiceCommandTest, RefusalsSendNothingAndASilentLineIsLoadError) {
         {{"clock", "--time", "2026 13 01 06 09 05 03"}, 2, "--time needs"},
         {{"table", "BAD"}, 1, "BAD.tab, line 1: the offset must be"},
         {{"table", "NONE"}, 1, "NONE.tab cannot be read"},
-        {{"hrim", "dw", "--param", "100"}, 2, "The parameter must be a hexadecimal number from 0 to FF"},
+        {{"hrim", "dw", "--param", "100"},
+         2,
+         "The parameter must be a hexadecimal number from 0 to FF"},
     };
     for (const auto& r : refused) {
         const Outcome o = tool(r.args);
@@ -81,7 +84,8 @@ TEST_F(ServiceCommandTest, RefusalsSendNothingAndASilentLineIsLoadError) {
 
     SocatPair silent(dir.path());
     ASSERT_TRUE(silent.ready());
-    const Outcome lost = obelc({"table", "-C", folder(), "--port", silent.a, "--delay", "30", "SEG7"});
+    const Outcome lost =
+        obelc({"table", "-C", folder(), "--port", silent.a, "--delay", "30", "SEG7"});
     EXPECT_EQ(lost.status, 4);
     EXPECT_TRUE(lost.err.contains("Load ERROR !! (no acknowledgement of the write at 0F00"))
         << lost.err.toStdString();

@@ -13,19 +13,19 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDrag>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSlider>
 #include <QTimer>
 
@@ -291,8 +291,8 @@ void Form1::wireKeys() {
     key(QKeySequence::keyBindings(QKeySequence::Undo), [&history] { history.undo(); });
     // Ctrl+Shift+Z and Ctrl+Y alike, whichever the desktop binds.
     QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& extra : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                      QKeySequence(Qt::CTRL | Qt::Key_Y)})
+    for (const QKeySequence& extra :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         if (!redo.contains(extra)) redo << extra;
     key(redo, [&history] { history.redo(); });
     key(QKeySequence::keyBindings(QKeySequence::Save), [this] { editor_.mapFiles().save(); });
@@ -433,9 +433,9 @@ QWidget* Form1::buildFeedbackRow() {
 }
 
 QList<QWidget*> Form1::captionedWidgets() const {
-    QList<QWidget*> widgets{title_,        elementFrame_,  ladderFrame_,  instructionFrame_,
-                            commandFrame_, convertButton_, tracerButton_, fileButton_,
-                            fileFrame_,   showCoordinates_};
+    QList<QWidget*> widgets{title_,        elementFrame_,   ladderFrame_,  instructionFrame_,
+                            commandFrame_, convertButton_,  tracerButton_, fileButton_,
+                            fileFrame_,    showCoordinates_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
     for (QPushButton* button : gridButtons_)

@@ -71,8 +71,9 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     answerLine(test, Tool::Test);
 
     QGridLayout* request = panel(top, QStringLiteral("Modef Test"));
-    const auto requestFields = fields(request, QStringLiteral("Text12"),
-                                      ServiceTools::requestFieldNames(), ServiceTools::requestDefaults());
+    const auto requestFields =
+        fields(request, QStringLiteral("Text12"), ServiceTools::requestFieldNames(),
+               ServiceTools::requestDefaults());
     connect(button(request, QStringLiteral("Command5"), QStringLiteral("Modef"),
                    QStringLiteral("Send the Modbus request ADDR, COMM, MEM_ST, COT with its CRC")),
             &QPushButton::clicked, this, [this, requestFields] {
@@ -161,8 +162,8 @@ void ServicePanels::answerLine(QGridLayout* layout, Tool tool) {
     });
 }
 
-QPushButton* ServicePanels::button(QGridLayout* layout, const QString& name,
-                                   const QString& caption, const QString& tip) {
+QPushButton* ServicePanels::button(QGridLayout* layout, const QString& name, const QString& caption,
+                                   const QString& tip) {
     auto* push = named(new QPushButton(caption), name);
     push->setToolTip(tip);
     layout->addWidget(push, 0, layout->columnCount());
