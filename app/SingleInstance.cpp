@@ -1,7 +1,9 @@
 #include "SingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
@@ -23,10 +25,26 @@ SingleInstance::SingleInstance(const QString& lockPath) : lockPath_(lockPath), l
     server_.listen(serverName());
 }
 
-QString SingleInstance::defaultLockPath() {
+QString SingleInstance::lockName(const QString& display, const QString& programFolder) {
+    // The temporary folder is shared: the user's name keeps users apart there.
+    const QByteArray key = (qEnvironmentVariable("USER") + u'\n' + display + u'\n' +
+                            QDir(programFolder).canonicalPath())
+                               .toUtf8();
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("obel-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".lock");
+}
+
+QString SingleInstance::defaultLockPath(const QString& display, const QString& programFolder) {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) dir = QDir::tempPath();
-    return dir + QStringLiteral("/obel.lock");
+    return dir + u'/' + lockName(display, programFolder);
+}
+
+QString SingleInstance::currentDisplay() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == u"wayland") return platform + u':' + qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (platform == u"xcb") return platform + u':' + qEnvironmentVariable("DISPLAY");
+    return platform;
 }
 
 bool SingleInstance::handOver(const QString& mapPath) const {

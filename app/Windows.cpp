@@ -10,6 +10,7 @@
 #include "ProgramFolder.h"
 #include "Prompter.h"
 #include "Tracer.h"
+#include "WindowTips.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,12 +18,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 QString askForPdf(QWidget* parent, const QString& caption, const QString& suggested) {
     return QFileDialog::getSaveFileName(parent, caption, suggested,
                                         QStringLiteral("PDF (*.pdf);;SVG (*.svg);;PNG (*.png)"));
 }
+
+// The room a window's frame and title bar take beside what it is given.
+const QSize FrameRoom(16, 40);
 } // namespace
 
 Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
@@ -43,12 +48,7 @@ Windows::Windows(const ProgramFolder& folder, Prompter& prompter)
     });
     connect(&form1_, &Form1::downloadWindowRequested, this, &Windows::openDownloadWindow);
     connect(&form1_, &Form1::exitRequested, this, &Windows::exit);
-    connect(&form1_, &Form1::tracerRequested, this, [this] {
-        Form4& window = tracerWindow();
-        window.show();
-        window.raise();
-        window.activateWindow();
-    });
+    connect(&form1_, &Form1::tracerRequested, this, [this] { bringForward(tracerWindow()); });
     connect(&editor_, &MapEditor::onlineChanged, this,
             [this](bool online) { station().port().setPortOpen(online); });
     form1_.installEventFilter(this);
@@ -92,10 +92,50 @@ void Windows::showHelp(int slot) {
 
 void Windows::start() {
     form1_.start();
+    helpPages_.setEnglish(editor_.english());
     // The whole screen: the grid grows with the window.
-    const QRect screen = form1_.screen()->availableGeometry();
-    form1_.resize(screen.size() - QSize(16, 40));
+    dress(form1_, form1_.screen()->availableGeometry().size());
     form1_.show();
+}
+
+// Most of the screen, leaving a margin of the map editor in sight.
+QSize Windows::roomyShare() const {
+    return form1_.screen()->availableGeometry().size() * 0.9;
+}
+
+void Windows::dress(QWidget& window, QSize wanted) {
+    WindowTips::apply(window, editor_.texts());
+    addWindowKeys(window);
+    const QRect screen = form1_.screen()->availableGeometry();
+    const QSize size = wanted.boundedTo(screen.size() - FrameRoom);
+    window.resize(size);
+    // Centred on the map editor's screen, the frame included.
+    const QSize outer = size + FrameRoom;
+    window.move(screen.topLeft() + QPoint((screen.width() - outer.width()) / 2,
+                                          (screen.height() - outer.height()) / 2));
+}
+
+// F2 to F5 bring the map editor, the assembler-and-link window, the tracer
+// and the download window forward from any of them.
+void Windows::addWindowKeys(QWidget& window) {
+    const auto key = [this, &window](Qt::Key k, auto forward) {
+        auto* shortcut = new QShortcut(QKeySequence(k), &window);
+        connect(shortcut, &QShortcut::activated, this, forward);
+    };
+    key(Qt::Key_F2, [this] { bringForward(form1_); });
+    key(Qt::Key_F3, [this] { bringForward(assemblerWindow()); });
+    key(Qt::Key_F4, [this] { bringForward(tracerWindow()); });
+    key(Qt::Key_F5, [this] {
+        // Only once the access code has opened it.
+        if (form5_) bringForward(*form5_);
+    });
+}
+
+void Windows::bringForward(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 Form3& Windows::assemblerWindow() {
@@ -122,6 +162,7 @@ Form5& Windows::downloadWindow() {
     if (!form5_) {
         form5_ = std::make_unique<Form5>(station(), prompter_);
         form5_->setLoaderEnabled(false);
+        dress(*form5_, form5_->size());
     }
     return *form5_;
 }
@@ -135,12 +176,14 @@ void Windows::openDownloadWindow() {
 
 void Windows::exit() {
     // With unsaved changes their question is the one to answer.
-    if (editor_.history().modified() ? !editor_.mayDiscardChanges()
-                                     : !prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
-                                                          QStringLiteral("EXIT  VantMAP ?")))
+    if (editor_.history().modified()
+            ? !editor_.mayDiscardChanges()
+            : !prompter_.confirm(QString::fromLatin1(MapEditor::QuestionTitle),
+                                 QStringLiteral("EXIT  VantMAP ?")))
         return;
     form2_.hide();
-    for (QWidget* window : std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{form3_.get(), form4_.get(), form5_.get()})
         if (window) window->hide();
     form1_.hide();
     QCoreApplication::quit();
@@ -153,6 +196,8 @@ void Windows::makeTracerWindow() {
     connect(&link, &AssemblerLink::commonStepsTaken, tracer_.get(), &Tracer::pause);
     form4_ = std::make_unique<Form4>(*tracer_);
     form4_->setRecordingFolder(folder_.path(QStringLiteral("trace")));
+    // All its cells at their size at least, more where the screen has room.
+    dress(*form4_, form4_->sizeHint().expandedTo(roomyShare()));
 }
 
 void Windows::makeAssemblerWindow() {
@@ -169,8 +214,8 @@ void Windows::makeAssemblerWindow() {
         tracer().pause();
         station_->setClock(editor_.view().clock(), quint8(tracer().slave()));
     });
-    // Large, but inside the screen with its frame.
-    const QRect screen = form1_.screen()->availableGeometry();
-    form3_->resize(qMin(1280, screen.width() - 40), qMin(720, screen.height() - 60));
+    // 1280 x 720 at least, more where the screen has room, inside it with
+    // its frame.
+    dress(*form3_, QSize(1280, 720).expandedTo(roomyShare()));
     form3_->load();
 }

@@ -51,6 +51,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What every window gets as it is made: its tooltips, the keys that
+    // bring the windows forward, a place wholly on the map editor's screen.
+    void dress(QWidget& window, QSize wanted);
+    QSize roomyShare() const;
+    void addWindowKeys(QWidget& window);
+    void bringForward(QWidget& window);
     void makeAssemblerWindow();
     void makeTracerWindow();
     void openDownloadWindow();

@@ -36,19 +36,21 @@ int main(int argc, char* argv[]) {
     // The map is named for the folder this start was made in.
     const QString mapPath =
         line.mapFile.isEmpty() ? QString() : QFileInfo(line.mapFile).absoluteFilePath();
-    SingleInstance instance(SingleInstance::defaultLockPath());
-    if (!instance.isFirst()) {
-        if (instance.handOver(mapPath)) return 0;
-        std::fputs("Obel: another Obel holds the lock but does not answer\n", stderr);
-        return 1;
-    }
-
     QString error;
     const QString root = ProgramFolder::locateFor(QCoreApplication::applicationDirPath(), &error);
     if (root.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Obel"), error);
         return 1;
     }
+    // The same Obel: the same user, display and program folder.
+    SingleInstance instance(
+        SingleInstance::defaultLockPath(SingleInstance::currentDisplay(), root));
+    if (!instance.isFirst()) {
+        if (instance.handOver(mapPath)) return 0;
+        std::fputs("Obel: another Obel holds the lock but does not answer\n", stderr);
+        return 1;
+    }
+
     const ProgramFolder folder(root);
     MessageBoxPrompter prompter;
     Windows windows(folder, prompter);

@@ -29,6 +29,8 @@ public:
 
     // False when the line could not be opened (err has said why).
     bool opened() const { return static_cast<bool>(line_.transport); }
+    // "COM1 (/dev/ttyUSB0)", or the target as given.
+    const QString& lineName() const { return line_.name; }
     Link& link() { return link_; }
 
     // Runs work from the event loop and then the loop until end(); NoPort

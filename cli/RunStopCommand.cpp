@@ -33,7 +33,8 @@ QString RunStopCommand::usage(Frame frame) {
     return QStringLiteral("usage: obelc %1 [-C PROGRAM_DIR] [--port PORT] [--baud N]\n"
                           "\n"
                           "Sends the %2 frame to the controller, as the assembler window's\n"
-                          "run/stop button does; no answer is awaited.\n"
+                          "run/stop button does; no answer is awaited. Says so once the frame\n"
+                          "has left the line.\n"
                           "\n"
                           "%3"
                           "  -h, --help      this text\n"
@@ -55,10 +56,15 @@ int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, 
             PortOption::start(name(frame), usageError, help, usage(frame), choice, root, out, err))
         return *status;
     LineSession session(ProgramFolder(root), choice, out, err, false);
-    return session.run([&] {
+    const int status = session.run([&] {
         Link& link = session.link();
         frame == Frame::Start ? Frames::start(link.ShortFrame) : Frames::halt(link.ShortFrame);
         link.send(Link::Buffer::Short);
         LineSession::end(LineSession::Done);
     });
+    // Nothing answers these frames: what can be said is that they left the line.
+    if (status == LineSession::Done)
+        out << (frame == Frame::Start ? "start" : "halt") << " frame sent on " << session.lineName()
+            << "\n";
+    return status;
 }

@@ -51,6 +51,9 @@ public:
     // has it, else fun_name1.txt after all.
     static QString fileFor(const ProgramFolder& folder, const QString& language);
 
+    // Whether the captions of a language are the English file's.
+    static bool isEnglish(const ProgramFolder& folder, const QString& language);
+
     static QStringList builtIn();
     // The 44 captions: the language's file's items over the built-in ones.
     static QStringList load(const ProgramFolder& folder, const QString& language = fileLanguage());

@@ -9,6 +9,7 @@
 
 namespace {
 const QString FolderName = QStringLiteral("Obel_HTML");
+const QString EnglishFolder = QStringLiteral("en");
 } // namespace
 
 QString HelpPages::helpFolder() const {
@@ -30,7 +31,12 @@ HelpPages::Page HelpPages::open(const QString& bitmapName) const {
     if (!QFileInfo(helpFolder()).isDir())
         return {{}, QStringLiteral("The help folder %1 is missing.").arg(helpFolder())};
 
-    const QString path = folder_.path(FolderName + u'\\' + bitmapName + QStringLiteral(".htm"));
+    const QString pageName = bitmapName + QStringLiteral(".htm");
+    if (english_) {
+        const QString english = QDir(helpFolder()).filePath(EnglishFolder + u'/' + pageName);
+        if (QFile page(english); page.open(QIODevice::ReadOnly)) return {english, {}};
+    }
+    const QString path = folder_.path(FolderName + u'\\' + pageName);
     if (QFile page(path); page.open(QIODevice::ReadOnly)) return {path, {}};
     if (QFileInfo::exists(path))
         return {{}, QStringLiteral("The help page %1 cannot be read.").arg(path)};
@@ -44,8 +50,10 @@ HelpPages::Page HelpPages::open(const QString& bitmapName) const {
 QString HelpPages::pictureFile(const QString& wanted) const {
     if (wanted.isEmpty()) return {};
     if (QFileInfo(wanted).isFile()) return wanted;
-    const QString relative = QDir(helpFolder()).relativeFilePath(wanted);
+    QString relative = QDir(helpFolder()).relativeFilePath(wanted);
     if (relative.startsWith(QStringLiteral(".."))) return {};
+    // The English pages name the same pictures as the pages above them.
+    if (relative.startsWith(EnglishFolder + u'/')) relative.remove(0, EnglishFolder.size() + 1);
     const QString inProgramFolder = folder_.path(relative);
     return QFileInfo(inProgramFolder).isFile() ? inProgramFolder : QString();
 }

@@ -7,7 +7,8 @@ class ProgramFolder;
 // The help pages of the palette elements: Obel_HTML/<bitmap name>.htm in
 // the program folder, e.g. Obel_HTML/no.bmp.htm. A page that is missing is
 // created as a stub that shows the element's bitmap; a page that exists is
-// never rewritten.
+// never rewritten. With English captions a page of Obel_HTML/en/ comes
+// first where there is one.
 class HelpPages {
 public:
     struct Page {
@@ -16,6 +17,7 @@ public:
     };
 
     explicit HelpPages(const ProgramFolder& folder) : folder_(folder) {}
+    void setEnglish(bool english) { english_ = english; }
 
     // The help page of an element, created as a stub when it is missing.
     Page open(const QString& bitmapName) const;
@@ -31,4 +33,5 @@ private:
     QString helpFolder() const;
 
     const ProgramFolder& folder_;
+    bool english_ = false;
 };

@@ -24,6 +24,11 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
 void MapEditor::start() {
     pictures_.setAlternativeIcons(false);
     captions_ = CaptionFile::load(folder_, captionLanguage_);
+    english_ = CaptionFile::isEnglish(folder_, captionLanguage_);
+    texts_ = UiTexts::load(UiTexts::fileFor(folder_, english_));
+    files_.setEnglishNames(english_);
+    view_.setPrintHeadings(texts_.text(QStringLiteral("print.project"), view_.projectHeading()),
+                           texts_.text(QStringLiteral("print.page"), view_.pageHeading()));
     emit captionsChanged();
     view_.initialise();
     map_.setCurrentPage(0);
@@ -128,12 +133,12 @@ bool MapEditor::clearAll() {
 
 bool MapEditor::mayDiscardChanges() {
     if (!history_.modified()) return true;
-    const QString name = mapFiles_.fileName().trimmed().isEmpty() ? QStringLiteral("The map")
-                                                                  : mapFiles_.fileName();
-    switch (prompter_.choose(QString::fromLatin1(QuestionTitle),
-                             QStringLiteral("%1 has changes that are not saved.").arg(name),
-                             {QStringLiteral("Save"), QStringLiteral("Discard"),
-                              QStringLiteral("Cancel")})) {
+    const QString name =
+        mapFiles_.fileName().trimmed().isEmpty() ? QStringLiteral("The map") : mapFiles_.fileName();
+    switch (prompter_.choose(
+        QString::fromLatin1(QuestionTitle),
+        QStringLiteral("%1 has changes that are not saved.").arg(name),
+        {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")})) {
     case 0:
         return mapFiles_.write();
     case 1:

@@ -2,6 +2,7 @@
 
 #include "CaptionFile.h"
 #include "DefinitionFiles.h"
+#include "EditHistory.h"
 #include "ElementCatalogue.h"
 #include "ElementDefinitions.h"
 #include "GridEditor.h"
@@ -9,9 +10,9 @@
 #include "LadderMap.h"
 #include "LadderToText.h"
 #include "MapFiles.h"
-#include "EditHistory.h"
 #include "PageView.h"
 #include "Pictures.h"
+#include "UiTexts.h"
 
 #include <QObject>
 #include <QStringList>
@@ -41,6 +42,10 @@ public:
     // The language whose caption file start() reads (CaptionFile::fileFor);
     // by default the caption file's own.
     void setCaptionLanguage(const QString& language) { captionLanguage_ = language; }
+    // Whether start() read the English captions; the other texts follow them.
+    bool english() const { return english_; }
+    // The tooltips and headings in the captions' language.
+    const UiTexts& texts() const { return texts_; }
     LabelList& labels() { return labels_; }
     GridEditor& grid() { return grid_; }
     EditHistory& history() { return history_; }
@@ -101,6 +106,8 @@ private:
     PageView view_;
     QStringList captions_;
     QString captionLanguage_ = CaptionFile::fileLanguage();
+    bool english_ = false;
+    UiTexts texts_;
     int product_ = 0;
     bool online_ = false;
     bool elementCopy_ = false;

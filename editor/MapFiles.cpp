@@ -1,9 +1,9 @@
 #include "MapFiles.h"
 
+#include "EditHistory.h"
 #include "ItemReader.h"
 #include "LadderMap.h"
 #include "MapFile.h"
-#include "EditHistory.h"
 #include "PageView.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString Title = QStringLiteral("VantMAP");
@@ -19,23 +20,65 @@ const QString Title = QStringLiteral("VantMAP");
 bool endsAsMap(const QString& name) {
     return name.endsWith(u".map", Qt::CaseInsensitive);
 }
+
+bool sameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
 } // namespace
 
 MapFiles::MapFiles(const ProgramFolder& folder, LadderMap& map, PageView& view,
                    EditHistory& history, const QString& hardwareTable, Prompter& prompter)
     : programFolder_(folder), map_(map), view_(view), history_(history),
-      hardwareTable_(hardwareTable),
-      prompter_(prompter), browser_(folder.root(), QStringLiteral("*.map")) {}
+      hardwareTable_(hardwareTable), prompter_(prompter),
+      browser_(folder.root(), QStringLiteral("*.map")) {}
 
 void MapFiles::setFileName(const QString& name) {
     if (name == fileName_) return;
+    nameBeforePick_.reset();
+    showName(name);
+}
+
+void MapFiles::showName(const QString& name) {
     fileName_ = name;
     view_.setProjectName(name);
     emit fileNameChanged(name);
 }
 
+void MapFiles::pickFromList(const QString& name) {
+    const QString before = fileName_;
+    showName(name);
+    nameBeforePick_ = before;
+}
+
+QString MapFiles::withMapExtension(const QString& name) {
+    const QString named = name.trimmed().isEmpty() ? QStringLiteral("PLC.MAP") : name;
+    return named.contains(u".map", Qt::CaseInsensitive) ? named : named + QStringLiteral(".MAP");
+}
+
+QString MapFiles::savePath() const {
+    return browser_.pathOf(withMapExtension(fileName_));
+}
+
 bool MapFiles::save() {
-    return prompter_.confirm(Title, QStringLiteral("Save Files ?")) && write();
+    const QFileInfo target(savePath());
+    return prompter_.confirm(
+               Title, QStringLiteral("Save Files ?\n\n%1\nin %2")
+                          .arg(target.fileName(), QDir::toNativeSeparators(target.path()))) &&
+           write();
+}
+
+// A name clicked in the file list is the name a save uses; writing over
+// another map than the one on screen must not happen without a word.
+bool MapFiles::mayReplace(const QString& path) {
+    if (!QFileInfo::exists(path) || sameFile(path, shownPath_)) return true;
+    const QString shown = shownPath_.isEmpty() ? QStringLiteral("a map not saved yet")
+                                               : QFileInfo(shownPath_).fileName();
+    return prompter_.confirm(
+        Title, QStringLiteral("%1 already exists in %2, and the map on screen is %3.\n"
+                              "Replace %1 with the map on screen?")
+                   .arg(QFileInfo(path).fileName(),
+                        QDir::toNativeSeparators(QFileInfo(path).path()), shown));
 }
 
 // A save takes the pages up to the page slider's; pages after them that hold
@@ -66,16 +109,17 @@ bool MapFiles::choosePages() {
 }
 
 bool MapFiles::write() {
-    if (!choosePages()) return false;
-    QString name = fileName_.trimmed().isEmpty() ? QStringLiteral("PLC.MAP") : fileName_;
-    if (!name.contains(u".map", Qt::CaseInsensitive)) name += QStringLiteral(".MAP");
+    const QString path = savePath();
+    if (!mayReplace(path) || !choosePages()) return false;
+    const QString name = withMapExtension(fileName_);
     setFileName(name);
 
     QString error;
-    if (!TextFile::write(browser_.pathOf(name), MapFile::write(map_, map_.pagesInUse()), &error)) {
+    if (!TextFile::write(path, MapFile::write(map_, map_.pagesInUse()), &error)) {
         prompter_.inform(Title, QStringLiteral("The map was not saved.\n%1").arg(error));
         return false;
     }
+    shownPath_ = path;
     browser_.rescan();
     history_.markClean();
     const QString companion = browser_.pathOf(MapFile::companionName(name));
@@ -94,7 +138,12 @@ void MapFiles::loadByName() {
 }
 
 void MapFiles::loadFromList(const QString& clickedName, const QDateTime& now) {
-    if (!prompter_.confirm(Title, QStringLiteral("Load New Files ?"))) return;
+    if (!prompter_.confirm(Title, QStringLiteral("Load New Files ?"))) {
+        // The click that began the double click named the file to load, not
+        // the file to save.
+        if (nameBeforePick_ && fileName_ == clickedName) setFileName(QString(*nameBeforePick_));
+        return;
+    }
     appendToLog(logLine(fileName_, now));
     if (!endsAsMap(clickedName)) {
         setFileName(QString());
@@ -122,6 +171,7 @@ bool MapFiles::load() {
         MapFile::read(file, map_);
     }
     history_.markClean();
+    shownPath_ = file.fileName();
     view_.showPage(0);
     return true;
 }

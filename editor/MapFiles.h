@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class LadderMap;
 class EditHistory;
 class PageView;
@@ -29,13 +31,25 @@ public:
     const QString& fileName() const { return fileName_; }
     // Every change of the file-name box; it also names the printed page.
     void setFileName(const QString& name);
+    // A click in the file list: the clicked file becomes the name a save
+    // uses, as in any save dialog. A double click begins with one.
+    void pickFromList(const QString& name);
+    // The file the map on screen was loaded from or last saved to ("" for
+    // none yet).
+    const QString& shownPath() const { return shownPath_; }
+    // The file a save writes now: the file-name box's name (PLC.MAP when
+    // empty, ".MAP" added when it has none) in the file list's folder.
+    QString savePath() const;
 
-    // "Save Files ?", then write().
+    // "Save Files ?" naming the file and folder, then write().
     bool save();
-    // The map into the file the file-name box names (PLC.MAP when empty)
-    // and its hardware table beside it; the user is told of a failure.
+    // The map into savePath() and its hardware table beside it; asks before
+    // replacing a map that is not the one on screen; the user is told of a
+    // failure.
     bool write();
     void loadByName();
+    // A double click in the file list; Cancel puts back the name the click
+    // before it replaced.
     void loadFromList(const QString& clickedName, const QDateTime& now);
     // Loads the map named in the file-name box; false when nothing was loaded.
     bool load();
@@ -55,6 +69,9 @@ signals:
 private:
     void appendToLog(const QString& line);
     bool choosePages();
+    bool mayReplace(const QString& path);
+    void showName(const QString& name);
+    static QString withMapExtension(const QString& name);
 
     const ProgramFolder& programFolder_;
     LadderMap& map_;
@@ -64,4 +81,8 @@ private:
     Prompter& prompter_;
     FolderBrowser browser_;
     QString fileName_;
+    // The name a click in the file list replaced, until the name changes
+    // otherwise.
+    std::optional<QString> nameBeforePick_;
+    QString shownPath_;
 };

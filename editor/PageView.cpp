@@ -70,8 +70,8 @@ void PageView::showPage(int page) {
             drawCell(page, k);
         map_.setCurrentPage(page);
         print_.cells = cells_;
-        print_.heading1 = QStringLiteral("專案名稱 : ") + projectName_;
-        print_.heading2 = QStringLiteral("頁簽 : ") + signedNumber(page + 1);
+        print_.heading1 = projectHeading_ + QStringLiteral(" : ") + projectName_;
+        print_.heading2 = pageHeading_ + QStringLiteral(" : ") + signedNumber(page + 1);
     }
 
     for (int r = 0; r < Rows; ++r)
@@ -155,8 +155,22 @@ void PageView::tick(const QDateTime& now) {
     emit ticked();
 }
 
+void PageView::tickFrame() {
+    bool anyBlink = false;
+    for (int i = 0; i < TitleFrameTicks; ++i) {
+        advance();
+        anyBlink = anyBlink || blinked_;
+    }
+    blinked_ = anyBlink;
+    finishTick();
+}
+
 void PageView::tick() {
     advance();
+    finishTick();
+}
+
+void PageView::finishTick() {
     // Local time costs a look at the time zone; the epoch's count does not.
     const qint64 ms = QDateTime::currentMSecsSinceEpoch();
     if (ms / 1000 != clockSecond_) {

@@ -75,11 +75,17 @@ public:
     // The 10 ms timer's tick: the same, with the local time looked up only
     // when a new second has begun (the clock text shows seconds).
     void tick();
+    // What the window's timer calls: the TitleFrameTicks ticks of one title
+    // frame at once, so an idle window wakes ten times a second, not a
+    // hundred; blinked() tells whether any of them blinked.
+    void tickFrame();
     // What the last tick changed on screen. The pulse moves every tick; the
     // title shows it every TitleFrameTicks ticks, ten times a second, which
     // keeps an idle editor cheap (a repaint of the title costs as much as
     // all else the timer does); the blink changes every 50 ticks.
     static constexpr int TitleFrameTicks = 10;
+    static constexpr int TickMs = 10;
+    static constexpr int FrameMs = TitleFrameTicks * TickMs;
     bool titleFrameDue() const { return titleFrameDue_; }
     bool blinked() const { return blinked_; }
 
@@ -100,6 +106,14 @@ public:
     const QString& instructionPreview() const { return preview_; }
     void setInstructionPreview(const QString& text) { preview_ = text; }
     void setProjectName(const QString& name) { projectName_ = name; }
+    // The words before the project name and the page number on the printed
+    // page, in the captions' language; Chinese until told.
+    const QString& projectHeading() const { return projectHeading_; }
+    const QString& pageHeading() const { return pageHeading_; }
+    void setPrintHeadings(const QString& project, const QString& page) {
+        projectHeading_ = project;
+        pageHeading_ = page;
+    }
 
     int markedCell() const { return markedCell_; }
     void setMarkedCell(int cell) { markedCell_ = cell; }
@@ -120,6 +134,8 @@ signals:
 
 private:
     void advance();
+    // The clock text, then the news of the tick.
+    void finishTick();
     void drawCell(int page, int k);
     int rowLabelOf(double row) const;
     void setCoordinates(int x, int y);
@@ -138,6 +154,8 @@ private:
     QString coordinates_;
     QString preview_;
     QString projectName_;
+    QString projectHeading_ = QStringLiteral("專案名稱");
+    QString pageHeading_ = QStringLiteral("頁簽");
 
     int markedCell_ = NoCell;
     bool markedBorder_ = false;

@@ -7,6 +7,8 @@
 #include "ProgramFolder.h"
 #include "TextFile.h"
 
+#include <QFileInfo>
+
 #include <limits>
 
 QString DefinitionFiles::templatePath(int slot) {
@@ -51,8 +53,15 @@ int DefinitionFiles::loadPaletteBitmaps(ElementCatalogue& catalogue) const {
     return count;
 }
 
+QString DefinitionFiles::namesFile() const {
+    const QString english = QStringLiteral("def\\NAME_en.TXT");
+    return englishNames_ && QFileInfo::exists(folder_.path(english))
+               ? english
+               : QStringLiteral("def\\NAME.TXT");
+}
+
 void DefinitionFiles::loadNames(ElementCatalogue& catalogue) const {
-    const auto file = read(QStringLiteral("def\\NAME.TXT"));
+    const auto file = read(namesFile());
     if (!file) return;
     const QStringList items = ItemReader::items(*file);
     const int count = std::min<int>(items.size(), ElementCatalogue::Slots);
@@ -95,7 +104,7 @@ bool DefinitionFiles::writeNames(const ElementCatalogue& catalogue, QString* err
     QStringList lines;
     for (int slot = 0; slot < ElementCatalogue::Slots; ++slot)
         lines << catalogue.name(slot);
-    return TextFile::writeLines(folder_.path(QStringLiteral("def\\NAME.TXT")), lines, error);
+    return TextFile::writeLines(folder_.path(namesFile()), lines, error);
 }
 
 bool DefinitionFiles::writeLabels(const QString& text, QString* error) const {

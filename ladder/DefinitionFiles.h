@@ -21,7 +21,9 @@ public:
     // Line k of def\mapbk.def names slot k's bitmap (shown and looked up).
     // Returns the number of slots it named.
     int loadPaletteBitmaps(ElementCatalogue& catalogue) const;
-    // Item k of def\NAME.TXT names slot k.
+    // Item k of def\NAME.TXT names slot k (the palette's tooltips). In
+    // English, def\NAME_en.TXT where the folder has it.
+    void setEnglishNames(bool english) { englishNames_ = english; }
     void loadNames(ElementCatalogue& catalogue) const;
     // The lines of def\label.def.
     QStringList loadLabels() const;
@@ -45,6 +47,8 @@ public:
 
 private:
     std::optional<QString> read(const QString& relative) const;
+    QString namesFile() const;
 
     const ProgramFolder& folder_;
+    bool englishNames_ = false;
 };

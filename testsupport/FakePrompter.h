@@ -9,7 +9,7 @@ class FakePrompter : public Prompter {
 public:
     bool confirm(const QString&, const QString& text) override {
         questions << text;
-        return answer;
+        return answers.isEmpty() ? answer : answers.takeFirst();
     }
     void inform(const QString&, const QString& text) override { messages << text; }
     std::optional<QString> ask(const QString&, const QString& prompt,
@@ -25,6 +25,7 @@ public:
     void beep() override { ++beeps; }
 
     bool answer = true;
+    QList<bool> answers; // the next questions' answers, before `answer`
     int choice = 0; // the button choose() presses
     std::optional<QString> typed; // what the input box returns
     QStringList shownAnswers;     // what it showed to start with

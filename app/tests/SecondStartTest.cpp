@@ -1,7 +1,7 @@
+#include "EditHistory.h"
 #include "FakePrompter.h"
 #include "LadderMap.h"
 #include "MapFiles.h"
-#include "EditHistory.h"
 #include "ProgramFolder.h"
 #include "ShippedFolder.h"
 #include "SingleInstance.h"
@@ -9,6 +9,7 @@
 #include "Windows.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -46,7 +47,9 @@ protected:
     }
 
     QTemporaryDir runtime;
-    SingleInstance instance{runtime.filePath("obel.lock")};
+    // The lock the real program takes: same user, display and program folder.
+    SingleInstance instance{runtime.filePath(SingleInstance::lockName(
+        "offscreen", QFileInfo(QStringLiteral(OBEL_EXECUTABLE)).absolutePath()))};
     ShippedFolder shipped;
     ProgramFolder folder{shipped.path()};
     FakePrompter prompter;

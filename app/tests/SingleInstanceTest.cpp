@@ -14,11 +14,11 @@ namespace {
 // program has a window and whether its event loop runs.
 class ObelProcess : public QProcess {
 public:
-    explicit ObelProcess(const QTemporaryDir& runtime) {
+    explicit ObelProcess(const QTemporaryDir& runtime, const char* platform = "offscreen") {
         QFile::setPermissions(runtime.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QT_QPA_PLATFORM", platform);
         env.insert("XDG_RUNTIME_DIR", runtime.path());
         env.insert("QT_LOGGING_RULES", "qt.widgets.painting=true");
         setProcessEnvironment(env);
@@ -68,6 +68,19 @@ TEST(SingleInstance, ASecondStartEndsAtOnceWhileTheFirstRuns) {
     EXPECT_EQ(first.state(), QProcess::Running);
     first.terminate();
     EXPECT_TRUE(first.waitForFinished(5000));
+}
+
+// The same user on another display is another Obel: the first window must
+// not jump in front of what that user works on there.
+TEST(SingleInstance, AStartOnAnotherDisplayRunsOnItsOwn) {
+    QTemporaryDir runtime;
+    ObelProcess first(runtime);
+    ASSERT_TRUE(first.paintsBeyond(0, 20000)) << "the first Obel never drew a window";
+
+    ObelProcess elsewhere(runtime, "minimal");
+    EXPECT_FALSE(elsewhere.waitForFinished(3000)) << "it handed over to the first and ended";
+    EXPECT_EQ(elsewhere.state(), QProcess::Running);
+    EXPECT_EQ(first.state(), QProcess::Running);
 }
 
 } // namespace

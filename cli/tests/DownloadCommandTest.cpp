@@ -59,7 +59,9 @@ TEST_F(DownloadCommandTest, TheLatchSampleLandsInTheSimulatorWhichRunsAndStopsOn
     const QStringList writes = writesOf(*image);
     ASSERT_FALSE(writes.isEmpty());
 
-    EXPECT_EQ(obelc({"stop", "-C", folder(), "--port", pty}).status, 0);
+    const Outcome halted = obelc({"stop", "-C", folder(), "--port", pty});
+    EXPECT_EQ(halted.status, 0);
+    EXPECT_EQ(halted.out, "halt frame sent on " + pty + "\n");
     EXPECT_EQ(obelc({"run", "-C", folder(), "--port", pty}).status, 0);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return meanings(sim.errors()).size() >= writes.size() + 5; }, 10000));

@@ -35,7 +35,11 @@ void GridPainter::drawLabel(QPainter& painter, const CellView& view, int cell) {
 }
 
 void GridPainter::drawGuides(QPainter& painter) {
-    painter.setPen(QPen(Qt::darkGray, 1, Qt::DotLine));
+    // One device pixel at every scale: a scaled pen of one pixel is drawn
+    // one or two pixels wide by turns.
+    QPen guide(Qt::darkGray, 1, Qt::DotLine);
+    guide.setCosmetic(true);
+    painter.setPen(guide);
     for (int column = 0; column < LadderMap::Columns; ++column)
         painter.drawLine(columnCentre(column), 0, columnCentre(column), size().height());
 }

@@ -32,7 +32,9 @@ protected:
 TEST_F(MapFilesTest, SaveWithoutANameWritesPlcMapAndItsCompanion) {
     map().cell(0, 3) = {"no.bmp", "X0.1", "1", "\r\nX"};
     ASSERT_TRUE(files().save());
-    EXPECT_EQ(prompter.questions, QStringList({"Save Files ?"}));
+    // The question names the file and the folder it goes to.
+    EXPECT_EQ(prompter.questions, QStringList({"Save Files ?\n\nPLC.MAP\nin " +
+                                               QDir::toNativeSeparators(plc("")).chopped(1)}));
     EXPECT_EQ(files().fileName(), "PLC.MAP");
     EXPECT_EQ(TextFile::read(plc("PLC.MAP")).value(), "(0-3)  A=no.bmp B=X0.1 C=1 D=~X\r\n");
     EXPECT_EQ(TextFile::read(plc("PLC.CHR")).value(), "\r\nX0.0\r\n");
@@ -118,6 +120,50 @@ TEST_F(MapFilesTest, LoadingFromTheListWritesTheLog) {
     EXPECT_EQ(files().fileName(), "");
     EXPECT_EQ(map().cell(0, 0).B, "P ");
     EXPECT_EQ(TextFile::read(t.path("PLC/List.txt"))->count("<<<<"), 2);
+}
+
+// A double click in the file list begins with a click, which names the file
+// a save uses; answering Cancel to the load must not leave the save aimed at
+// the file that was not loaded.
+TEST_F(MapFilesTest, ACancelledLoadLeavesTheSaveWhereItWas) {
+    t.write("PLC/LATCH.MAP", "(0-0)  A=no.bmp B=L C= D=\r\n");
+    t.write("PLC/COUNTER.MAP", "(0-0)  A=no.bmp B=C C= D=\r\n");
+    files().pickFromList("LATCH.MAP");
+    files().loadFromList("LATCH.MAP", when);
+    map().cell(0, 1).A = "out.bmp";
+
+    files().pickFromList("COUNTER.MAP");
+    prompter.answer = false;
+    files().loadFromList("COUNTER.MAP", when);
+    EXPECT_EQ(files().fileName(), "LATCH.MAP");
+    prompter.answer = true;
+    prompter.questions.clear();
+    ASSERT_TRUE(files().save());
+    EXPECT_EQ(prompter.questions.size(), 1); // the map's own file: no question of replacing
+    EXPECT_TRUE(prompter.questions[0].contains("LATCH.MAP"));
+    EXPECT_EQ(TextFile::read(plc("COUNTER.MAP")).value(), "(0-0)  A=no.bmp B=C C= D=\r\n");
+    EXPECT_TRUE(TextFile::read(plc("LATCH.MAP"))->contains("out.bmp"));
+}
+
+TEST_F(MapFilesTest, SavingOverAnotherMapAsksFirst) {
+    const QByteArray counter = "(0-0)  A=no.bmp B=C C= D=\r\n";
+    t.write("PLC/COUNTER.MAP", counter);
+    map().cell(0, 0).A = "out.bmp";
+    files().pickFromList("COUNTER.MAP"); // a deliberate click: the name a save uses
+    prompter.answers = {true, false};    // "Save Files ?" OK, replacing Cancel
+    EXPECT_FALSE(files().save());
+    ASSERT_EQ(prompter.questions.size(), 2);
+    EXPECT_TRUE(prompter.questions[0].contains("COUNTER.MAP"));
+    EXPECT_TRUE(prompter.questions[1].startsWith("COUNTER.MAP already exists"));
+    EXPECT_EQ(TextFile::read(plc("COUNTER.MAP")).value(), counter);
+
+    // Answered OK, the map replaces it; it is then the map on screen and the
+    // next save asks only "Save Files ?".
+    ASSERT_TRUE(files().save());
+    EXPECT_EQ(prompter.questions.size(), 4);
+    EXPECT_TRUE(TextFile::read(plc("COUNTER.MAP"))->contains("out.bmp"));
+    EXPECT_TRUE(files().save());
+    EXPECT_EQ(prompter.questions.size(), 5);
 }
 
 TEST_F(MapFilesTest, HistoryPicksTheNameAfterTheCaret) {

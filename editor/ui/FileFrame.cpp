@@ -21,8 +21,7 @@ QPushButton* button(const QString& caption, const QString& name) {
 
 FileFrame::FileFrame(MapFiles& files, QWidget* parent)
     : QGroupBox(parent), files_(files), lists_(new FolderBrowserView(files.browser())),
-      name_(new QLineEdit),
-      save_(button(QStringLiteral("Save"), QStringLiteral("FileButton(0)"))),
+      name_(new QLineEdit), save_(button(QStringLiteral("Save"), QStringLiteral("FileButton(0)"))),
       load_(button(QStringLiteral("Load"), QStringLiteral("FileButton(1)"))),
       exit_(button(QStringLiteral("Exit"), QStringLiteral("FileButton(2)"))) {
     setObjectName(QStringLiteral("FileFrame"));
@@ -40,7 +39,7 @@ FileFrame::FileFrame(MapFiles& files, QWidget* parent)
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->addWidget(buildHistoryFrame(), 5, 0, 1, 2);
 
-    connect(lists_, &FolderBrowserView::fileClicked, &files_, &MapFiles::setFileName);
+    connect(lists_, &FolderBrowserView::fileClicked, &files_, &MapFiles::pickFromList);
     connect(lists_, &FolderBrowserView::fileDoubleClicked, this, [this](const QString& name) {
         files_.loadFromList(name, QDateTime::currentDateTime());
     });

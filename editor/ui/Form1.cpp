@@ -13,19 +13,19 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDrag>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSlider>
 #include <QTimer>
 
@@ -63,7 +63,6 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     labelListing_ = new QPlainTextEdit(ladderFrame_);
     labelListing_->setObjectName(QStringLiteral("LabelListing"));
     labelListing_->setReadOnly(true);
-    labelListing_->setToolTip(tr("Page, row == label of every labelled cell"));
     labelListing_->move(GridView::Left + 24, 40);
     labelListing_->resize(300, 400);
     labelListing_->hide();
@@ -109,8 +108,8 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setInterval(10);
-    connect(timer_, &QTimer::timeout, &editor_.view(), qOverload<>(&PageView::tick));
+    timer_->setInterval(PageView::FrameMs);
+    connect(timer_, &QTimer::timeout, &editor_.view(), &PageView::tickFrame);
 }
 
 QWidget* Form1::buildTopRow() {
@@ -173,13 +172,12 @@ QWidget* Form1::buildCommandFrame() {
     layout->addWidget(transmit);
     fileButton_ = new QPushButton;
     fileButton_->setObjectName(QStringLiteral("Command1(4)"));
-    fileButton_->setToolTip(tr("Show or hide the file frame (Ctrl+S saves; Ctrl+Z undoes, "
-                               "Ctrl+Shift+Z or Ctrl+Y redoes; Escape closes a frame)"));
     // Command buttons act as the mouse button goes down.
     connect(fileButton_, &QPushButton::pressed, this, &Form1::toggleFileFrame);
     layout->addWidget(fileButton_);
     layout->addStretch();
-    // A right press on command button 1 shows the icon-instruction frame.
+    // A right press on command button 1 shows the icon-instruction frame, the
+    // next one hides it.
     convertButton_->installEventFilter(this);
     return commandFrame_;
 }
@@ -246,7 +244,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (dragAndDrop(watched, event)) return true;
     if (watched == convertButton_ && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-        instructionFrame_->show(); // and it stays
+        instructionFrame_->setVisible(!instructionFrame_->isVisible());
     if (watched == elementBox_ && event->type() == QEvent::MouseButtonDblClick)
         toggleLabelListing();
     return QWidget::eventFilter(watched, event);
@@ -293,8 +291,8 @@ void Form1::wireKeys() {
     key(QKeySequence::keyBindings(QKeySequence::Undo), [&history] { history.undo(); });
     // Ctrl+Shift+Z and Ctrl+Y alike, whichever the desktop binds.
     QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& extra : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                      QKeySequence(Qt::CTRL | Qt::Key_Y)})
+    for (const QKeySequence& extra :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
         if (!redo.contains(extra)) redo << extra;
     key(redo, [&history] { history.redo(); });
     key(QKeySequence::keyBindings(QKeySequence::Save), [this] { editor_.mapFiles().save(); });
@@ -327,7 +325,7 @@ void Form1::closeOpenFrame() {
     // The help frame is the program's, put over this window.
     for (QWidget* frame : std::initializer_list<QWidget*>{
              findChild<QWidget*>(QStringLiteral("HelpFrame")), labelListing_, definitionFrame_,
-             fileFrame_})
+             fileFrame_, static_cast<QWidget*>(instructionFrame_)})
         if (frame && frame->isVisible()) {
             frame->hide();
             return;
@@ -348,7 +346,6 @@ QWidget* Form1::buildElementFrame() {
     elementBox_->setObjectName(QStringLiteral("ElementBox"));
     elementBox_->setFixedSize(GridView::PitchX + 4, GridView::PictureHeight + 4);
     elementBox_->setFrameShape(QFrame::Box);
-    elementBox_->setToolTip(tr("Double click: the labels of the map"));
     elementBox_->installEventFilter(this);
     layout->addWidget(elementBox_, 0, 0, 4, 1);
     auto* modes = new QButtonGroup(elementFrame_);
@@ -374,7 +371,6 @@ QWidget* Form1::buildPageRow() {
         auto* button = new QPushButton(QString::number(i + 1));
         button->setObjectName(QStringLiteral("PageButton(%1)").arg(i));
         button->setFixedSize(32, 24);
-        button->setToolTip(tr("Page %1 (Page Up / Page Down: the page before / after)").arg(i + 1));
         connect(button, &QPushButton::clicked, this, [this, i] { editor_.view().showPage(i); });
         layout->addWidget(button);
         pageButtons_[i] = button;
@@ -392,7 +388,6 @@ QWidget* Form1::buildFeedbackRow() {
     slider_->setObjectName(QStringLiteral("PageSlider"));
     slider_->setRange(1, PageView::PageButtons);
     slider_->setTickPosition(QSlider::TicksBelow);
-    slider_->setToolTip(tr("Pages in use"));
     slider_->setValue(editor_.map().pagesInUse());
     connect(slider_, &QSlider::valueChanged, &editor_, &MapEditor::setPagesInUse);
     layout->addWidget(slider_, 2);
@@ -408,7 +403,6 @@ QWidget* Form1::buildFeedbackRow() {
     coordinates_->setObjectName(QStringLiteral("Coordinates"));
     coordinates_->setReadOnly(true);
     coordinates_->setFixedWidth(170);
-    coordinates_->setToolTip(tr("Drag onto the ladder area to place the file frame there"));
     coordinates_->installEventFilter(this);
     layout->addWidget(coordinates_);
 
@@ -439,9 +433,9 @@ QWidget* Form1::buildFeedbackRow() {
 }
 
 QList<QWidget*> Form1::captionedWidgets() const {
-    QList<QWidget*> widgets{title_,        elementFrame_,  ladderFrame_,  instructionFrame_,
-                            commandFrame_, convertButton_, tracerButton_, fileButton_,
-                            fileFrame_,   showCoordinates_};
+    QList<QWidget*> widgets{title_,        elementFrame_,   ladderFrame_,  instructionFrame_,
+                            commandFrame_, convertButton_,  tracerButton_, fileButton_,
+                            fileFrame_,    showCoordinates_};
     for (QRadioButton* mode : editModes_)
         widgets << mode;
     for (QPushButton* button : gridButtons_)
@@ -537,5 +531,7 @@ void Form1::renderPagesInUse(int pages) {
 void Form1::start() {
     Font_chg();
     editor_.start();
+    // The clock and the title show at once, not a frame later.
+    editor_.view().tickFrame();
     timer_->start();
 }

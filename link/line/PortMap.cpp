@@ -10,7 +10,7 @@
 
 PortMap PortMap::read(const ProgramFolder& folder) {
     PortMap map;
-    const QString shownName = QString::fromLatin1(FileName).replace(u'\\', u'/');
+    const QString shownName = QString::fromLatin1(FileName);
     const QString path = folder.path(QString::fromLatin1(FileName));
     const auto text = TextFile::read(path);
     if (!text) {

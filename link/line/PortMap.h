@@ -13,7 +13,7 @@
 // "#" are comments. A port the file does not name is /dev/ttyUSB(n-1).
 class PortMap {
 public:
-    static constexpr const char* FileName = "def\\comports.def";
+    static constexpr const char* FileName = "def/comports.def";
 
     static PortMap read(const ProgramFolder& folder);
 

@@ -119,7 +119,7 @@ QString PortSettings::lineDescription() const {
 // A file that cannot be used is named with what is wrong in it; what it
 // does not give stays as it was.
 void PortSettings::readFile() {
-    const QString shownName = QString::fromLatin1(FileName).replace(u'\\', u'/');
+    const QString shownName = QString::fromLatin1(FileName);
     const QString path = folder_.path(QString::fromLatin1(FileName));
     const auto text = TextFile::read(path);
     if (!text) {

@@ -22,7 +22,7 @@ class PortSettings : public QObject {
 public:
     using MakeTransport = std::function<std::unique_ptr<Transport>(const QString& target)>;
 
-    static constexpr const char* FileName = "def\\rs232.def";
+    static constexpr const char* FileName = "def/rs232.def";
     static constexpr int DefaultPort = 1;
     static constexpr int MaxPort = 16;
 

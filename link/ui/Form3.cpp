@@ -99,8 +99,6 @@ QWidget* Form3::buildCommandRow() {
         connect(commands_[i], &QPushButton::clicked, this,
                 [this, i] { station_.command(i, source_->toPlainText()); });
     }
-    commands_[AssemblerLink::Assm]->setToolTip(
-        QStringLiteral("Check the link, assemble and send the program to the controller"));
     line_ = named(new QLabel, QStringLiteral("LineStatus"));
     line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // What the last command did, under the line it went over; a long text
@@ -160,7 +158,6 @@ QWidget* Form3::buildSourceColumn() {
     cursor_ = named(new QLineEdit, QStringLiteral("Text5"));
     cursor_->setReadOnly(true);
     cursor_->setFixedWidth(70);
-    cursor_->setToolTip(QStringLiteral("Characters before the cursor"));
     nameRow->addWidget(sourceName_, 1);
     nameRow->addWidget(cursor_);
     layout->addLayout(nameRow);
@@ -211,15 +208,11 @@ QWidget* Form3::buildMacroColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     withController_ = named(new QCheckBox(QStringLiteral("WR")), QStringLiteral("Check2"));
     withController_->setChecked(station_.withController());
-    withController_->setToolTip(
-        QStringLiteral("Work with a controller: wait for its answers, load macros"));
     clearMacros_ = named(new QCheckBox(QStringLiteral("CLR")), QStringLiteral("Check4"));
-    clearMacros_->setToolTip(QStringLiteral("Empty the loaded-macro list before each assembly"));
     macroFolder_ = named(new QLineEdit, QStringLiteral("Text18"));
     macroFolder_->setPlaceholderText(QStringLiteral("MACRO sub-folder"));
     origin_ = named(new QLineEdit, QStringLiteral("Text19"));
     origin_->setReadOnly(true);
-    origin_->setToolTip(QStringLiteral("The last ORG address"));
     loadedMacros_ = box(QStringLiteral("Text8"), QStringLiteral("loaded macros"));
     loadedMacros_->setReadOnly(true);
     macroText_ = box(QStringLiteral("Text9"), QStringLiteral("macro file"));

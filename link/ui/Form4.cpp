@@ -47,9 +47,10 @@ Form4::Form4(Tracer& tracer, QWidget* parent) : QWidget(parent), tracer_(tracer)
     heading->setFont(big);
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(buildCells(), 0, Qt::AlignTop);
-    middle->addWidget(buildBits(), 0, Qt::AlignTop);
-    middle->addStretch();
+    // The cells take the room the window is given; the bit buttons beside
+    // them stay at the top.
+    middle->addWidget(buildCells(), 3);
+    middle->addWidget(buildBits(), 2, Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(buildControlRow());
@@ -71,15 +72,10 @@ QWidget* Form4::buildControlRow() {
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
     switch_ = named(new QPushButton, QStringLiteral("Command1(0)"));
-    switch_->setToolTip(QStringLiteral("Trace: poll the controller's memory"));
     clear_ = named(new QPushButton(QStringLiteral("CLR")), QStringLiteral("Command1(1)"));
     marker_ = named(new QPushButton(QStringLiteral("Modef")), QStringLiteral("Command1(2)"));
-    marker_->setToolTip(QStringLiteral("Light red: a changed cell waits to be written; "
-                                       "light yellow: the write has gone out"));
     runStop_ = named(new QPushButton, QStringLiteral("Command2"));
-    runStop_->setToolTip(QStringLiteral("Start or halt the controller's program"));
     record_ = named(new QPushButton(QStringLiteral("Record")), QStringLiteral("Record"));
-    record_->setToolTip(QStringLiteral("Write every good answer with its time into a CSV file"));
     const QString defaults[] = {QString::number(ControllerFacts::DefaultSlave),
                                 QString::number(Tracer::DefaultIntervalMs), QStringLiteral("FF")};
     for (int i = 0; i < int(fields_.size()); ++i) {
@@ -138,6 +134,15 @@ QWidget* Form4::buildCells() {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.75);
+    // Every cell has a name label under it, blank past the named ones, so
+    // that every row takes the same room.
+    const auto nameLabel = [&small] {
+        auto* label = new QLabel;
+        label->setFont(small);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setMinimumWidth(40);
+        return label;
+    };
     const int rows = Tracer::Cells / CellsPerRow;
     for (int r = 0; r < rows; ++r) {
         const int gridRow = 2 * r;
@@ -150,19 +155,17 @@ QWidget* Form4::buildCells() {
             cell->setFont(fixed);
             cell->setMaxLength(2);
             cell->setAlignment(Qt::AlignCenter);
-            cell->setFixedWidth(40);
+            cell->setMinimumWidth(40);
             cell->installEventFilter(this);
             connect(cell, &QLineEdit::textEdited, this,
                     [this, i](const QString& text) { tracer_.setCell(i, text); });
             connect(cell, &QLineEdit::returnPressed, this, [this, i] { tracer_.enter(i); });
             cells_[i] = cell;
             grid->addWidget(cell, gridRow, c + 1);
-            if (i >= Tracer::NamedCells) continue;
-            names_[i] = named(new QLabel, QStringLiteral("Label2(%1)").arg(i));
-            names_[i]->setFont(small);
-            names_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            names_[i]->setFixedWidth(40);
-            grid->addWidget(names_[i], gridRow + 1, c + 1);
+            QLabel* name = nameLabel();
+            if (i < Tracer::NamedCells)
+                names_[i] = named(name, QStringLiteral("Label2(%1)").arg(i));
+            grid->addWidget(name, gridRow + 1, c + 1);
         }
     }
     return box;
@@ -195,7 +198,7 @@ QWidget* Form4::buildBits() {
             const int shown = 8 * (g % 3) + b + 1;
             bits_[i] = named(new QPushButton(kind + QString::number(shown)),
                              QStringLiteral("Command3(%1)").arg(i));
-            bits_[i]->setFixedWidth(44);
+            bits_[i]->setMinimumWidth(44);
             bits_[i]->setToolTip(
                 QStringLiteral("Bit %1 of cell %2").arg(b).arg(Tracer::groupCell(g)));
             connect(bits_[i], &QPushButton::clicked, this, [this, i] { tracer_.bitButton(i); });

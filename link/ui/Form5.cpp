@@ -27,11 +27,7 @@ Form5::Form5(AssemblerLink& station, Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QString::fromLatin1(Title));
     auto* reset = named(new QPushButton(QStringLiteral("RESERT")), QStringLiteral("Command1(1)"));
-    dw_->setToolTip(QStringLiteral("Loader mode: ten AA bytes, then A6 and the parameter"));
-    reset->setToolTip(QStringLiteral("Reset: ten A7 bytes"));
     parameter_->setFixedWidth(60);
-    parameter_->setToolTip(QStringLiteral("The loader's parameter, hexadecimal"));
-    switch_->setToolTip(QStringLiteral("Show what the controller sends in the dump"));
     dump_->setReadOnly(true);
     dump_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     dump_->setPlaceholderText(QStringLiteral("received bytes"));

@@ -71,8 +71,9 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     answerLine(test, Tool::Test);
 
     QGridLayout* request = panel(top, QStringLiteral("Modef Test"));
-    const auto requestFields = fields(request, QStringLiteral("Text12"),
-                                      ServiceTools::requestFieldNames(), ServiceTools::requestDefaults());
+    const auto requestFields =
+        fields(request, QStringLiteral("Text12"), ServiceTools::requestFieldNames(),
+               ServiceTools::requestDefaults());
     connect(button(request, QStringLiteral("Command5"), QStringLiteral("Modef"),
                    QStringLiteral("Send the Modbus request ADDR, COMM, MEM_ST, COT with its CRC")),
             &QPushButton::clicked, this, [this, requestFields] {
@@ -106,11 +107,17 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     auto* result = named(new QLineEdit, QStringLiteral("Text21"));
     result->setReadOnly(true);
     result->setPlaceholderText(QStringLiteral("bytes sent"));
+    // Room for the frame's head at least: slave, function, register, count.
+    result->setMinimumWidth(
+        result->fontMetrics().horizontalAdvance(QStringLiteral(" 255").repeated(8)) + 12);
     clock->addWidget(result, 0, 0);
     connect(button(clock, QStringLiteral("Command7"), QStringLiteral("T.Adj"),
                    QStringLiteral("Set the controller's clock to this computer's date and time")),
             &QPushButton::clicked, this, &ServicePanels::clockSettingRequested);
-    connect(&station_, &AssemblerLink::clockResultChanged, result, &QLineEdit::setText);
+    connect(&station_, &AssemblerLink::clockResultChanged, result, [result](const QString& bytes) {
+        result->setText(bytes);
+        result->setCursorPosition(0); // the slave address first, whatever the width
+    });
     answerLine(clock, Tool::Clock);
 
     QGridLayout* table = panel(bottom, QStringLiteral("Write TAB"));
@@ -155,8 +162,8 @@ void ServicePanels::answerLine(QGridLayout* layout, Tool tool) {
     });
 }
 
-QPushButton* ServicePanels::button(QGridLayout* layout, const QString& name,
-                                   const QString& caption, const QString& tip) {
+QPushButton* ServicePanels::button(QGridLayout* layout, const QString& name, const QString& caption,
+                                   const QString& tip) {
     auto* push = named(new QPushButton(caption), name);
     push->setToolTip(tip);
     layout->addWidget(push, 0, layout->columnCount());

@@ -34,8 +34,6 @@ TransferPanel::TransferPanel(Link& link, QWidget* parent)
     pb2_->setObjectName(QStringLiteral("PB2"));
     pb2_->setMinimumHeight(34);
     trace_->setReadOnly(true);
-    stop_->setToolTip(QStringLiteral("Give up the transfer; the controller stays halted"));
-    close_->setToolTip(QStringLiteral("Hide the panel"));
     close_->setCursor(Qt::PointingHandCursor);
     close_->installEventFilter(this);
 
@@ -69,14 +67,12 @@ QWidget* TransferPanel::buildReceiveLog() {
         filters_[i] = named(new QLineEdit(QString::number(link_.receiveLog().filter(i))),
                             QStringLiteral("Text15(%1)").arg(i));
         filters_[i]->setMaximumWidth(48);
-        filters_[i]->setToolTip(QStringLiteral("A line break goes before this byte (decimal)"));
         grid->addWidget(filters_[i], 0, 3 + i);
         connect(filters_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
             link_.receiveLog().setFilter(i, NumericText::floorInt(NumericText::value(text)));
         });
     }
     for (QLabel* caption : logCaptions_) {
-        caption->setToolTip(QStringLiteral("Click to empty the receive log"));
         caption->installEventFilter(this);
     }
     log_->setReadOnly(true);

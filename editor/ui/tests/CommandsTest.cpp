@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -22,12 +22,14 @@ namespace {
 class CommandsTest : public WindowTest {
 protected:
     void SetUp() override { open(); }
-    QPushButton* command(int i) { return child<QPushButton>(QStringLiteral("Command1(%1)").arg(i)); }
+    QPushButton* command(int i) {
+        return child<QPushButton>(QStringLiteral("Command1(%1)").arg(i));
+    }
 };
 
 TEST_F(CommandsTest, EachCommandButtonActsOnItsOwnMouseButtonOnly) {
-    QSignalSpy converted(window.get(), &Form1::converted), tracer(window.get(), &Form1::tracerRequested),
-        exits(window.get(), &Form1::exitRequested);
+    QSignalSpy converted(window.get(), &Form1::converted),
+        tracer(window.get(), &Form1::tracerRequested), exits(window.get(), &Form1::exitRequested);
     QWidget* fileFrame = child<QWidget>("FileFrame");
     QWidget* instructions = child<QGroupBox>("InstructionFrame");
     EXPECT_FALSE(instructions->isVisible());
@@ -38,6 +40,12 @@ TEST_F(CommandsTest, EachCommandButtonActsOnItsOwnMouseButtonOnly) {
     QTest::mousePress(command(0), Qt::RightButton);
     EXPECT_TRUE(instructions->isVisible());
     EXPECT_TRUE(converted.isEmpty());
+    // The next right press hides the frame again, and so does Escape.
+    QTest::mousePress(command(0), Qt::RightButton);
+    EXPECT_FALSE(instructions->isVisible());
+    QTest::mousePress(command(0), Qt::RightButton);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(instructions->isVisible());
 
     for (int i = 1; i < 5; ++i)
         QTest::mousePress(command(i), Qt::LeftButton);

@@ -40,7 +40,9 @@ TEST_F(FileFrameTest, SaveClearAndLoadBringTheDrawingBack) {
     EXPECT_EQ(editor->view().cell(0).labelText, "");
 
     QTest::keyClick(nameBox, Qt::Key_Return);
-    EXPECT_EQ(prompter.questions, QStringList({"Save Files ?", "Load New Files ?"}));
+    ASSERT_EQ(prompter.questions.size(), 2);
+    EXPECT_TRUE(prompter.questions[0].startsWith("Save Files ?\n\nlatch.MAP\nin "));
+    EXPECT_EQ(prompter.questions[1], "Load New Files ?");
     EXPECT_EQ(editor->view().cell(0).labelText, "X0.0 ");
     EXPECT_EQ(editor->view().cell(1).bitmapName, "out.bmp ");
     // The blank the file keeps after a name does not lose the picture.
@@ -56,6 +58,20 @@ TEST_F(FileFrameTest, CancelLeavesFilesAndMapAlone) {
     EXPECT_FALSE(QFileInfo::exists(shipped.path("PLC/nothing.MAP")));
     QTest::keyClick(child<QLineEdit>("Text2"), Qt::Key_Return);
     EXPECT_EQ(editor->map().cell(0, 0).B, "X0.0");
+}
+
+TEST_F(FileFrameTest, ACancelledDoubleClickLeavesTheNameBox) {
+    QTest::keyClicks(child<QLineEdit>("Text2"), "mine.MAP");
+    auto* list = child<QListWidget>("File1");
+    const auto items = list->findItems("COUNTER.MAP", Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    const QPoint at = list->visualItemRect(items[0]).center();
+    prompter.answer = false;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(prompter.questions, QStringList({"Load New Files ?"}));
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), "mine.MAP");
+    EXPECT_FALSE(window->windowTitle().contains("COUNTER"));
 }
 
 TEST_F(FileFrameTest, DoubleClickInTheFileListLoadsAndLogs) {

@@ -182,7 +182,7 @@ TEST_F(PortSettingsTest, TroubleWithThePortIsToldOnceAndTheProgramGoesOn) {
     ASSERT_EQ(problems.size(), 1);
     EXPECT_TRUE(problems[0].contains("COM1 (/dev/ttyUSB0) cannot be opened: no such device"))
         << problems[0].toStdString();
-    EXPECT_TRUE(problems[0].contains("def\\comports.def"));
+    EXPECT_TRUE(problems[0].contains("def/comports.def"));
 
     port->click(1);
     port->click(0);
@@ -214,7 +214,7 @@ TEST_F(PortSettingsTest, APortMappedToNoLineIsToldOnceAndTheLinkGoesOn) {
     real.setPortOpen(true);
     real.click(0);
     EXPECT_FALSE(real.portOpen());
-    EXPECT_EQ(problems, QStringList({"COM1: \"tcp:[::1]:0\" in def\\comports.def is not a line. "
+    EXPECT_EQ(problems, QStringList({"COM1: \"tcp:[::1]:0\" in def/comports.def is not a line. "
                                      "Use a device path, tcp:HOST:PORT or sim."}));
     link.setDelayMs(10);
     Frames::byteWrite(link.ShortFrame, 0, 1);

@@ -256,7 +256,8 @@ TEST_F(TracerTest, MapTabNamesCellsUntilAnItemWithoutHash) {
     EXPECT_FALSE(tracer.named(5));
 
     // A damaged file shows no control character.
-    scratch.write("def/MAP.TAB", QByteArray("A\x1B[2J#x,\x07" "B#y\r\n"));
+    scratch.write("def/MAP.TAB", QByteArray("A\x1B[2J#x,\x07"
+                                            "B#y\r\n"));
     tracer.loadNames(scratch.folder());
     EXPECT_EQ(tracer.name(0), QString("A\uFFFD[2J"));
     EXPECT_EQ(tracer.name(1), QString("\uFFFDB"));

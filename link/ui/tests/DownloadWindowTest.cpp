@@ -1,8 +1,8 @@
 // The access code opens the second model's download window, which sends
 // through the assembler window's line and dumps what comes back; "ExiT".
 
-#include "Road.h"
 #include "Form5.h"
+#include "Road.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -32,7 +32,8 @@ TEST_F(DownloadWindow, TheAccessCodeOpensItAndDwPutsTheControllerIntoItsLoader) 
     EXPECT_TRUE(dw()->isEnabled());
 
     dw()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return line.size() == 11; }, 5000)) << line.join('\n').toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return line.size() == 11; }, 5000))
+        << line.join('\n').toStdString();
     EXPECT_EQ(line.count("loader byte"), 9);
     EXPECT_EQ(line[9], "loader byte, in loader mode");
     EXPECT_EQ(line[10], "loader start, parameter 08");

@@ -1,8 +1,8 @@
 // The assembler window's service panels on the road's pty, with the
 // virtual controller beyond it showing what each frame did.
 
-#include "Road.h"
 #include "ClockText.h"
+#include "Road.h"
 #include "Tracer.h"
 
 #include <QLabel>
@@ -88,7 +88,8 @@ TEST_F(ServicePanels, CancelSendsOnlyTheStartFrameAndRefusalsSendNothing) {
     EXPECT_EQ(line.size(), 1) << line.join('\n').toStdString();
     ASSERT_EQ(prompter.messages.size(), 2);
     EXPECT_TRUE(prompter.messages[0].startsWith("BAD.tab, line 2: item 2 must be a whole number"));
-    EXPECT_TRUE(prompter.messages[1].startsWith("ADDR_H must be a hexadecimal number from A to 109"));
+    EXPECT_TRUE(
+        prompter.messages[1].startsWith("ADDR_H must be a hexadecimal number from A to 109"));
     EXPECT_EQ(prompter.questions.size(), 1) << "a faulty table is not offered for writing";
 }
 
