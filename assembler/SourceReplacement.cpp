@@ -47,10 +47,11 @@ SourceReplacement::Result SourceReplacement::apply(const QString& source,
         // Each line works on what the lines before it made; a list whose
         // replacements feed each other would grow the text without end.
         if (!PlainReplace::all(result.work, find, by, SourceFile::MaxSize)) {
-            result.refusal = QStringLiteral("Line %1 of the replacement list makes the source larger "
-                                            "than %2 MiB; not assembled")
-                                 .arg(n + 1)
-                                 .arg(SourceFile::MaxSize / (1024 * 1024));
+            result.refusal =
+                QStringLiteral("Line %1 of the replacement list makes the source larger "
+                               "than %2 MiB; not assembled")
+                    .arg(n + 1)
+                    .arg(SourceFile::MaxSize / (1024 * 1024));
             return result;
         }
     }

@@ -1,8 +1,8 @@
 #include "GridEditor.h"
 
+#include "EditHistory.h"
 #include "ElementCatalogue.h"
 #include "LadderMap.h"
-#include "EditHistory.h"
 #include "PageView.h"
 #include "Pictures.h"
 #include "Prompter.h"
@@ -58,9 +58,9 @@ void GridEditor::setMode(int mode) {
 
 void GridEditor::pressCell(int k, int button) {
     if (!LadderMap::validCell(k)) return;
-    static const char* const names[Modes] = {"place",          "delete",       "insert",
-                                             "insert row",     "delete row",   "copy row above",
-                                             "delete label",   "cut"};
+    static const char* const names[Modes] = {"place",        "delete",     "insert",
+                                             "insert row",   "delete row", "copy row above",
+                                             "delete label", "cut"};
     const EditHistory::Edit edit(history_, QString::fromLatin1(names[mode_]));
     bitmapNameField_ = view_.cell(k).bitmapName;
     if (button == Middle && !operandBoxOpen_ && (mode_ == Place || mode_ == DeleteLabel)) paste(k);

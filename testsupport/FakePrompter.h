@@ -25,8 +25,8 @@ public:
     void beep() override { ++beeps; }
 
     bool answer = true;
-    QList<bool> answers; // the next questions' answers, before `answer`
-    int choice = 0; // the button choose() presses
+    QList<bool> answers;          // the next questions' answers, before `answer`
+    int choice = 0;               // the button choose() presses
     std::optional<QString> typed; // what the input box returns
     QStringList shownAnswers;     // what it showed to start with
     QStringList questions;

@@ -67,14 +67,16 @@ TEST_F(EditHistoryTest, EveryEditIsTakenBackAndDoneAgain) {
         {"copy row above", [&] { press(24, GridEditor::CopyRowAbove); }},
         {"delete label", [&] { press(5, GridEditor::DeleteLabel); }},
         {"cut", [&] { press(10, GridEditor::Cut); }},
-        {"label", [&] {
+        {"label",
+         [&] {
              grid.pressCell(3, GridEditor::Right);
              grid.setOperandText("0,3");
              grid.confirmOperand();
          }},
         {"label transparency", [&] { grid.pressLabel(4, GridEditor::Left); }},
         {"clear", [&] { editor.clearAll(); }},
-        {"load", [&] {
+        {"load",
+         [&] {
              editor.mapFiles().setFileName("TWO.MAP");
              editor.mapFiles().load();
          }},

@@ -37,7 +37,8 @@ void GridView::resizeEvent(QResizeEvent* event) {
 }
 
 QRect GridView::onScreen(const QRect& grid) const {
-    return QRectF(origin_ + QPointF(grid.topLeft()) * scale_, QSizeF(grid.size()) * scale_).toRect();
+    return QRectF(origin_ + QPointF(grid.topLeft()) * scale_, QSizeF(grid.size()) * scale_)
+        .toRect();
 }
 
 QRect GridView::pictureRect(int cell) const {

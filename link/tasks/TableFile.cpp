@@ -31,9 +31,10 @@ std::optional<TableFile> TableFile::read(const QString& path, QString* error) {
     };
     const QString name = QFileInfo(path).fileName();
     const std::optional<QString> text = TextFile::read(path);
-    if (!text) return fail(QStringLiteral("The table %1 cannot be read: there is no such file in "
-                                          "the TAB folder, or it may not be opened.")
-                               .arg(name));
+    if (!text)
+        return fail(QStringLiteral("The table %1 cannot be read: there is no such file in "
+                                   "the TAB folder, or it may not be opened.")
+                        .arg(name));
     const QStringList lines = LineReader::lines(*text);
     if (lines.isEmpty() || !lines[0].startsWith(Offset))
         return fail(QStringLiteral("%1, line 1: the table must begin with \"offset=\" and the "

@@ -25,12 +25,11 @@ TransferPanel::TransferPanel(Link& link, QWidget* parent)
     setObjectName(QStringLiteral("Frame8"));
     setAutoFillBackground(true);
     // It floats over the boxes while it works: a frame of its own sets it apart.
-    setStyleSheet(
-        QStringLiteral("QGroupBox#Frame8 { border: 2px solid palette(highlight); "
-                       "background-color: palette(window); "
-                       "padding-top: 1.6em; font-weight: bold; }"
-                       "QGroupBox#Frame8::title { subcontrol-origin: padding; "
-                       "subcontrol-position: top left; left: 8px; top: 4px; }"));
+    setStyleSheet(QStringLiteral("QGroupBox#Frame8 { border: 2px solid palette(highlight); "
+                                 "background-color: palette(window); "
+                                 "padding-top: 1.6em; font-weight: bold; }"
+                                 "QGroupBox#Frame8::title { subcontrol-origin: padding; "
+                                 "subcontrol-position: top left; left: 8px; top: 4px; }"));
     pb2_->setObjectName(QStringLiteral("PB2"));
     pb2_->setMinimumHeight(34);
     trace_->setReadOnly(true);

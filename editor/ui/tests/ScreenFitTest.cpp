@@ -23,10 +23,12 @@ TEST_P(ScreenFit, EveryControlLiesInsideAndTheCellsStayReadable) {
     child<QGroupBox>("InstructionFrame")->show();
     QTest::qWait(50);
 
-    QStringList names{"Command1(0)", "Command1(1)", "Command1(2)", "Command1(3)", "Command1(4)",
-                      "GridButton(0)", "GridButton(1)", "GridButton(2)", "ShowCoordinates",
-                      "PageSlider", "Text13", "Coordinates", "BitmapNameField", "ElementBox",
-                      "InstructionPreview", "DesignerCheck", "PaletteScroll", "Grid"};
+    QStringList names{"Command1(0)",     "Command1(1)",   "Command1(2)",
+                      "Command1(3)",     "Command1(4)",   "GridButton(0)",
+                      "GridButton(1)",   "GridButton(2)", "ShowCoordinates",
+                      "PageSlider",      "Text13",        "Coordinates",
+                      "BitmapNameField", "ElementBox",    "InstructionPreview",
+                      "DesignerCheck",   "PaletteScroll", "Grid"};
     for (int i = 0; i < 22; ++i)
         names << QStringLiteral("PageButton(%1)").arg(i);
     for (int i = 0; i < 8; ++i)
@@ -36,8 +38,8 @@ TEST_P(ScreenFit, EveryControlLiesInsideAndTheCellsStayReadable) {
         const QWidget* control = child<QWidget>(name);
         ASSERT_NE(control, nullptr);
         const QRect at(control->mapTo(window.get(), QPoint(0, 0)), control->size());
-        EXPECT_TRUE(inside.contains(at)) << name.toStdString() << " at " << at.x() << ','
-                                         << at.y() << ' ' << at.width() << 'x' << at.height();
+        EXPECT_TRUE(inside.contains(at)) << name.toStdString() << " at " << at.x() << ',' << at.y()
+                                         << ' ' << at.width() << 'x' << at.height();
     }
     const QRect cell = window->grid()->pictureRect(0);
     EXPECT_GE(cell.width(), GridView::PitchX * GridView::MinimumScale - 1);

@@ -2,10 +2,10 @@
 // (watched through the ioctl seam on a fake device and seen on a real pty),
 // and what was left on the line before discarded.
 
+#include "SerialTransport.h"
 #include "LowLatency.h"
 #include "PtyTransport.h"
 #include "SerialPortFacts.h"
-#include "SerialTransport.h"
 
 #include <QDir>
 #include <QFile>

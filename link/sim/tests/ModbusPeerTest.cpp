@@ -137,7 +137,8 @@ TEST_F(ModbusMaster, SetsAndReadsTheClock) {
 // obelc's clock setting, read back by a master that did not write it.
 TEST_F(ModbusMaster, ReadsTheClockObelcSet) {
     QProcess obelc;
-    obelc.start(OBELC, {"clock", "--port", dir.filePath("plc"), "--time", "2027 01 07 30 23 59 58"});
+    obelc.start(OBELC,
+                {"clock", "--port", dir.filePath("plc"), "--time", "2027 01 07 30 23 59 58"});
     ASSERT_TRUE(obelc.waitForFinished(10000));
     ASSERT_EQ(obelc.exitCode(), 0) << obelc.readAllStandardError().toStdString();
     modbus_flush(m()); // the answer to obelc's write, if it came this way
