@@ -55,12 +55,17 @@ TEST_P(LineEndTest, TheControllerReceivesTheLastFrameOfEveryCommand) {
             obelc(QStringList{c.args.first(), "-C", folder(), "--port", port} + c.args.mid(1));
         const std::string what = c.args.join(' ').toStdString();
         EXPECT_EQ(o.status, 0) << what << ": " << o.err.toStdString();
-        // Once the command has ended nothing more comes from it: what the
-        // simulator has not logged by then was lost.
-        QTest::qWait(300);
+        // Once the command has ended nothing more comes from it: its last
+        // frame is in the simulator's log soon, or it was lost.
+        const bool arrived = QTest::qWaitFor(
+            [&] {
+                const QStringList seen = meanings().mid(before);
+                return !seen.isEmpty() && seen.last() == c.last &&
+                       (!c.frames || seen.size() >= c.frames);
+            },
+            5000);
         const QStringList seen = meanings().mid(before);
-        ASSERT_FALSE(seen.isEmpty()) << what;
-        EXPECT_EQ(seen.last(), c.last) << what;
+        EXPECT_TRUE(arrived) << what << ": " << seen.join(" | ").toStdString();
         if (c.frames) {
             EXPECT_EQ(seen.size(), c.frames) << what << ": " << seen.join(" | ").toStdString();
         }

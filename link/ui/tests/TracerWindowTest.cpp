@@ -73,11 +73,11 @@ TEST_F(TracerWindow, ClosingTheWindowStopsThePolls) {
     ASSERT_TRUE(shows(1, "02"));
     windows.tracerWindow().close();
     EXPECT_EQ(button("Command1(0)")->text(), "STOP");
-    QTest::qWait(200); // the read under way is judged on the next tick
+    // The read under way is judged on the next tick; none follows it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.tracer().counters().pending() == 0; }, 5000));
     const int polls = windows.tracer().counters().polls;
     QTest::qWait(300);
     EXPECT_EQ(windows.tracer().counters().polls, polls);
-    EXPECT_EQ(windows.tracer().counters().pending(), 0);
 }
 
 } // namespace
