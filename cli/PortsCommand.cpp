@@ -1,5 +1,7 @@
 #include "PortsCommand.h"
 
+#include "PortSettings.h"
+
 #include "CommandStart.h"
 #include "PortMap.h"
 #include "ProgramFolderOption.h"
@@ -8,9 +10,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The port options COM1 to COM5 of the assembler window.
-constexpr int PortOptions = 5;
 
 QString parse(const QStringList& args, QString& programDir, bool& help) {
     for (int i = 0; i < args.size(); ++i) {
@@ -50,7 +49,8 @@ int PortsCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     if (root.isEmpty()) return 1;
 
     const PortMap map = PortMap::read(ProgramFolder(root));
-    for (int port = 1; port <= PortOptions; ++port)
+    // The ports the assembler window offers, COM1 to COM5.
+    for (int port = 1; port <= PortSettings::portOptions().size(); ++port)
         out << "COM" << port << "=" << map.target(port) << "\n";
     const QList<PortMap::MachinePort> machine = PortMap::machineSerialPorts();
     out << "\n# Serial ports of this machine:" << (machine.isEmpty() ? " none" : "") << "\n";
