@@ -25,27 +25,20 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--name" || arg == u"--delay") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString& value = args[++i];
-            if (arg == u"--name") {
-                options.mapName = value;
-                continue;
-            }
-            if (error = PortOption::milliseconds(arg, value, options.delayMs); !error.isEmpty())
-                return error;
-        } else if (error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
-            return error;
-        }
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--name")
+            options.mapName = reader.value();
+        else if (arg == u"--delay")
+            reader.milliseconds(options.delayMs);
+        else
+            reader.fail(SourceInput::takeName(arg, options.source));
     }
-    if (const QString problem = Assmber::mapNameProblem(options.mapName); !problem.isEmpty())
-        return problem;
-    return SourceInput::named(options.source, help);
+    reader.fail(Assmber::mapNameProblem(options.mapName));
+    reader.fail(SourceInput::named(options.source, help));
+    return reader.error();
 }
 
 int statusOf(ProgramDownload::Outcome outcome) {

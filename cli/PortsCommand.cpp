@@ -1,5 +1,7 @@
 #include "PortsCommand.h"
 
+#include "ArgReader.h"
+
 #include "PortSettings.h"
 
 #include "CommandStart.h"
@@ -12,17 +14,17 @@
 namespace {
 
 QString parse(const QStringList& args, QString& programDir, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == u"-h" || args[i] == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg))
             help = true;
-        } else if (args[i] == u"-C" && i + 1 < args.size()) {
-            programDir = args[++i];
-        } else {
-            return args[i] == u"-C" ? QStringLiteral("-C needs a value")
-                                    : QStringLiteral("unknown argument ") + args[i];
-        }
+        else if (arg == u"-C")
+            programDir = reader.value();
+        else
+            reader.fail(QStringLiteral("unknown argument ") + arg);
     }
-    return {};
+    return reader.error();
 }
 
 } // namespace
