@@ -1,9 +1,9 @@
-#include "HrimCommand.h"
+#include "SecondModelCommand.h"
 
-#include "HrimLoader.h"
 #include "LineSession.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
+#include "SecondModelLoader.h"
 
 #include <QTextStream>
 #include <QTimer>
@@ -13,7 +13,7 @@ namespace {
 struct Options {
     PortOption::Choice line;
     QString action;
-    QString parameter = QString::fromLatin1(HrimLoader::DefaultParameter);
+    QString parameter = QString::fromLatin1(SecondModelLoader::DefaultParameter);
     int waitMs = 1000;
 };
 
@@ -38,7 +38,7 @@ QString parse(const QStringList& args, Options& options, bool& help) {
 
 } // namespace
 
-const char* HrimCommand::usage() {
+const char* SecondModelCommand::usage() {
     return "usage: obelc hrim dw|reset [-C PROGRAM_DIR] [--port PORT] [--baud N]\n"
            "                  [--param HEX] [--wait MS]\n"
            "\n"
@@ -58,7 +58,7 @@ const char* HrimCommand::usage() {
            "130 interrupted (SIGINT or SIGTERM).\n";
 }
 
-int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+int SecondModelCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
     QString root;
     if (const auto status =
@@ -66,7 +66,7 @@ int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err
         return *status;
     LineSession session(ProgramFolder(root), options.line, out, err);
     Link& link = session.link();
-    HrimLoader loader(link);
+    SecondModelLoader loader(link);
     return session.run([&] {
         link.setDumpSwitch(true);
         if (options.action == u"reset") {
