@@ -2,6 +2,7 @@
 
 #include "CaptionFile.h"
 #include "DefinitionFrame.h"
+#include "ElementChooserBox.h"
 #include "FileFrame.h"
 #include "GridView.h"
 #include "LabelListing.h"
@@ -56,6 +57,9 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     operandBox_ = new OperandBox(editor_.grid(), editor_.labels(), ladderFrame_);
     operandBox_->move(GridView::Left, 330);
     operandBox_->resize(700, 230);
+    chooserBox_ = new ElementChooserBox(editor_, pictures_, ladderFrame_);
+    chooserBox_->move(GridView::Left + 24, 40);
+    chooserBox_->resize(340, 300);
     definitionFrame_ =
         new DefinitionFrame(editor_.definitions(), editor_.pictures(), pictures_, ladderFrame_);
     definitionFrame_->move(GridView::Left + 24, 40);
@@ -105,6 +109,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
 
     wireEditing();
     wireKeys();
+    wireGridKeys();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -296,9 +301,16 @@ void Form1::wireKeys() {
         if (!redo.contains(extra)) redo << extra;
     key(redo, [&history] { history.redo(); });
     key(QKeySequence::keyBindings(QKeySequence::Save), [this] { editor_.mapFiles().save(); });
-    key({QKeySequence(Qt::Key_PageUp)}, [this] { turnPage(-1); });
-    key({QKeySequence(Qt::Key_PageDown)}, [this] { turnPage(1); });
+    key({QKeySequence(Qt::Key_PageUp)}, [this] { editor_.view().turnPage(-1); });
+    key({QKeySequence(Qt::Key_PageDown)}, [this] { editor_.view().turnPage(1); });
     key({QKeySequence(Qt::Key_Escape)}, &Form1::closeOpenFrame);
+    key({QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] {
+        toggleFileFrame();
+        if (fileFrame_->isVisible())
+            fileFrame_->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
+        else
+            grid_->setFocus();
+    });
     connect(&history, &EditHistory::changed, this, &Form1::renderTitle);
     connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, this, &Form1::renderTitle);
 }
@@ -311,23 +323,33 @@ void Form1::renderTitle() {
     setWindowTitle(title);
 }
 
-void Form1::turnPage(int step) {
-    const int page = editor_.map().currentPage() + step;
-    if (page >= 0 && page < editor_.map().pagesInUse()) editor_.view().showPage(page);
+void Form1::wireGridKeys() {
+    GridCursor& cursor = editor_.cursor();
+    grid_->attachCellCursor(cursor);
+    // The cursor follows the mouse, so the keys go on where it pressed.
+    connect(grid_, &GridView::cellPressed, &cursor, &GridCursor::moveTo);
+    connect(grid_, &GridView::labelPressed, &cursor, &GridCursor::moveTo);
+    connect(&cursor, &GridCursor::chooserWanted, chooserBox_, &ElementChooserBox::open);
+    connect(&cursor, &GridCursor::labelOpened, operandBox_, &OperandBox::focusField);
+    const auto backToGrid = [this] { grid_->setFocus(); };
+    connect(chooserBox_, &ElementChooserBox::chosen, this, backToGrid);
+    connect(operandBox_, &OperandBox::closedWithFocus, this, backToGrid);
 }
 
 // Escape closes the frame or box on top.
 void Form1::closeOpenFrame() {
     if (editor_.grid().operandBoxOpen()) {
         editor_.grid().closeOperandBox();
+        grid_->setFocus();
         return;
     }
     // The help frame is the program's, put over this window.
     for (QWidget* frame : std::initializer_list<QWidget*>{
-             findChild<QWidget*>(QStringLiteral("HelpFrame")), labelListing_, definitionFrame_,
-             fileFrame_, static_cast<QWidget*>(instructionFrame_)})
+             chooserBox_, findChild<QWidget*>(QStringLiteral("HelpFrame")), labelListing_,
+             definitionFrame_, fileFrame_, static_cast<QWidget*>(instructionFrame_)})
         if (frame && frame->isVisible()) {
             frame->hide();
+            grid_->setFocus();
             return;
         }
 }
@@ -451,8 +473,7 @@ void Form1::showGoToRow(const QString& row) {
 
 void Form1::convert() {
     emit converted(editor_.text_prs().text);
-    // Only the code exactly, without a blank before or after it.
-    if (preview_->toPlainText() != QLatin1String(MapEditor::AccessCode)) return;
+    if (!editor_.takeAccessCode()) return;
     preview_->clear();
     emit downloadWindowRequested();
 }
@@ -534,4 +555,5 @@ void Form1::start() {
     // The clock and the title show at once, not a frame later.
     editor_.view().tickFrame();
     timer_->start();
+    grid_->setFocus();
 }

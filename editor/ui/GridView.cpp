@@ -1,10 +1,12 @@
 #include "GridView.h"
 
+#include "GridCursor.h"
 #include "GridEditor.h"
 #include "LadderMap.h"
 #include "PageView.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -15,6 +17,7 @@ GridView::GridView(PageView& view, PictureCache& pictures, QWidget* parent)
     : QWidget(parent), view_(view), painter_(pictures) {
     setObjectName(QStringLiteral("Grid"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -47,6 +50,26 @@ QRect GridView::pictureRect(int cell) const {
 
 QRect GridView::labelRect(int cell) const {
     return onScreen(GridPainter::labelRect(cell));
+}
+
+void GridView::attachCellCursor(GridCursor& cursor) {
+    cursor_ = &cursor;
+    connect(cursor_, &GridCursor::moved, this, qOverload<>(&QWidget::update));
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (!cursor_ || !cursor_->press(event->key(), event->modifiers(), event->text()))
+        QWidget::keyPressEvent(event);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void GridView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 GridView::Hit GridView::hitTest(const QPoint& widgetPos) const {
@@ -107,4 +130,22 @@ void GridView::paintEvent(QPaintEvent*) {
     painter_.paint(painter,
                    {view.cells(), view.rowNumbers(), &view.rowNumberBackgrounds(),
                     border ? view.markedCell() : PageView::NoCell, view.coordinateLines()});
+    painter.resetTransform();
+    paintCursor(painter);
+}
+
+// The cursor frames picture and label in a colour of its own, unlike the
+// marked cell's black blinking border: solid while the grid has the keys,
+// dashed while they are elsewhere. The grid's own frame shows the focus.
+void GridView::paintCursor(QPainter& painter) const {
+    const QColor colour(0, 120, 215);
+    if (hasFocus()) {
+        painter.setPen(QPen(colour, 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    if (!cursor_) return;
+    const int cell = cursor_->cell();
+    const QRect frame = pictureRect(cell).united(labelRect(cell)).adjusted(-2, -2, 2, 2);
+    painter.setPen(QPen(colour, 3, hasFocus() ? Qt::SolidLine : Qt::DashLine));
+    painter.drawRect(frame);
 }
