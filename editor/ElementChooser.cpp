@@ -50,7 +50,8 @@ int ElementChooser::rank(int slot, const QString& typed) const {
     if (stem.contains(typed) || name.contains(typed, Qt::CaseInsensitive) ||
         catalogue_.templateOf(slot).contains(typed, Qt::CaseInsensitive))
         return 2;
-    if (holdsInOrder(name, typed)) return 3;
+    // Two letters in order are in nearly every name.
+    if (typed.size() >= 3 && holdsInOrder(name, typed)) return 3;
     return NoMatch;
 }
 

@@ -26,8 +26,8 @@ public:
     // The slots of the enabled palette groups that match, best first: the
     // bitmap named exactly ("no" for no.bmp), then a bitmap or a word of the
     // name beginning with the text, then the text anywhere in the bitmap,
-    // name or template, then the name holding its letters in order ("tmr"
-    // for a timer). Case does not matter; an element that several slots
+    // name or template, then the name holding its three or more letters in
+    // order ("tmr" for a timer). Case does not matter; an element that several slots
     // offer is listed once, by its first slot; blank slots never.
     QList<int> matches(const QString& typed) const;
     // The elements last chosen, by palette or chooser, the latest first.

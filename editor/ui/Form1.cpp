@@ -31,6 +31,10 @@
 #include <QTimer>
 
 namespace {
+// Where the boxes over the grid usually open.
+constexpr QPoint OperandBoxPlace(GridView::Left, 330);
+constexpr QPoint ChooserPlace(GridView::Left + 24, 40);
+
 QString colourSheet(Colour colour) {
     return QStringLiteral("background-color: %1").arg(QColor::fromRgb(colour).name());
 }
@@ -55,10 +59,10 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     fileFrame_->resize(520, 420);
     fileFrame_->hide();
     operandBox_ = new OperandBox(editor_.grid(), editor_.labels(), ladderFrame_);
-    operandBox_->move(GridView::Left, 330);
+    operandBox_->move(OperandBoxPlace);
     operandBox_->resize(700, 230);
     chooserBox_ = new ElementChooserBox(editor_, pictures_, ladderFrame_);
-    chooserBox_->move(GridView::Left + 24, 40);
+    chooserBox_->move(ChooserPlace);
     chooserBox_->resize(340, 300);
     definitionFrame_ =
         new DefinitionFrame(editor_.definitions(), editor_.pictures(), pictures_, ladderFrame_);
@@ -329,11 +333,36 @@ void Form1::wireGridKeys() {
     // The cursor follows the mouse, so the keys go on where it pressed.
     connect(grid_, &GridView::cellPressed, &cursor, &GridCursor::moveTo);
     connect(grid_, &GridView::labelPressed, &cursor, &GridCursor::moveTo);
-    connect(&cursor, &GridCursor::chooserWanted, chooserBox_, &ElementChooserBox::open);
+    connect(&cursor, &GridCursor::chooserWanted, this, [this](const QString& typed) {
+        keepClearOf(chooserBox_, ChooserPlace, editor_.cursor().cell());
+        chooserBox_->open(typed);
+    });
+    connect(&editor_.grid(), &GridEditor::stateChanged, this, [this] {
+        if (editor_.grid().operandBoxOpen())
+            keepClearOf(operandBox_, OperandBoxPlace, editor_.view().markedCell());
+    });
     connect(&cursor, &GridCursor::labelOpened, operandBox_, &OperandBox::focusField);
     const auto backToGrid = [this] { grid_->setFocus(); };
     connect(chooserBox_, &ElementChooserBox::chosen, this, backToGrid);
     connect(operandBox_, &OperandBox::closedWithFocus, this, backToGrid);
+}
+
+void Form1::keepClearOf(QWidget* box, QPoint usual, int cell) {
+    if (!LadderMap::validCell(cell)) return;
+    const QPoint grid = grid_->mapTo(ladderFrame_, QPoint());
+    const QRect about = grid_->pictureRect(cell)
+                            .united(grid_->labelRect(cell))
+                            .translated(grid)
+                            .adjusted(-4, -4, 4, 4);
+    const int right = grid.x() + grid_->width() - box->width();
+    const int bottom = grid.y() + grid_->height() - box->height();
+    for (const QPoint place : {usual, QPoint(usual.x(), bottom), QPoint(right, usual.y()),
+                               QPoint(right, bottom), QPoint(usual.x(), grid.y())})
+        if (!QRect(place, box->size()).intersects(about)) {
+            box->move(place);
+            return;
+        }
+    box->move(usual);
 }
 
 // Escape closes the frame or box on top.

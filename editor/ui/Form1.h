@@ -69,6 +69,10 @@ private:
     // The cell cursor's keys, the element chooser and where the keys go
     // when a box closes.
     void wireGridKeys();
+    // Moves a box over the grid off the cell it is about, so that the
+    // cursor and the marked cell stay in sight; where it can, it stays at
+    // its usual place.
+    void keepClearOf(QWidget* box, QPoint usual, int cell);
     // The caption, the map's name and a mark while it has unsaved changes.
     void renderTitle();
     void closeOpenFrame();

@@ -110,11 +110,15 @@ bool GridView::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const Hit hit = hitTest(help->pos());
-    const QString hint = hit.cell >= 0 && !hit.onLabel ? view_.cell(hit.cell).hoverHint : QString();
+    // Beside the cells (row numbers, margins) the grid tells its own keys.
+    const QString hint = hit.cell < 0  ? toolTip()
+                         : hit.onLabel ? QString()
+                                       : view_.cell(hit.cell).hoverHint;
     if (hint.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), hint, this, pictureRect(hit.cell));
+        QToolTip::showText(help->globalPos(), hint, this,
+                           hit.cell < 0 ? QRect() : pictureRect(hit.cell));
     return true;
 }
 
