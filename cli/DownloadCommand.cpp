@@ -7,11 +7,8 @@
 #include "ProgramDownload.h"
 #include "ProgramFolder.h"
 #include "ProgressReport.h"
-#include "QuitOnSignals.h"
 #include "SourceInput.h"
-#include "Transport.h"
 
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -28,27 +25,20 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--name" || arg == u"--delay") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString& value = args[++i];
-            if (arg == u"--name") {
-                options.mapName = value;
-                continue;
-            }
-            if (error = PortOption::milliseconds(arg, value, options.delayMs); !error.isEmpty())
-                return error;
-        } else if (error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
-            return error;
-        }
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--name")
+            options.mapName = reader.value();
+        else if (arg == u"--delay")
+            reader.milliseconds(options.delayMs);
+        else
+            reader.fail(SourceInput::takeName(arg, options.source));
     }
-    if (const QString problem = Assmber::mapNameProblem(options.mapName); !problem.isEmpty())
-        return problem;
-    return SourceInput::named(options.source, help);
+    reader.fail(Assmber::mapNameProblem(options.mapName));
+    reader.fail(SourceInput::named(options.source, help));
+    return reader.error();
 }
 
 int statusOf(ProgramDownload::Outcome outcome) {
@@ -71,11 +61,10 @@ int statusOf(ProgramDownload::Outcome outcome) {
 
 // Runs the download on the application's event loop; the status to end with.
 int download(const Options& options, const ProgramFolder& folder, const QString& source,
-             QTextStream& err) {
-    const PortOption::Line line = PortOption::open(folder, options.line, err);
-    if (!line.transport) return NoPort;
-    Link link;
-    link.setTransport(line.transport.get());
+             QTextStream& out, QTextStream& err) {
+    LineSession session(folder, options.line, out, err, false);
+    if (!session.opened()) return NoPort;
+    Link& link = session.link();
     link.setDelayMs(options.delayMs);
     Assmber assmber(folder);
     assmber.setWithController(true);
@@ -84,24 +73,17 @@ int download(const Options& options, const ProgramFolder& folder, const QString&
     ProgressReport progress(err, isatty(STDERR_FILENO));
     QObject::connect(&road, &ProgramDownload::transferProgress,
                      [&](float percent) { progress.show(percent); });
-    QObject::connect(&road, &ProgramDownload::finished, [&](ProgramDownload::Outcome outcome) {
-        QCoreApplication::exit(statusOf(outcome));
-    });
-    // A line served over TCP tells only later that it cannot be had; any
-    // line may be lost on the way.
-    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
-        err << "obelc: cannot use " << line.name << ": " << reason
-            << (road.running() ? QStringLiteral("; ") + road.stoppedText() : QString()) << "\n";
-        QCoreApplication::exit(NoPort);
-    });
+    QObject::connect(&road, &ProgramDownload::finished,
+                     [](ProgramDownload::Outcome outcome) { LineSession::end(statusOf(outcome)); });
+    session.setLossNote(
+        [&road] { return road.running() ? QStringLiteral("; ") + road.stoppedText() : QString(); });
     // Ctrl-C gives up the transfer after the write under way.
-    const auto interrupt = QuitOnSignals::install([&road] { road.stop(); });
-    road.start(source);
-    const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
+    session.setInterrupt([&road] { road.stop(); });
+    const int status = session.run([&] { road.start(source); });
     progress.end(status == Done);
     if (status == NoPort) return status;
     if (road.outcome() == ProgramDownload::Outcome::NoAnswer)
-        err << "obelc: " << road.failure() << " (no answer on " << line.name << ")\n";
+        err << "obelc: " << road.failure() << " (no answer on " << session.lineName() << ")\n";
     else if (status != Done)
         err << (road.outcome() == ProgramDownload::Outcome::AssemblyError
                     ? QString()
@@ -152,5 +134,5 @@ int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream&
         return *status;
     const auto source = SourceInput::read(options.source, err);
     if (!source) return Failed;
-    return download(options, ProgramFolder(root), *source, err);
+    return download(options, ProgramFolder(root), *source, out, err);
 }

@@ -18,28 +18,22 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--param" || arg == u"--wait") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString& value = args[++i];
-            if (arg == u"--param") {
-                options.parameter = value;
-                continue;
-            }
-            if (error = PortOption::milliseconds(arg, value, options.waitMs, 0); !error.isEmpty())
-                return error;
-        } else if (options.action.isEmpty() && (arg == u"dw" || arg == u"reset")) {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--param")
+            options.parameter = reader.value();
+        else if (arg == u"--wait")
+            reader.milliseconds(options.waitMs, 0);
+        else if (options.action.isEmpty() && (arg == u"dw" || arg == u"reset"))
             options.action = arg;
-        } else {
-            return QStringLiteral("unknown argument ") + arg;
-        }
+        else
+            reader.fail(QStringLiteral("unknown argument ") + arg);
     }
-    if (!help && options.action.isEmpty()) return QStringLiteral("dw or reset is missing");
-    return {};
+    if (reader.error().isEmpty() && !help && options.action.isEmpty())
+        return QStringLiteral("dw or reset is missing");
+    return reader.error();
 }
 
 } // namespace

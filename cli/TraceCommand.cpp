@@ -5,12 +5,9 @@
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
-#include "QuitOnSignals.h"
 #include "SlaveOption.h"
 #include "Tracer.h"
-#include "Transport.h"
 
-#include <QCoreApplication>
 #include <QTextStream>
 #include <QTime>
 #include <QTimer>
@@ -62,19 +59,18 @@ QString takeValue(const QString& option, const QString& value, Options& options)
 
 QString parse(const QStringList& args, Options& options, bool& help) {
     static const QStringList valued{"--slave", "--interval", "--count", "--csv"};
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (valued.contains(arg)) {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            if (error = takeValue(arg, args[++i], options); !error.isEmpty()) return error;
-        } else {
-            return QStringLiteral("unknown argument ") + arg;
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (!valued.contains(arg)) {
+            reader.fail(QStringLiteral("unknown argument ") + arg);
+            continue;
         }
+        const QString value = reader.value();
+        if (reader.error().isEmpty()) reader.fail(takeValue(arg, value, options));
     }
-    return {};
+    return reader.error();
 }
 
 // "10:06:47.123 0x10 00=10 XB1=4A ...": the time, the first register, then
@@ -93,10 +89,9 @@ QString answerLine(const Tracer& tracer, int firstRegister, const QByteArray& da
 }
 
 int trace(const Options& options, const ProgramFolder& folder, QTextStream& out, QTextStream& err) {
-    const PortOption::Line line = PortOption::open(folder, options.line, err);
-    if (!line.transport) return NoPort;
-    Link link;
-    link.setTransport(line.transport.get());
+    LineSession session(folder, options.line, out, err, false);
+    if (!session.opened()) return NoPort;
+    Link& link = session.link();
     QTimer clock;
     Tracer tracer(link, clock);
     tracer.loadNames(folder);
@@ -121,22 +116,19 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
         if (tracer.tracing())
             tracer.pause();
         else if (tracer.counters().pending() == 0)
-            QCoreApplication::exit(Done);
-    });
-    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
-        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
-        QCoreApplication::exit(NoPort);
+            LineSession::end(Done);
     });
     QObject::connect(&tracer, &Tracer::recordingFailed, [&](const QString& reason) {
         err << "obelc: " << reason << "\n";
-        QCoreApplication::exit(Failed);
+        LineSession::end(Failed);
     });
-    const auto interrupt = QuitOnSignals::install();
-    tracer.toggleTracing();
-    const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
+    // An interrupt is how a trace without --count ends; the summary below
+    // tells what became of each poll.
+    session.setInterrupt([] { LineSession::end(Done); });
+    const int status = session.run([&] { tracer.toggleTracing(); });
     tracer.stopRecording();
     const Tracer::Counters& c = tracer.counters();
-    err << "obelc: " << c.polls << " polls on " << line.name << ": " << c.good << " good, "
+    err << "obelc: " << c.polls << " polls on " << session.lineName() << ": " << c.good << " good, "
         << c.missing << " missing, " << c.bad << " bad"
         << (c.bad ? QStringLiteral(" (last: %1)").arg(c.lastBad) : QString())
         << (c.pending() ? QStringLiteral(", %1 unanswered when interrupted").arg(c.pending())

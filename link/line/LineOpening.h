@@ -25,7 +25,7 @@ public:
 
     struct Opened {
         std::unique_ptr<Transport> transport; // none when the target names no line
-        QString problem; // why no line is open, as a sentence; "" when open
+        QString problem;                      // why no line is open, as a sentence; "" when open
         QString refused; // the settings the line does not take, as a sentence; "" when none
     };
     // `made` sees the transport before it opens, to connect to it.

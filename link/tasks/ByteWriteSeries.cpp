@@ -37,7 +37,8 @@ void ByteWriteSeries::next() {
     const Byte byte = bytes_[written_];
     // The link outlives a series whose owner goes in the middle.
     hold_->exchange([byte](ShortBytes& f) { Frames::byteWrite(f, byte.address, byte.data); },
-                    Link::Flag::Ack, 1, [self = QPointer(this)](bool acknowledged) {
+                    Link::Flag::Ack, 1,
+                    [self = QPointer(this)](bool acknowledged) {
                         if (!self) return;
                         if (!acknowledged) return self->end(Outcome::NotAcknowledged);
                         ++self->written_;
