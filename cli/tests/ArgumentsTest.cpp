@@ -59,7 +59,8 @@ TEST(Arguments, EachCommandSaysWhatIsWrongWithItsArguments) {
         err.flush();
         EXPECT_TRUE(complaints.startsWith("obelc " + name + ": ")) << shown;
         EXPECT_TRUE(complaints.section('\n', 0, 0).contains(QString::fromUtf8(c.error)))
-            << shown << "\n" << complaints.toStdString();
+            << shown << "\n"
+            << complaints.toStdString();
         EXPECT_TRUE(printed.isEmpty()) << shown;
     }
 }
