@@ -9,7 +9,8 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
       view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()),
       labels_(files_, prompter), history_(map_, folder.path(QStringLiteral("def"))),
       mapFiles_(folder, map_, view_, history_, labels_.text(), prompter),
-      grid_(map_, view_, history_, catalogue_, pictures_, prompter),
+      grid_(map_, view_, history_, catalogue_, pictures_, prompter), chooser_(catalogue_, grid_),
+      cursor_(view_, grid_, chooser_),
       definitions_(files_, catalogue_, pictures_, labels_, prompter) {
     connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
     connect(&history_, &EditHistory::applied, &view_, &PageView::showPage);
@@ -91,6 +92,7 @@ void MapEditor::setPagesInUse(int pages) {
 void MapEditor::chooseProduct(int index) {
     if (index < 0 || index >= ProductChoice::Count) return;
     product_ = index;
+    chooser_.applyProduct(ProductChoice::product(index));
     mapFiles_.browser().setFolder(folder_.path(ProductChoice::product(index).mapFolder));
     emit productChanged(index);
 }
@@ -114,6 +116,12 @@ LadderToText::Result MapEditor::text_prs() {
                          QStringLiteral("The instruction text was not kept in %1.\n%2")
                              .arg(result.file, result.error));
     return result;
+}
+
+bool MapEditor::takeAccessCode() {
+    if (view_.instructionPreview() != QLatin1String(AccessCode)) return false;
+    view_.setInstructionPreview({});
+    return true;
 }
 
 void MapEditor::refresh() {
