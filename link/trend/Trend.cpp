@@ -101,8 +101,8 @@ void Trend::answered(int firstRegister, const QByteArray& data) {
 }
 
 // After each tick: a read judged without a good answer is a gap at its
-// time; so is, in every block, the time from a stop of the tracer to its
-// start again; a read just sent is remembered with the time it went out.
+// time; so is, in every block, the time from a longer stop of the tracer to
+// its start again; a read just sent is remembered with the time it went out.
 void Trend::observe() {
     const Tracer::Counters& n = tracer_.counters();
     bool logged = false;
@@ -113,13 +113,13 @@ void Trend::observe() {
     }
     failed_ = failedReads(n);
     if (tracing_ && !tracer_.tracing()) stoppedAt_ = clock_();
-    if (!tracing_ && tracer_.tracing() && stoppedAt_) {
+    if (!tracing_ && tracer_.tracing() && stoppedAt_ && clock_() - *stoppedAt_ > StopGapMs) {
         for (int reg = Tracer::FirstRegister; TrendLog::firstCell(reg) < Tracer::Cells;
              reg += Tracer::BlockRegisters)
             log_.addGap(*stoppedAt_, reg);
-        stoppedAt_.reset();
         logged = true;
     }
+    if (tracer_.tracing()) stoppedAt_.reset();
     tracing_ = tracer_.tracing();
     if (n.polls != polls_) {
         // Blocks past the last cell have nothing to draw.

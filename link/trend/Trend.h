@@ -13,8 +13,8 @@
 // The trend beside the tracer: the cells and bits the user picked, drawn
 // over a moving window of time from the tracer's polls. Each good answer is
 // a point at the time its read went out; a read without a good answer
-// (missing, refused, or taken by another window) is a gap, and so is the
-// time the tracer stood still, so that no line bridges it. Pausing holds
+// (missing, refused, or taken by another window) is a gap, and so is a
+// longer time the tracer stood still, so that no line bridges it. Pausing holds
 // the window still while the polls go on being kept.
 class Trend : public QObject {
     Q_OBJECT
@@ -26,6 +26,11 @@ public:
     static constexpr qint64 MinWindowMs = 10'000;
     static constexpr qint64 MaxWindowMs = 600'000;
     static constexpr qint64 DefaultWindowMs = 60'000;
+    // A stop of the tracer longer than this is a gap. Shorter ones (a bit
+    // button holds the polls off for five ticks) leave each cell's polls
+    // about as far apart as a sweep of the cells does at 50 ms (1.4 s):
+    // their line stays, with the step the click made.
+    static constexpr qint64 StopGapMs = 2'000;
 
     explicit Trend(Tracer& tracer, Clock clock = {}, QObject* parent = nullptr);
 

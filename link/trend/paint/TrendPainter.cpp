@@ -166,6 +166,7 @@ void TrendPainter::paintTimeAxis(QPainter& painter) const {
         const double x = xAt(t);
         painter.setPen(GridColour);
         painter.drawLine(QPointF(x, plot_.top()), QPointF(x, plot_.bottom()));
+        if (x + 50 > area_.right()) continue; // a label cut at the edge
         painter.setPen(Qt::black);
         painter.drawText(QRectF(x - 50, plot_.bottom() + 2, 100, line_), Qt::AlignCenter,
                          QDateTime::fromMSecsSinceEpoch(t).toString(format));

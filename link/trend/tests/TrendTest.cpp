@@ -64,7 +64,9 @@ TEST_F(TrendTest, MissingAndBadAnswersAreGapsNotZeros) {
               (std::vector<int>{32 ^ 0x5A, 32 ^ 0x5A, 32 ^ 0x5A}));
 }
 
-TEST_F(TrendTest, TheTimeTheTracerStoodStillIsAGap) {
+TEST_F(TrendTest, ALongerStopOfTheTracerIsAGapAShortOneIsNot) {
+    sweep(good);
+    tracer.bitButton(0); // holds the polls off for five ticks
     sweep(good);
     tracer.pause();
     const qint64 stopped = now;
@@ -74,9 +76,10 @@ TEST_F(TrendTest, TheTimeTheTracerStoodStillIsAGap) {
     sweep(good);
     tick();
     const auto points = trend.log().points(TrendTrace{0}, Start, now);
-    ASSERT_EQ(points.size(), 3u);
-    EXPECT_EQ(points[1].value, TrendLog::Gap);
-    EXPECT_EQ(points[1].ms, stopped);
+    ASSERT_EQ(points.size(), 4u);
+    EXPECT_NE(points[1].value, TrendLog::Gap);
+    EXPECT_EQ(points[2].value, TrendLog::Gap);
+    EXPECT_EQ(points[2].ms, stopped);
 }
 
 TEST_F(TrendTest, ABitTraceStepsWithItsBitAlone) {
