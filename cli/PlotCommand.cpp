@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -72,7 +72,19 @@ QString parse(const QStringList& args, Options& options, bool& help) {
     return {};
 }
 
-// The traces --cells names, or else the first cells that hold values.
+// Whether a cell's value moves: a recording holds every cell of a block,
+// and most of them stand still.
+bool changes(const std::vector<TrendLog::Point>& points) {
+    std::optional<int> first;
+    for (const TrendLog::Point& p : points) {
+        if (p.value == TrendLog::Gap) continue;
+        if (first && *first != p.value) return true;
+        first = p.value;
+    }
+    return false;
+}
+
+// The traces --cells names, or else the cells whose value changes.
 QList<TrendTrace> traces(const Options& options, const TrendCsv::Recording& recording,
                          QString& error) {
     QList<TrendTrace> picked;
@@ -90,9 +102,7 @@ QList<TrendTrace> traces(const Options& options, const TrendCsv::Recording& reco
     } else {
         const TrendLog& log = recording.log;
         for (int cell = 0; cell < recording.cellNames.size(); ++cell)
-            if (const auto points = log.points({cell}, log.firstTime(), log.lastTime());
-                std::any_of(points.begin(), points.end(),
-                            [](const TrendLog::Point& p) { return p.value != TrendLog::Gap; }))
+            if (changes(log.points({cell}, log.firstTime(), log.lastTime())))
                 picked << TrendTrace{cell};
     }
     if (picked.size() > Trend::MaxTraces)
@@ -100,7 +110,8 @@ QList<TrendTrace> traces(const Options& options, const TrendCsv::Recording& reco
                     .arg(picked.size())
                     .arg(Trend::MaxTraces);
     else if (picked.isEmpty())
-        error = options.recording + QStringLiteral(" holds no values to draw");
+        error = QStringLiteral("no cell changes in %1: name the cells with --cells")
+                    .arg(options.recording);
     return picked;
 }
 
@@ -117,7 +128,7 @@ const char* PlotCommand::usage() {
            "  --cells NAMES   the cells to draw, separated by commas: a column's name\n"
            "                  (case ignored) or a cell's hexadecimal number, with .B\n"
            "                  for its bit B alone (START, 1F, COUNT.3); at most 16\n"
-           "                  (default: every cell that holds values, if 16 or fewer)\n"
+           "                  (default: the cells whose value changes, if 16 or fewer)\n"
            "  --size WxH      the picture's size in pixels (default 1200x600)\n"
            "  -h, --help      this text\n";
 }
@@ -138,8 +149,8 @@ int PlotCommand::run(const QStringList& args, QTextStream& out, QTextStream& err
     const QList<TrendTrace> picked = traces(options, *recording, error);
     if (!error.isEmpty()) {
         err << "obelc: " << error << "\n";
-        // A recording without values is a file that failed; the rest asks
-        // for other --cells.
+        // A recording where nothing moves is a file that failed; the rest
+        // asks for other --cells.
         return picked.isEmpty() && options.cells.isEmpty() ? 1 : 2;
     }
     TrendPicture picture{&recording->log,           picked, {}, recording->log.firstTime(),

@@ -32,9 +32,12 @@ qint64 timeStep(qint64 spanMs, double width) {
     return steps.back() * 1000;
 }
 
-// A step of the value axis from 1, 2, 5, 10, ... that gives about five lines.
-int valueStep(int span) {
-    for (int step : {1, 2, 5, 10, 20, 25, 50, 64, 100})
+// A step of the value axis that gives about five lines: round in decimal,
+// or a power of two when the axis reads hexadecimal.
+int valueStep(int span, bool hex) {
+    static constexpr std::array<int, 8> decimal{1, 2, 5, 10, 20, 25, 50, 100};
+    static constexpr std::array<int, 8> binary{1, 2, 4, 8, 16, 32, 64, 128};
+    for (int step : hex ? binary : decimal)
         if (span / step <= 5) return step;
     return 128;
 }
@@ -107,7 +110,7 @@ TrendPainter::Range TrendPainter::byteRange() const {
             }
     }
     if (low > high) return {0, 255};
-    const int step = valueStep(std::max(4, high - low));
+    const int step = valueStep(std::max(4, high - low), picture_.hex);
     low = std::max(0, low / step * step);
     high = std::min(255, (high / step + 1) * step);
     return {low, high};
@@ -174,7 +177,7 @@ void TrendPainter::paintTimeAxis(QPainter& painter) const {
 }
 
 void TrendPainter::paintValueAxis(QPainter& painter, Range range) const {
-    const int step = valueStep(range.high - range.low);
+    const int step = valueStep(range.high - range.low, picture_.hex);
     for (int v = range.low; v <= range.high; v += step) {
         const double y =
             bytes_.bottom() - double(v - range.low) / (range.high - range.low) * bytes_.height();
