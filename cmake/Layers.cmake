@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The libraries and programs of Obel and what each may link directly. Reading
 # down the table is reading up the layers: a row names only rows above it,
 # common/ and Qt. obel_check_layering() (Layering.cmake) holds the build to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TcpServerTransport.h"
 
 TcpServerTransport::TcpServerTransport(const QHostAddress& address, quint16 port, QObject* parent)
