@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Assembling is one linear pass: a 16,000-line source (goal: under 20 ms on
 // the development machine), its source replacement, and loading a 4 KiB
 // macro block from Intel HEX. The pass steps through comment and blank

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion of 21 full pages: 3,003 elements with labels, a contact
 // and a two-operand box in turn, the output file included.
 

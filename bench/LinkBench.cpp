@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Downloads over a pty into obelc sim, the virtual controller in its own
 // process, as a user's download goes to a controller.
 //

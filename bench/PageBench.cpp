@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up until the main window is shown, the page display, and what an
 // idle main window costs (its 10 ms timer runs on), on the pristine program
 // folder the build assembles (read, never written). Run offscreen:

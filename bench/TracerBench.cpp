@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tracer on its clock, as a user meets it.
 //
 // PollRate: the tracer at its default 50 ms against the virtual controller

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandTable.h"
 
 #include "AssembleCommand.h"
@@ -6,6 +7,7 @@
 #include "DiffCommand.h"
 #include "DownloadCommand.h"
 #include "ExportCommand.h"
+#include "PlotCommand.h"
 #include "PortOption.h"
 #include "PortsCommand.h"
 #include "PrintCommand.h"
@@ -62,6 +64,8 @@ const std::vector<Command>& CommandTable::commands() {
               PrintCommand::run, true),
         plain("export", "draw the print window of a map page into an SVG or PNG file",
               ExportCommand::usage, ExportCommand::run, true),
+        plain("plot", "draw a recording of the tracer into a PNG or SVG file", PlotCommand::usage,
+              PlotCommand::run, true),
         plain("show", "a map as readable text, page by page and rung by rung", ShowCommand::usage,
               ShowCommand::run),
         plain("diff", "the cells added, removed and changed between two maps", DiffCommand::usage,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintCommand.h"
 
 #include "CommandStart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // obelc: Obel's cores without a window.
 
 #include "CommandStart.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering check (see Layering.cmake). Fails, listing every finding, when
 #  - a library or program is missing from the table (cmake/Layers.cmake),
 #  - a target links what its row does not allow,

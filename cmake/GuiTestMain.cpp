@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget tests share one application object for the whole run.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering check. cmake/Layers.cmake is the table of allowed edges;
 # obel_check_layering(), called once every folder is added, checks the build
 # against it at configure time (a forbidden edge fails the configuration) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Excerpt.h"
 
 QString Excerpt::of(QStringView line) {

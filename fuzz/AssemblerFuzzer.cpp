@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the assembly pass and to the Intel HEX reader:
 // neither may crash or hang, and what the pass produces must be a sound
 // code image that the program map can read.

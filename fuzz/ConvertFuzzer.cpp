@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion: a map file (piece 1) converted with def/ps.def (piece 2)
 // and the templates of slots 1 to 8 (pieces 3 to 10) read from a program
 // folder, as obelc convert does.

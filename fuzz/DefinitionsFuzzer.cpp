@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The definition files the start-up reads (def/mapbk.def, def/NAME.TXT,
 // def/label.def, def/mpage.def) and the caption file fun_name1.txt, each
 // from its piece of the input; then everything read is written back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the targets share: the input cut into pieces at 0xFF bytes (a byte no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load log PLC/List.txt (piece 2) as the history box shows it, and a
 // double click in it at the place piece 1 gives.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual controller's side of the line: arbitrary bytes, cut where the
 // input says, through the frame splitter (and the quiet that ends what is
 // left) and through the controller's request handling. Nothing may crash or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro blocks: the names a source (piece 1) calls, and loading them from
 // MACRO/A.HEX and MACRO/B.HEX (pieces 2 and 3) into a code image that the
 // program map must still read.

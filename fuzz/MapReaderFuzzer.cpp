@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the map file reader: it must skip what it cannot
 // place, never crash, hang or grow without bound.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // obelc's argument parsing: the arguments of a command (the input's lines)
 // with "--help" twice after them, so that every command stops once it has
 // read its arguments, whatever they were, and nothing opens a line or runs.

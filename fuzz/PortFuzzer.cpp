@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port's files and texts: def/rs232.def (piece 1) read as the window
 // loads it, the line-settings text (piece 2) and def/comports.def (piece 3).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared readers every file goes through: text decoding, the line and
 // item readers, trimming and the reading of numbers.
 

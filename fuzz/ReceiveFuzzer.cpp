@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link's receive handler: arrivals of arbitrary bytes with the receive
 // log on (its three filters from the input) and the download window's dump
 // switched on or off, and the tracer's share while the link is idle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembler's source replacement: def/Replace.def (piece 1) applied to a
 // source (piece 2), then the pass over the result.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gtest_main runs the tests; the link's timers and sockets want an
 // application object and its event loop.
 

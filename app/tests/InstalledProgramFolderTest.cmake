@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An installed obelc, started with an empty data folder, finds the program
 # folder the installation ships and converts a sample with it.
 #   cmake -DBUILD_DIR=... -DSCRATCH=... -P InstalledProgramFolderTest.cmake

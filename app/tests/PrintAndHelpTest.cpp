@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grid button 2's printing and the palette's help pages, with the windows
 // wired as the program wires them, on a copy of the shipped program folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole road with real parts: a shipped map converted by the map
 // editor's command button 1, "Assm" in the assembler window, the real port
 // settings opening a socat pty, and the virtual controller on its other end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows explain themselves in the captions' language: a tooltip for
 // every control, the printed page's headings, the palette's names and the
 // help pages' headings; F2 to F4 bring the windows forward.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Assmber.h"
 #include "ProgramMap.h"
 #include "QStringPrinter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every command's argument reading, in process: a usage error ends the
 // command with status 2 and names what is wrong before anything is opened,
 // read or sent.
@@ -47,6 +48,8 @@ TEST(Arguments, EachCommandSaysWhatIsWrongWithItsArguments) {
         {{"sim", "--listen", "localhost:1"}, "--listen takes HOST:PORT with a numeric host"},
         {{"sim", "--pty", "p", "--listen", "127.0.0.1:0"}, "one of --pty and --listen"},
         {{"ports", "-C"}, "-C needs a value"},
+        {{"plot", "rec.csv", "out.png", "--size"}, "--size needs a value"},
+        {{"plot", "rec.csv", "out.gif"}, "the output file must end in .png or .svg"},
     };
     for (const auto& c : cases) {
         const QString name = c.args.first();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // obelc download, run and stop against real lines: obelc sim on a pty in
 // another process, a socat pty pair nobody answers, a port that is not there.
 

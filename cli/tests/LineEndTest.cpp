@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every obelc command that sends ends only once its frames have left the
 // line: obelc sim, on a TCP connection and on a pty, receives the last frame
 // of each, however soon the command exits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // obelc sim --modbus-tcp against Modbus TCP clients nobody here wrote:
 // mbpoll and pymodbus write a register and read it back.
 

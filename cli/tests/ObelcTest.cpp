@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ObelcFixture.h"
 #include "TextFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The service tools of obelc against obelc sim on a pty, and against a line
 // nobody answers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // obelc trace against obelc sim on a pty in another process.
 
 #include "CsvText.h"

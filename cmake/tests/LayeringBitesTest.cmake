@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layering check fails a tree with forbidden edges: a copy of the sources
 # gets several, and configuring it must fail naming each one.
 #   cmake -DSOURCE_DIR=<checkout> -DSCRATCH=<empty folder> -P LayeringBitesTest.cmake

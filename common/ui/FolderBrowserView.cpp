@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FolderBrowserView.h"
 
 #include "FolderBrowser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of every kind of map edit, the modified state, and what a
 // save or leaving asks when the map has changed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one kind of file in a loop until it is killed, alternating the two
 // versions; prints "ready" once the first save is on disk. The
 // save-under-faults test kills it with SIGKILL at a random moment.

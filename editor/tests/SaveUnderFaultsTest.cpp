@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves under faults, as a user meets them: a process killed in the middle
 // of saving, a full disk, a folder that has become read-only. Each leaves
 // the previous file or the new one whole, never a mix, and a failed save

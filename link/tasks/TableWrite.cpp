@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TableWrite.h"
 
 TableWrite::TableWrite(Link& link, QObject* parent) : QObject(parent), series_(link) {

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form4.h"
 
 #include "ControlFactory.h"
 #include "HexText.h"
 #include "Named.h"
 #include "Tracer.h"
+#include "TrendWindow.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -113,6 +115,8 @@ QWidget* Form4::buildControlRow() {
     grid->addWidget(holdOff_, 0, column++);
     grid->addWidget(pb1_, 0, column++);
     grid->addWidget(record_, 0, column++);
+    auto* trend = named(new QPushButton(QStringLiteral("Trend")), QStringLiteral("Trend"));
+    grid->addWidget(trend, 0, column++);
     grid->addWidget(health_, 1, 0, 1, column);
     grid->setColumnStretch(column, 1);
 
@@ -120,6 +124,11 @@ QWidget* Form4::buildControlRow() {
     connect(clear_, &QPushButton::clicked, &tracer_, &Tracer::clear);
     connect(runStop_, &QPushButton::clicked, &tracer_, &Tracer::runStop);
     connect(record_, &QPushButton::clicked, this, &Form4::toggleRecording);
+    connect(trend, &QPushButton::clicked, this, [this] {
+        if (!trend_) trend_ = new TrendWindow(tracer_, this);
+        trend_->show();
+        trend_->raise();
+    });
     connect(fields_[0], &QLineEdit::textChanged, &tracer_, &Tracer::setSlave);
     connect(fields_[1], &QLineEdit::textChanged, &tracer_, &Tracer::setInterval);
     return row;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "Tracer.h"
@@ -9,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TrendWindow;
 
 // The tracer window: the 224 byte cells in rows of sixteen with the names of
 // the first 160, the trace switch, "CLR", the "Modef" marker, the run/stop
@@ -59,4 +61,5 @@ private:
     QLabel* bitMap_ = nullptr;
     QLabel* health_ = nullptr;
     QWidget* pb1_ = nullptr;
+    TrendWindow* trend_ = nullptr; // made when first asked for
 };

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the packaging tests share. Sourced, with set -euo pipefail.
 
 fail() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the element bitmaps of the standard element set into a program
 // folder: BMP/ in the classic style, BMP_T/ in the tinted one.
 //   obel_make_bitmaps PROGRAM_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a laptop screen: every control inside it, the grid's
 // cells still readable.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DeviceAccess.h"
 #include "PtyTransport.h"
 #include "SerialTransport.h"

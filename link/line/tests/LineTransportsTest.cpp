@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines to other processes and machines, held to what every line must
 // do: a serial port on a socat pty pair, and both ends of a serial line
 // served over TCP.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A serial device's opening and closing: low latency asked for and put back
 // (watched through the ioctl seam on a fake device and seen on a real pty),
 // and what was left on the line before discarded.

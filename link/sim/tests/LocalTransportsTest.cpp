@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines that live in this process, held to what every line must do.
 
 #include "Drain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libmodbus, a Modbus implementation nobody here wrote, as the peer: it
 // builds the same requests our frames are, and as an RTU master it reads and
 // writes the virtual controller's registers and checks every answer's form

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembler window's state on the shipped folder, whose COM5 is the
 // virtual controller: what the status line and the tools' answer lines say,
 // and what a new command clears.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link over real lines, as a user meets them: the port settings open the
 // line that def/comports.def names, and obelc sim is the controller.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The access code opens the second model's download window, which sends
 // through the assembler window's line and dumps what comes back; "ExiT".
 

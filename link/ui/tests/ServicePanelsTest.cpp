@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The assembler window's service panels on the road's pty, with the
 // virtual controller beyond it showing what each frame did.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tracer window from the map editor's "TRACER" button, polling the
 // virtual controller beyond a socat pty through the assembler window's port.
 

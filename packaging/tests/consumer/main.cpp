@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes a PB by its class name and a Sondra over a mixer of its own, and
 // prints what they hold.
 #include <ControlFactory.h>
