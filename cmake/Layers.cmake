@@ -10,9 +10,11 @@
 obel_layer(obel_common        Qt6::Core)
 obel_layer(obel_ladder        obel_common Qt6::Core)
 obel_layer(obel_convert       obel_ladder obel_common Qt6::Core)
-obel_layer(obel_editor        obel_ladder obel_convert obel_common Qt6::Core)
-obel_layer(obel_editor_paint  obel_editor Qt6::Gui Qt6::Svg)
 obel_layer(obel_assembler     obel_common Qt6::Core)
+# The program check reads a map as the conversion and the assembler will.
+obel_layer(obel_check         obel_convert obel_assembler obel_ladder obel_common Qt6::Core)
+obel_layer(obel_editor        obel_ladder obel_convert obel_check obel_common Qt6::Core)
+obel_layer(obel_editor_paint  obel_editor Qt6::Gui Qt6::Svg)
 
 # The link: wire and line know nothing of each other.
 obel_layer(obel_link_wire     obel_common Qt6::Core)
@@ -22,7 +24,7 @@ obel_layer(obel_link_tasks    obel_link_wire obel_link_line obel_assembler obel_
 obel_layer(obel_link_station  obel_link_tasks obel_link_sim obel_link_line obel_link_wire obel_assembler
                               obel_common Qt6::Core)
 
-obel_layer(obel_cli           obel_convert obel_assembler obel_link_station obel_ladder obel_common
+obel_layer(obel_cli           obel_convert obel_check obel_assembler obel_link_station obel_ladder obel_common
                               obel_editor_paint Qt6::Core)
 obel_layer(obelc              obel_cli)
 
