@@ -33,8 +33,7 @@ CellInstructions::Reading read(QStringView segment) {
 } // namespace
 
 CellInstructions CellInstructions::of(LadderMap map, const ElementCatalogue& catalogue,
-                                      const QStringList& psLines,
-                                      const QStringList& replaceLines) {
+                                      const QStringList& psLines, const QStringList& replaceLines) {
     CellInstructions result;
     // Line pieces, and elements with the same label, give the same piece:
     // each goes through once. A piece follows a line end in the text; the

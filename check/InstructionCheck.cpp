@@ -44,44 +44,45 @@ InstructionCheck::Result InstructionCheck::of(QStringView line) {
 
     const auto shape = InstructionSet::shape(m);
     if (!shape)
-        return fail(Severity::Error, QStringLiteral("\"%1\" is not an instruction; %2")
-                                         .arg(Excerpt::of(m), Stops));
+        return fail(Severity::Error,
+                    QStringLiteral("\"%1\" is not an instruction; %2").arg(Excerpt::of(m), Stops));
     const auto nameOf = [&](int k) {
         return k < shape->count ? shape->operands[k].name : QStringLiteral("operand %1").arg(k + 1);
     };
     if (parsed.mnemonic() == u"ERROR ")
-        return fail(Severity::Error,
-                    QStringLiteral("%1 of %2: %3; %4").arg(nameOf(0), m, parsed.operandProblem(), Stops));
+        return fail(
+            Severity::Error,
+            QStringLiteral("%1 of %2: %3; %4").arg(nameOf(0), m, parsed.operandProblem(), Stops));
     if (written < shape->count || (shape->count == 2 && written == 2 && second.isEmpty()))
-        return fail(Severity::Error, QStringLiteral("%1 is missing for %2; %3")
-                                         .arg(nameOf(std::min(written, 1)), m,
-                                              whatRuns(m, result.a, result.b)));
+        return fail(Severity::Error,
+                    QStringLiteral("%1 is missing for %2; %3")
+                        .arg(nameOf(std::min(written, 1)), m, whatRuns(m, result.a, result.b)));
     if (shape->count == 2 && !SourceLine::isPlainNumber(second))
-        return fail(Severity::Error, QStringLiteral("%1 \"%2\" is not a number for %3; %4")
-                                         .arg(nameOf(1), Excerpt::of(second), m,
-                                              whatRuns(m, result.a, result.b)));
+        return fail(Severity::Error,
+                    QStringLiteral("%1 \"%2\" is not a number for %3; %4")
+                        .arg(nameOf(1), Excerpt::of(second), m, whatRuns(m, result.a, result.b)));
     const int values[2] = {result.a, result.b};
     for (int k = 0; k < shape->count; ++k) {
         const InstructionSet::Operand& field = shape->operands[k];
         if (values[k] >= field.low && values[k] <= field.high) continue;
-        return fail(Severity::Error, QStringLiteral("%1 %2 is outside %3\u2013%4 for %5; %6")
-                                         .arg(field.name)
-                                         .arg(values[k])
-                                         .arg(field.low)
-                                         .arg(field.high)
-                                         .arg(m, InstructionSet::placesLabel(m)
-                                                     ? Stops
-                                                     : whatRuns(m, result.a, result.b)));
+        return fail(
+            Severity::Error,
+            QStringLiteral("%1 %2 is outside %3\u2013%4 for %5; %6")
+                .arg(field.name)
+                .arg(values[k])
+                .arg(field.low)
+                .arg(field.high)
+                .arg(m, InstructionSet::placesLabel(m) ? Stops : whatRuns(m, result.a, result.b)));
     }
     result.sound = true;
     if (written > shape->count) {
-        const QStringView extra = Blanks::trimmed(written == 1 ? line.mid(p1 + 1) : line.mid(p2 + 1));
-        return fail(Severity::Warning,
-                    QStringLiteral("%1 takes %2 operand%3; \"%4\" is ignored")
-                        .arg(m)
-                        .arg(shape->count)
-                        .arg(shape->count == 1 ? QString() : QStringLiteral("s"))
-                        .arg(Excerpt::of(extra)));
+        const QStringView extra =
+            Blanks::trimmed(written == 1 ? line.mid(p1 + 1) : line.mid(p2 + 1));
+        return fail(Severity::Warning, QStringLiteral("%1 takes %2 operand%3; \"%4\" is ignored")
+                                           .arg(m)
+                                           .arg(shape->count)
+                                           .arg(shape->count == 1 ? QString() : QStringLiteral("s"))
+                                           .arg(Excerpt::of(extra)));
     }
     return result;
 }

@@ -25,8 +25,8 @@ struct Place {
 class Checker {
 public:
     explicit Checker(const LadderMap& map) : map_(map) {}
-    void cell(const CellInstructions::Cell& cell, const std::vector<InstructionCheck::Result>& lines,
-              const QString& glued);
+    void cell(const CellInstructions::Cell& cell,
+              const std::vector<InstructionCheck::Result>& lines, const QString& glued);
     void acrossCells();
     QList<Finding> findings;
 

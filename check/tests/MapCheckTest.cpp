@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MapCheck.h"
 #include "AssemblyPass.h"
 #include "CodeImage.h"
 #include "DefinitionFiles.h"
@@ -6,7 +7,6 @@
 #include "InstructionSet.h"
 #include "LadderMap.h"
 #include "LadderToText.h"
-#include "MapCheck.h"
 #include "MapFile.h"
 #include "ProgramFolder.h"
 #include "ShippedFolder.h"
@@ -61,37 +61,69 @@ struct Mistake {
 TEST_F(MapCheckTest, FindsTheOneMistakeOfEachMapOnItsCell) {
     const QList<Cell> coil{{0, 0, "no.bmp", "0,0"}, {0, 1, "out.bmp", "1,0"}};
     const QList<Mistake> mistakes{
-        {"register past its field", {{0, 0, "no.bmp", "9,3"}, {0, 1, "out.bmp", "1,0"}},
-         "1:1:1", true, "register 9 is outside 0\u20137 for IN; the controller would run OR,1,3 instead (C9 03)"},
-        {"bit past its field", {{0, 0, "no.bmp", "0,0"}, {0, 1, "out.bmp", "1,70"}},
-         "1:1:2", true, "bit 70 is outside 0\u201363 for OUT; the controller would run OUT,1,6 instead (C1 86)"},
-        {"a negative register", {{0, 0, "no.bmp", "-1,0"}, {0, 1, "out.bmp", "1,0"}},
-         "1:1:1", true, "register -1 is outside 0\u20137 for IN; the controller would get BF 00, which is no instruction"},
-        {"bit missing", {{0, 0, "no.bmp", "0"}, {0, 1, "out.bmp", "1,0"}},
-         "1:1:1", true, "bit is missing for IN; the controller would run IN,0,0 instead (C0 00)"},
-        {"text where the bit goes", {{0, 0, "no.bmp", "0,x"}, {0, 1, "out.bmp", "1,0"}},
-         "1:1:1", true, "bit \"X\" is not a number for IN; the controller would run IN,0,0 instead (C0 00)"},
-        {"&H without hexadecimal digits", {{0, 0, "no.bmp", "&HZZ,1"}, {0, 1, "out.bmp", "1,0"}},
-         "1:1:1", true, "the assembler stops at this rung"},
-        {"empty label", {{0, 0, "no.bmp", ""}, {0, 1, "out.bmp", "1,0"}},
-         "1:1:1", true, "operand 1 \"\" is empty"},
+        {"register past its field",
+         {{0, 0, "no.bmp", "9,3"}, {0, 1, "out.bmp", "1,0"}},
+         "1:1:1",
+         true,
+         "register 9 is outside 0\u20137 for IN; the controller would run OR,1,3 instead (C9 03)"},
+        {"bit past its field",
+         {{0, 0, "no.bmp", "0,0"}, {0, 1, "out.bmp", "1,70"}},
+         "1:1:2",
+         true,
+         "bit 70 is outside 0\u201363 for OUT; the controller would run OUT,1,6 instead (C1 86)"},
+        {"a negative register",
+         {{0, 0, "no.bmp", "-1,0"}, {0, 1, "out.bmp", "1,0"}},
+         "1:1:1",
+         true,
+         "register -1 is outside 0\u20137 for IN; the controller would get BF 00, which is no "
+         "instruction"},
+        {"bit missing",
+         {{0, 0, "no.bmp", "0"}, {0, 1, "out.bmp", "1,0"}},
+         "1:1:1",
+         true,
+         "bit is missing for IN; the controller would run IN,0,0 instead (C0 00)"},
+        {"text where the bit goes",
+         {{0, 0, "no.bmp", "0,x"}, {0, 1, "out.bmp", "1,0"}},
+         "1:1:1",
+         true,
+         "bit \"X\" is not a number for IN; the controller would run IN,0,0 instead (C0 00)"},
+        {"&H without hexadecimal digits",
+         {{0, 0, "no.bmp", "&HZZ,1"}, {0, 1, "out.bmp", "1,0"}},
+         "1:1:1",
+         true,
+         "the assembler stops at this rung"},
+        {"empty label",
+         {{0, 0, "no.bmp", ""}, {0, 1, "out.bmp", "1,0"}},
+         "1:1:1",
+         true,
+         "operand 1 \"\" is empty"},
         {"one field for two", coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "mgr.bmp", "5"}},
          "1:2:2", true, "the label \"5\" has one field; this element takes two"},
-        {"address past a plain stack form", coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "push.bmp", "224"}},
-         "1:2:2", true, "address 224 is outside 0\u2013223 for PUSH; the controller would run +PUSH,0 instead (90 C0)"},
+        {"address past a plain stack form",
+         coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "push.bmp", "224"}}, "1:2:2", true,
+         "address 224 is outside 0\u2013223 for PUSH; the controller would run +PUSH,0 instead (90 "
+         "C0)"},
         {"jump to no label", coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "goto.bmp", "5"}},
          "1:2:2", false, "no label element carries 5; GOTO goes to an empty block"},
-        {"a field too many", coil + QList<Cell>{{1, 0, "label.bmp", "5"}, {2, 0, "no.bmp", "0,1"}, {2, 1, "goto.bmp", "5,3"}},
+        {"a field too many",
+         coil + QList<Cell>{{1, 0, "label.bmp", "5"},
+                            {2, 0, "no.bmp", "0,1"},
+                            {2, 1, "goto.bmp", "5,3"}},
          "1:3:2", false, "GOTO takes 1 operand; \"3\" is ignored"},
-        {"label placed twice", coil + QList<Cell>{{1, 0, "label.bmp", "5"}, {2, 0, "label.bmp", "5"}},
-         "1:3:1", true, "label 5 is also placed at 1:2:1"},
-        {"a label on a line piece", {{0, 0, "no.bmp", "0,0"}, {0, 1, "line1.bmp", "7"}, {0, 2, "out.bmp", "1,0"}},
-         "1:1:2", false, "the label \"7\" of this line piece is added to the instruction before it"},
+        {"label placed twice",
+         coil + QList<Cell>{{1, 0, "label.bmp", "5"}, {2, 0, "label.bmp", "5"}}, "1:3:1", true,
+         "label 5 is also placed at 1:2:1"},
+        {"a label on a line piece",
+         {{0, 0, "no.bmp", "0,0"}, {0, 1, "line1.bmp", "7"}, {0, 2, "out.bmp", "1,0"}},
+         "1:1:2",
+         false,
+         "the label \"7\" of this line piece is added to the instruction before it"},
     };
     for (const Mistake& mistake : mistakes) {
         const QList<Finding> findings = check(mapOf(mistake.cells));
-        ASSERT_EQ(findings.size(), 1) << mistake.what << ": "
-                                      << (findings.isEmpty() ? "" : findings[0].message.toStdString());
+        ASSERT_EQ(findings.size(), 1)
+            << mistake.what << ": "
+            << (findings.isEmpty() ? "" : findings[0].message.toStdString());
         const Finding& f = findings[0];
         EXPECT_EQ(f.place(), mistake.place) << mistake.what;
         EXPECT_EQ(f.isError(), mistake.error) << mistake.what;
@@ -154,8 +186,8 @@ TEST_F(MapCheckTest, SaysExactlyWhatTheAssemblerMakesOfAnOperandOutsideItsField)
         EXPECT_EQ(CodeImage::hex2(image[0].odd), said.captured(3)) << cell.label.toStdString();
 
         const QStringList reading = said.captured(1).split(',');
-        const auto again = InstructionSet::encode(reading[0], reading.value(1).toInt(),
-                                                  reading.value(2).toInt());
+        const auto again =
+            InstructionSet::encode(reading[0], reading.value(1).toInt(), reading.value(2).toInt());
         ASSERT_TRUE(again);
         EXPECT_EQ(again->byte1, image[0].even) << said.captured(1).toStdString();
         EXPECT_EQ(again->byte2, image[0].odd) << said.captured(1).toStdString();

@@ -18,7 +18,9 @@ protected:
         EXPECT_TRUE(TextFile::write(path, text.replace(from, to)));
         return path;
     }
-    Outcome check(const QStringList& args) { return obelc(QStringList{"check", "-C", folder()} + args); }
+    Outcome check(const QStringList& args) {
+        return obelc(QStringList{"check", "-C", folder()} + args);
+    }
 };
 
 TEST_F(CheckCommandTest, ExitsByWhatItFindsAndSaysSoOnALineAFinding) {
@@ -35,11 +37,13 @@ TEST_F(CheckCommandTest, ExitsByWhatItFindsAndSaysSoOnALineAFinding) {
 
     // A second rung sets the motor's output again.
     const QString last = "(0-16)  A=line8.bmp B= C=1 D=~%";
-    const QString twice = latchWith("TWICE.MAP", last, last + "\r\n(0-33)  A=no.bmp B=0,2 C=1 D=~X,\r\n"
-                                                 "(0-34)  A=out.bmp B=1,0 C=1 D=~*OUT,");
+    const QString twice = latchWith("TWICE.MAP", last,
+                                    last + "\r\n(0-33)  A=no.bmp B=0,2 C=1 D=~X,\r\n"
+                                           "(0-34)  A=out.bmp B=1,0 C=1 D=~*OUT,");
     const Outcome warned = check({twice});
     EXPECT_EQ(warned.status, 0) << warned.out.toStdString();
-    EXPECT_EQ(warned.out.count(": warning: output 1,0 is also set at "), 2) << warned.out.toStdString();
+    EXPECT_EQ(warned.out.count(": warning: output 1,0 is also set at "), 2)
+        << warned.out.toStdString();
     EXPECT_EQ(check({"--strict", twice}).status, 1);
 
     const Outcome json = check({"--json", wrong});
@@ -51,8 +55,9 @@ TEST_F(CheckCommandTest, ExitsByWhatItFindsAndSaysSoOnALineAFinding) {
     EXPECT_EQ(finding["element"].toString(), "no.bmp");
     EXPECT_EQ(finding["severity"].toString(), "error");
 
-    for (const QStringList& bad : {QStringList{}, QStringList{"--fast", wrong},
-                                   QStringList{wrong, wrong}, QStringList{dir.filePath("none.MAP")}})
+    for (const QStringList& bad :
+         {QStringList{}, QStringList{"--fast", wrong}, QStringList{wrong, wrong},
+          QStringList{dir.filePath("none.MAP")}})
         EXPECT_EQ(check(bad).status, 2) << bad.join(' ').toStdString();
 }
 

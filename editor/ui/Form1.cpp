@@ -3,6 +3,7 @@
 #include "CaptionFile.h"
 #include "DefinitionFrame.h"
 #include "FileFrame.h"
+#include "FindingsPanel.h"
 #include "GridView.h"
 #include "LabelListing.h"
 #include "MapEditor.h"
@@ -46,6 +47,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     auto* ladder = new QVBoxLayout(ladderFrame_);
     ladder->addWidget(grid_, 1);
     ladder->addWidget(buildGridButtons());
+    ladder->addWidget(new FindingsPanel(editor_, grid_));
     ladderFrame_->setAcceptDrops(true);
     ladderFrame_->installEventFilter(this);
 
@@ -450,6 +452,7 @@ void Form1::showGoToRow(const QString& row) {
 }
 
 void Form1::convert() {
+    if (!editor_.checkBeforeConversion()) return;
     emit converted(editor_.text_prs().text);
     // Only the code exactly, without a blank before or after it.
     if (preview_->toPlainText() != QLatin1String(MapEditor::AccessCode)) return;
