@@ -7,11 +7,8 @@
 #include "ProgramDownload.h"
 #include "ProgramFolder.h"
 #include "ProgressReport.h"
-#include "QuitOnSignals.h"
 #include "SourceInput.h"
-#include "Transport.h"
 
-#include <QCoreApplication>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -71,11 +68,10 @@ int statusOf(ProgramDownload::Outcome outcome) {
 
 // Runs the download on the application's event loop; the status to end with.
 int download(const Options& options, const ProgramFolder& folder, const QString& source,
-             QTextStream& err) {
-    const PortOption::Line line = PortOption::open(folder, options.line, err);
-    if (!line.transport) return NoPort;
-    Link link;
-    link.setTransport(line.transport.get());
+             QTextStream& out, QTextStream& err) {
+    LineSession session(folder, options.line, out, err, false);
+    if (!session.opened()) return NoPort;
+    Link& link = session.link();
     link.setDelayMs(options.delayMs);
     Assmber assmber(folder);
     assmber.setWithController(true);
@@ -84,24 +80,17 @@ int download(const Options& options, const ProgramFolder& folder, const QString&
     ProgressReport progress(err, isatty(STDERR_FILENO));
     QObject::connect(&road, &ProgramDownload::transferProgress,
                      [&](float percent) { progress.show(percent); });
-    QObject::connect(&road, &ProgramDownload::finished, [&](ProgramDownload::Outcome outcome) {
-        QCoreApplication::exit(statusOf(outcome));
-    });
-    // A line served over TCP tells only later that it cannot be had; any
-    // line may be lost on the way.
-    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
-        err << "obelc: cannot use " << line.name << ": " << reason
-            << (road.running() ? QStringLiteral("; ") + road.stoppedText() : QString()) << "\n";
-        QCoreApplication::exit(NoPort);
-    });
+    QObject::connect(&road, &ProgramDownload::finished,
+                     [](ProgramDownload::Outcome outcome) { LineSession::end(statusOf(outcome)); });
+    session.setLossNote(
+        [&road] { return road.running() ? QStringLiteral("; ") + road.stoppedText() : QString(); });
     // Ctrl-C gives up the transfer after the write under way.
-    const auto interrupt = QuitOnSignals::install([&road] { road.stop(); });
-    road.start(source);
-    const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
+    session.setInterrupt([&road] { road.stop(); });
+    const int status = session.run([&] { road.start(source); });
     progress.end(status == Done);
     if (status == NoPort) return status;
     if (road.outcome() == ProgramDownload::Outcome::NoAnswer)
-        err << "obelc: " << road.failure() << " (no answer on " << line.name << ")\n";
+        err << "obelc: " << road.failure() << " (no answer on " << session.lineName() << ")\n";
     else if (status != Done)
         err << (road.outcome() == ProgramDownload::Outcome::AssemblyError
                     ? QString()
@@ -152,5 +141,5 @@ int DownloadCommand::run(const QStringList& args, QTextStream& out, QTextStream&
         return *status;
     const auto source = SourceInput::read(options.source, err);
     if (!source) return Failed;
-    return download(options, ProgramFolder(root), *source, err);
+    return download(options, ProgramFolder(root), *source, out, err);
 }

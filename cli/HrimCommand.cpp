@@ -76,7 +76,7 @@ int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err
     return session.run([&] {
         link.setDumpSwitch(true);
         if (options.action == u"reset") {
-            loader.reset();
+            loader.reset(nullptr);
         } else if (QString refusal; loader.loaderStart(options.parameter, &refusal).isEmpty()) {
             err << "obelc: " << refusal << "\n";
             return LineSession::end(LineSession::Usage);

@@ -23,23 +23,27 @@ LineSession::LineSession(const ProgramFolder& folder, const PortOption::Choice& 
 int LineSession::run(const std::function<void()>& work) {
     if (!opened()) return NoPort;
     QObject::connect(line_.transport.get(), &Transport::failed, [this](const QString& reason) {
-        err_ << "obelc: cannot use " << line_.name << ": " << reason << "\n";
+        err_ << "obelc: cannot use " << line_.name << ": " << reason
+             << (lossNote_ ? lossNote_() : QString()) << "\n";
         end(NoPort);
     });
     const auto interrupt = QuitOnSignals::install([this] {
+        if (interrupt_) return interrupt_();
         err_ << "obelc: interrupted on " << line_.name
              << "; what was sent so far has gone to the controller\n";
         end(Interrupted);
     });
     QTimer::singleShot(0, work);
-    return finishSending(line_, QCoreApplication::exec(), err_);
+    return finishSending(QCoreApplication::exec());
 }
 
 void LineSession::end(int status) {
     QCoreApplication::exit(status);
 }
 
-int LineSession::finishSending(const PortOption::Line& line, int status, QTextStream& err) {
+int LineSession::finishSending(int status) {
+    const PortOption::Line& line = line_;
+    QTextStream& err = err_;
     if (status == NoPort || !line.transport) return status;
     LineDrain drain(*line.transport);
     std::optional<qint64> unsent;

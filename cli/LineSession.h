@@ -33,19 +33,26 @@ public:
     const QString& lineName() const { return line_.name; }
     Link& link() { return link_; }
 
+    // What SIGINT or SIGTERM does while run() runs; by default it says what
+    // became of the work and ends with Interrupted.
+    void setInterrupt(std::function<void()> interrupt) { interrupt_ = std::move(interrupt); }
+    // Words added to the report of a line lost under the work.
+    void setLossNote(std::function<QString()> note) { lossNote_ = std::move(note); }
+
     // Runs work from the event loop and then the loop until end(); NoPort
-    // when the line fails meanwhile.
+    // when the line fails meanwhile. Returns only once what was written has
+    // left the line (a line served over TCP sends only once connected), or
+    // with NoPort after telling err what was not sent.
     int run(const std::function<void()>& work);
-    // Ends the work; run() returns once what was written has left the line.
+    // Ends the work.
     static void end(int status);
 
-    // What every command on the line does last: waits until what it wrote
-    // has left the line (a line served over TCP sends only once connected).
-    // status, or NoPort after telling err what was not sent.
-    static int finishSending(const PortOption::Line& line, int status, QTextStream& err);
-
 private:
+    int finishSending(int status);
+
     PortOption::Line line_;
     Link link_;
     QTextStream& err_;
+    std::function<void()> interrupt_;
+    std::function<QString()> lossNote_;
 };

@@ -1,5 +1,7 @@
 #include "PortOption.h"
 
+#include "LineOpening.h"
+
 #include "CommandStart.h"
 #include "LineSettings.h"
 #include "PortMap.h"
@@ -59,26 +61,15 @@ PortOption::Line PortOption::open(const ProgramFolder& folder, const Choice& cho
     for (const QString& problem : ports.problems())
         tell(problem);
     const QString target = port ? ports.target(port) : choice.port;
-    Line line{Transports::make(target),
-              port ? QStringLiteral("COM%1 (%2)").arg(port).arg(target) : target};
-    if (!line.transport) {
-        err << "obelc: " << line.name
-            << " is not a line: use a device path, tcp:HOST:PORT or sim\n";
-        return line;
-    }
     const auto settings =
         LineSettings::parse(choice.baud.isEmpty() ? remembered.settings() : lineText(choice.baud));
-    QStringList refused = line.transport->setLine(*settings);
-    if (!line.transport->open()) {
-        err << "obelc: cannot open " << line.name << ": " << line.transport->errorString() << "\n";
-        line.transport.reset();
-        return line;
+    auto opened = LineOpening::open(port, target, *settings, &Transports::make);
+    if (!opened.refused.isEmpty()) tell(opened.refused);
+    if (!opened.problem.isEmpty()) {
+        tell(opened.problem);
+        opened.transport.reset();
     }
-    refused += line.transport->refusedAtOpen();
-    if (!refused.isEmpty())
-        err << "obelc: " << line.name << " does not take " << refused.join(QStringLiteral(", "))
-            << "; going on without\n";
-    return line;
+    return {std::move(opened.transport), LineOpening::name(port, target)};
 }
 
 bool PortOption::takeCommon(const QStringList& args, int& i, Choice& choice, bool& help,

@@ -57,9 +57,7 @@ int RunStopCommand::run(Frame frame, const QStringList& args, QTextStream& out, 
         return *status;
     LineSession session(ProgramFolder(root), choice, out, err, false);
     const int status = session.run([&] {
-        Link& link = session.link();
-        frame == Frame::Start ? Frames::start(link.ShortFrame) : Frames::halt(link.ShortFrame);
-        link.send(Link::Buffer::Short);
+        session.link().send(frame == Frame::Start ? &Frames::start : &Frames::halt);
         LineSession::end(LineSession::Done);
     });
     // Nothing answers these frames: what can be said is that they left the line.

@@ -5,12 +5,9 @@
 #include "Link.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
-#include "QuitOnSignals.h"
 #include "SlaveOption.h"
 #include "Tracer.h"
-#include "Transport.h"
 
-#include <QCoreApplication>
 #include <QTextStream>
 #include <QTime>
 #include <QTimer>
@@ -93,10 +90,9 @@ QString answerLine(const Tracer& tracer, int firstRegister, const QByteArray& da
 }
 
 int trace(const Options& options, const ProgramFolder& folder, QTextStream& out, QTextStream& err) {
-    const PortOption::Line line = PortOption::open(folder, options.line, err);
-    if (!line.transport) return NoPort;
-    Link link;
-    link.setTransport(line.transport.get());
+    LineSession session(folder, options.line, out, err, false);
+    if (!session.opened()) return NoPort;
+    Link& link = session.link();
     QTimer clock;
     Tracer tracer(link, clock);
     tracer.loadNames(folder);
@@ -121,22 +117,19 @@ int trace(const Options& options, const ProgramFolder& folder, QTextStream& out,
         if (tracer.tracing())
             tracer.pause();
         else if (tracer.counters().pending() == 0)
-            QCoreApplication::exit(Done);
-    });
-    QObject::connect(line.transport.get(), &Transport::failed, [&](const QString& reason) {
-        err << "obelc: cannot use " << line.name << ": " << reason << "\n";
-        QCoreApplication::exit(NoPort);
+            LineSession::end(Done);
     });
     QObject::connect(&tracer, &Tracer::recordingFailed, [&](const QString& reason) {
         err << "obelc: " << reason << "\n";
-        QCoreApplication::exit(Failed);
+        LineSession::end(Failed);
     });
-    const auto interrupt = QuitOnSignals::install();
-    tracer.toggleTracing();
-    const int status = LineSession::finishSending(line, QCoreApplication::exec(), err);
+    // An interrupt is how a trace without --count ends; the summary below
+    // tells what became of each poll.
+    session.setInterrupt([] { LineSession::end(Done); });
+    const int status = session.run([&] { tracer.toggleTracing(); });
     tracer.stopRecording();
     const Tracer::Counters& c = tracer.counters();
-    err << "obelc: " << c.polls << " polls on " << line.name << ": " << c.good << " good, "
+    err << "obelc: " << c.polls << " polls on " << session.lineName() << ": " << c.good << " good, "
         << c.missing << " missing, " << c.bad << " bad"
         << (c.bad ? QStringLiteral(" (last: %1)").arg(c.lastBad) : QString())
         << (c.pending() ? QStringLiteral(", %1 unanswered when interrupted").arg(c.pending())

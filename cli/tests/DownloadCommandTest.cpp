@@ -137,7 +137,7 @@ TEST_F(DownloadCommandTest, APortThatCannotBeOpenedAndAnAssemblyError) {
         if (command == QString("download")) args << "-";
         const Outcome refused = obelc(args, "            END\r\n");
         EXPECT_EQ(refused.status, 5) << command;
-        EXPECT_TRUE(refused.err.contains("cannot open " + missing + ": "))
+        EXPECT_TRUE(refused.err.contains(missing + " cannot be opened: "))
             << refused.err.toStdString();
     }
 

@@ -1,5 +1,7 @@
 #include "PortSettings.h"
 
+#include "LineOpening.h"
+
 #include "Excerpt.h"
 #include "ItemReader.h"
 #include "LineReader.h"
@@ -156,7 +158,7 @@ void PortSettings::writeFile() {
 }
 
 QString PortSettings::portName() const {
-    return QStringLiteral("COM%1 (%2)").arg(commPort_).arg(target_);
+    return LineOpening::name(commPort_, target_);
 }
 
 void PortSettings::openPort() {
@@ -164,41 +166,36 @@ void PortSettings::openPort() {
     for (const QString& problem : portMap.problems())
         report(problem);
     target_ = portMap.target(commPort_);
-    const QString& target = target_;
-    transport_ = make_(target);
-    emit transportChanged(transport_.get());
     notOpen_.clear();
+    auto opened = LineOpening::open(commPort_, target_, line_, make_, [this](Transport* line) {
+        emit transportChanged(line);
+        if (!line) return;
+        connect(line, &Transport::failed, this, [this](const QString& reason) {
+            notOpen_ = reason;
+            report(QStringLiteral("%1: %2").arg(portName(), reason));
+            emit lineChanged();
+        });
+    });
+    transport_ = std::move(opened.transport);
+    if (!opened.refused.isEmpty()) report(opened.refused);
+    if (opened.problem.isEmpty()) return;
     if (!transport_) {
         notOpen_ = QStringLiteral("not a line");
-        report(QStringLiteral(
-                   "%1: \"%2\" in %3 is not a line. Use a device path, tcp:HOST:PORT or sim.")
-                   .arg(QStringLiteral("COM%1").arg(commPort_), target,
-                        QString::fromLatin1(PortMap::FileName)));
+        report(opened.problem);
         return;
     }
-    connect(transport_.get(), &Transport::failed, this, [this](const QString& reason) {
-        notOpen_ = reason;
-        report(QStringLiteral("%1: %2").arg(portName(), reason));
-        emit lineChanged();
-    });
-    transport_->setLine(line_);
-    if (!transport_->open()) {
-        notOpen_ = transport_->errorString();
-        const QStringList ports = PortMap::machinePorts();
-        report(QStringLiteral("%1 cannot be opened: %2. The link goes on without a port. "
-                              "Serial ports of this machine: %3. %4 says which line each COM is.")
-                   .arg(portName(), transport_->errorString(),
-                        ports.isEmpty() ? QStringLiteral("none") : ports.join(QStringLiteral(", ")),
-                        QString::fromLatin1(PortMap::FileName)));
-        return;
-    }
-    reportRefused(transport_->refusedAtOpen());
+    notOpen_ = transport_->errorString();
+    const QStringList ports = PortMap::machinePorts();
+    report(QStringLiteral("%1 The link goes on without a port. Serial ports of this machine: %2. "
+                          "%3 says which line each COM is.")
+               .arg(opened.problem,
+                    ports.isEmpty() ? QStringLiteral("none") : ports.join(QStringLiteral(", ")),
+                    QString::fromLatin1(PortMap::FileName)));
 }
 
 void PortSettings::reportRefused(const QStringList& refused) {
-    if (!refused.isEmpty())
-        report(QStringLiteral("%1 does not take %2; going on without.")
-                   .arg(portName(), refused.join(QStringLiteral(", "))));
+    if (const QString text = LineOpening::notTaken(portName(), refused); !text.isEmpty())
+        report(text);
 }
 
 void PortSettings::closePort() {

@@ -104,7 +104,11 @@ void AssemblerLink::runStop() {
                       .arg(wanted, closed, runControl_.caption()));
         return;
     }
-    runControl_.click(link_);
+    if (!runControl_.click(link_)) {
+        setStatus(QStringLiteral("%1: not sent, %2; the button still reads %3")
+                      .arg(wanted, QLatin1String(Link::HeldText), runControl_.caption()));
+        return;
+    }
     emit runCaptionChanged(runControl_.caption());
     setStatus(QStringLiteral("%1: %2 frame sent to %3")
                   .arg(wanted,
@@ -268,8 +272,7 @@ void AssemblerLink::writeTable(const QString& name) {
     }
     if (!prompter_.confirm(QString::fromLatin1(TableWrite::QuestionTitle),
                            QString::fromLatin1(TableWrite::Question))) {
-        Frames::start(link_.ShortFrame);
-        link_.send(Link::Buffer::Short);
+        link_.send(&Frames::start);
         answer.tell(QStringLiteral("cancelled: only the start frame sent"));
         return;
     }

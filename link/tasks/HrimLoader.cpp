@@ -13,7 +13,15 @@ QByteArray HrimLoader::burst(char byte) {
     return sent;
 }
 
+bool HrimLoader::refusedWhileHeld(QString* refusal) const {
+    if (!link_.held()) return false;
+    if (refusal)
+        *refusal = QStringLiteral("Nothing was sent: %1.").arg(QLatin1String(Link::HeldText));
+    return true;
+}
+
 QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
+    if (refusedWhileHeld(refusal)) return {};
     const auto value = ByteField::hexadecimal(parameter.trimmed(), 0, 0xFF);
     if (!value) {
         if (refusal)
@@ -29,6 +37,7 @@ QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
     return sent + start + char(*value);
 }
 
-QByteArray HrimLoader::reset() {
+QByteArray HrimLoader::reset(QString* refusal) {
+    if (refusedWhileHeld(refusal)) return {};
     return burst(char(ControllerFacts::Start));
 }

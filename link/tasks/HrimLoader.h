@@ -19,12 +19,14 @@ public:
 
     // The burst, then A6 and the parameter (hexadecimal, 0-FF), and the dump
     // switch on. The bytes sent, or nothing and refusal set when the
-    // parameter is no byte.
+    // parameter is no byte or a transfer holds the line.
     QByteArray loaderStart(const QString& parameter, QString* refusal);
-    QByteArray reset();
+    // The bytes sent, or nothing and refusal set when a transfer holds the line.
+    QByteArray reset(QString* refusal);
 
 private:
     QByteArray burst(char byte);
+    bool refusedWhileHeld(QString* refusal) const;
 
     Link& link_;
 };

@@ -37,7 +37,12 @@ std::optional<ImageRecords::Fault> ImageRecords::firstFault(QStringView text) {
     return std::nullopt;
 }
 
-ImageRecords::Byte ImageRecords::byteAt(QStringView text, qsizetype at, bool odd) {
-    const int address = hexValue(text.mid(at, 4));
-    return {quint16(address + (odd ? 1 : 0)), quint8(hexValue(text.mid(at + (odd ? 12 : 7), 2)))};
+QList<ByteWriteSeries::Byte> ImageRecords::bytes(QStringView text) {
+    QList<ByteWriteSeries::Byte> bytes;
+    for (qsizetype at = 0; at < text.size(); at += Length) {
+        const int address = hexValue(text.mid(at, 4));
+        bytes.append({quint16(address), quint8(hexValue(text.mid(at + 7, 2)))});
+        bytes.append({quint16(address + 1), quint8(hexValue(text.mid(at + 12, 2)))});
+    }
+    return bytes;
 }

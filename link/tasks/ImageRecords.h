@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ByteWriteSeries.h"
+
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -22,11 +25,7 @@ public:
     // The first record that the transfer could not read, nothing when all read.
     static std::optional<Fault> firstFault(QStringView text);
 
-    // The even or odd byte of the record that starts at `at`, and its address;
-    // the text must have passed the check.
-    struct Byte {
-        quint16 address;
-        quint8 data;
-    };
-    static Byte byteAt(QStringView text, qsizetype at, bool odd);
+    // The bytes of the records, two a record, even then odd, with their
+    // addresses; the text must have passed the check.
+    static QList<ByteWriteSeries::Byte> bytes(QStringView text);
 };

@@ -16,35 +16,66 @@ Link::Link(QObject* parent) : QObject(parent) {
     connect(&wait_, &QTimer::timeout, this, &Link::waited);
 }
 
+Link::~Link() = default;
+
+std::unique_ptr<Link::Hold> Link::hold() {
+    if (held_ || exchanging()) return nullptr;
+    held_ = true;
+    return std::unique_ptr<Hold>(new Hold(*this));
+}
+
+Link::Hold::~Hold() {
+    if (link_) link_->held_ = false;
+}
+
+QByteArray Link::Hold::send(const Build<ShortBytes>& build) {
+    return link_ ? link_->sendBuilt(link_->shortFrame_, build) : QByteArray();
+}
+
+bool Link::Hold::exchange(const Build<ShortBytes>& build, Flag watch, int delays, Done done) {
+    return link_ && link_->start(build, watch, delays, std::move(done));
+}
+
 void Link::setTransport(Transport* transport) {
     if (transport_) disconnect(transport_, nullptr, this, nullptr);
     transport_ = transport;
     if (transport_) connect(transport_, &Transport::bytesArrived, this, &Link::onComm);
 }
 
-QByteArray Link::bytes(Buffer buffer) const {
-    switch (buffer) {
-    case Buffer::Long:
-        return toBytes(LongFrame);
-    case Buffer::Test:
-        return toBytes(TestFrame);
-    case Buffer::Free:
-        return toBytes(FreeFrame);
-    case Buffer::Short:
-        break;
-    }
-    return toBytes(ShortFrame);
-}
-
 QByteArray Link::received() const {
     return QByteArray(reinterpret_cast<const char*>(RxBuf.data()), qsizetype(received_));
 }
 
-void Link::send(Buffer buffer) {
-    send(bytes(buffer));
+template <class Bytes> QByteArray Link::sendBuilt(Bytes& buffer, const Build<Bytes>& build) {
+    build(buffer);
+    QByteArray frame = toBytes(buffer);
+    transmit(frame);
+    return frame;
 }
 
-void Link::send(const QByteArray& frame) {
+QByteArray Link::send(const Build<ShortBytes>& build) {
+    return held_ ? QByteArray() : sendBuilt(shortFrame_, build);
+}
+
+QByteArray Link::send(const Build<LongBytes>& build) {
+    return held_ ? QByteArray() : sendBuilt(longFrame_, build);
+}
+
+QByteArray Link::send(const Build<TestBytes>& build) {
+    return held_ ? QByteArray() : sendBuilt(testFrame_, build);
+}
+
+QByteArray Link::send(const Build<FreeBytes>& build) {
+    return held_ ? QByteArray() : sendBuilt(freeFrame_, build);
+}
+
+bool Link::send(const QByteArray& bytes) {
+    if (held_) return false;
+    transmit(bytes);
+    return true;
+}
+
+void Link::transmit(const QByteArray& frame) {
     heardSinceSend_ = 0;
     if (!transport_) return;
     transport_->write(frame);
@@ -57,9 +88,16 @@ void Link::setDumpSwitch(bool on) {
     emit dumpSwitchChanged(on);
 }
 
-bool Link::exchange(Buffer buffer, Flag watch, int delays, Done done) {
+bool Link::exchange(const Build<ShortBytes>& build, Flag watch, int delays, Done done) {
+    return !held_ && start(build, watch, delays, std::move(done));
+}
+
+bool Link::start(const Build<ShortBytes>& build, Flag watch, int delays, Done done) {
     if (exchanging()) return false;
-    buffer_ = buffer;
+    build(shortFrame_);
+    // Captured whole: a frame built while the exchange waits must not
+    // change what its next attempt sends.
+    frame_ = toBytes(shortFrame_);
     watch_ = watch;
     delays_ = delays;
     done_ = std::move(done);
@@ -80,7 +118,7 @@ void Link::attempt(int number) {
     tryCount_ = static_cast<qint16>(number);
     trace_ += QStringLiteral(">T%1").arg(number);
     emit traceChanged();
-    send(buffer_);
+    transmit(frame_);
     DELAY(delays_);
 }
 

@@ -17,7 +17,17 @@ QString hexAddress(int address) {
 } // namespace
 
 ProgramDownload::ProgramDownload(Link& link, Assmber& assmber, QObject* parent)
-    : QObject(parent), link_(link), assmber_(assmber) {}
+    : QObject(parent), link_(link), assmber_(assmber), series_(link) {
+    connect(&series_, &ByteWriteSeries::halted, this, [this] {
+        haltSent_ = true;
+        emit beep();
+        setPhase(Phase::Transfer);
+        if (stopWanted_) series_.stop();
+    });
+    connect(&series_, &ByteWriteSeries::writing, this, &ProgramDownload::writing);
+    connect(&series_, &ByteWriteSeries::allWritten, this, &ProgramDownload::transferred);
+    connect(&series_, &ByteWriteSeries::finished, this, &ProgramDownload::transferEnded);
+}
 
 QString ProgramDownload::panelCaption(Phase phase) {
     switch (phase) {
@@ -34,31 +44,30 @@ QString ProgramDownload::panelCaption(Phase phase) {
 }
 
 bool ProgramDownload::start(const QString& source) {
-    if (running() || link_.exchanging()) return false;
+    if (running() || link_.exchanging() || link_.held()) return false;
     source_ = source;
     outcome_ = Outcome::Done;
     percent_ = 0;
     failedAddress_ = -1;
     failure_.clear();
-    written_ = 0;
     image_.clear();
     clock_.start();
     haltSent_ = false;
     stopWanted_ = false;
     setPhase(Phase::Probe);
-    Frames::probe(link_.ShortFrame);
     // The link outlives a window's download that closes in the middle.
-    link_.exchange(Link::Buffer::Short, Link::Flag::Reply, 2,
-                   [self = QPointer(this)](bool answered) {
-                       if (self) self->probed(answered);
-                   });
+    link_.exchange(&Frames::probe, Link::Flag::Reply, 2, [self = QPointer(this)](bool answered) {
+        if (self) self->probed(answered);
+    });
     return true;
 }
 
 // The exchange under way runs to its end, which looks at the wish; a stop
 // from a slot of one of our signals is seen at the next step.
 void ProgramDownload::stop() {
-    if (running()) stopWanted_ = true;
+    if (!running()) return;
+    stopWanted_ = true;
+    series_.stop();
 }
 
 void ProgramDownload::probed(bool answered) {
@@ -107,56 +116,36 @@ void ProgramDownload::loadMacrosAndHalt() {
                                "was not halted."));
         return;
     }
-    Frames::halt(link_.ShortFrame);
-    link_.send(Link::Buffer::Short);
-    haltSent_ = true;
-    emit beep();
     image_ = assmber_.code();
-    record_ = 0;
-    oddByte_ = false;
-    setPhase(Phase::Transfer);
-    sendNextByte();
+    // Nothing else can have taken the line since the probe's exchange ended.
+    series_.start(ImageRecords::bytes(image_));
 }
 
-void ProgramDownload::sendNextByte() {
-    if (endIfStopped()) return;
-    if (record_ >= image_.size()) {
-        complete();
-        return;
-    }
+void ProgramDownload::writing() {
     // The share of the text already sent when this record began.
-    percent_ = float(double(record_ + 1) * 100 / double(image_.size()));
+    percent_ = float(double(record() + 1) * 100 / double(image_.size()));
     emit transferProgress(percent_);
-    if (endIfStopped()) return;
-    const ImageRecords::Byte byte = ImageRecords::byteAt(image_, record_, oddByte_);
-    Frames::byteWrite(link_.ShortFrame, byte.address, byte.data);
-    link_.exchange(Link::Buffer::Short, Link::Flag::Ack, 1,
-                   [self = QPointer(this)](bool acknowledged) {
-                       if (self) self->byteWritten(acknowledged);
-                   });
 }
 
-void ProgramDownload::byteWritten(bool acknowledged) {
-    if (!acknowledged) {
-        failedAddress_ = byteAddress();
-        end(Outcome::NotAcknowledged,
-            QStringLiteral("%1 at address %2; the controller stays halted.")
-                .arg(QString::fromLatin1(NotAcknowledgedText), hexAddress(failedAddress_)));
-        return;
-    }
-    ++written_;
-    if (oddByte_) record_ += ImageRecords::Length;
-    oddByte_ = !oddByte_;
-    sendNextByte();
-}
-
-void ProgramDownload::complete() {
+// The image file is written once every byte is in, before the start frame.
+void ProgramDownload::transferred() {
     assmber_.writeImageFile();
     emit beep();
-    Frames::start(link_.ShortFrame);
-    link_.send(Link::Buffer::Short);
-    assmber_.writeProgramMap();
-    end(Outcome::Done, {});
+}
+
+void ProgramDownload::transferEnded(ByteWriteSeries::Outcome outcome) {
+    switch (outcome) {
+    case ByteWriteSeries::Outcome::Done:
+        assmber_.writeProgramMap();
+        return end(Outcome::Done, {});
+    case ByteWriteSeries::Outcome::NotAcknowledged:
+        failedAddress_ = byteAddress();
+        return end(Outcome::NotAcknowledged,
+                   QStringLiteral("%1 at address %2; the controller stays halted.")
+                       .arg(QString::fromLatin1(NotAcknowledgedText), hexAddress(failedAddress_)));
+    case ByteWriteSeries::Outcome::Stopped:
+        return end(Outcome::Stopped, stoppedText());
+    }
 }
 
 int ProgramDownload::imageBytes() const {
@@ -164,7 +153,11 @@ int ProgramDownload::imageBytes() const {
 }
 
 int ProgramDownload::byteAddress() const {
-    return ImageRecords::byteAt(image_, record_, oddByte_).address;
+    return series_.bytes().value(series_.written()).address;
+}
+
+qsizetype ProgramDownload::record() const {
+    return series_.written() / 2 * ImageRecords::Length;
 }
 
 void ProgramDownload::setPhase(Phase phase) {
@@ -179,7 +172,7 @@ bool ProgramDownload::endIfStopped() {
 }
 
 QString ProgramDownload::stoppedText() const {
-    if (phase_ == Phase::Transfer && record_ < image_.size())
+    if (phase_ == Phase::Transfer && series_.written() < series_.bytes().size())
         return QStringLiteral("Transfer stopped at address %1; the controller stays halted.")
             .arg(hexAddress(byteAddress()));
     if (phase_ == Phase::Transfer)

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ByteWriteSeries.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
 class Assmber;
-class Link;
 
 // The road of "Assm" from a source text into a running controller, as one
 // state machine on the event loop: the link check (probe, three attempts of
@@ -38,7 +39,8 @@ public:
     ProgramDownload(Link& link, Assmber& assmber, QObject* parent = nullptr);
 
     // Starts the road with the source as the user wrote it; false (nothing
-    // done) while a download or another exchange of the link runs. "WR" is
+    // done) while a download or another exchange of the link runs, or a
+    // transfer holds the line. "WR" is
     // the caller's to set alike on the link and the assembler.
     bool start(const QString& source);
     // Gives up a running transfer after the exchange under way; the controller
@@ -63,7 +65,7 @@ public:
     QString stoppedText() const;
     // Byte writes acknowledged (or, without "WR", sent) so far, of the
     // image's bytes; and the time from the start to the end of the road.
-    int bytesWritten() const { return written_; }
+    int bytesWritten() const { return series_.written(); }
     int imageBytes() const;
     qint64 elapsedMs() const { return elapsedMs_; }
 
@@ -92,14 +94,16 @@ private:
     void probed(bool answered);
     void assembleSource();
     void loadMacrosAndHalt();
-    void sendNextByte();
-    void byteWritten(bool acknowledged);
-    void complete();
+    void writing();
+    void transferred();
+    void transferEnded(ByteWriteSeries::Outcome outcome);
     void setPhase(Phase phase);
     bool endIfStopped();
     void end(Outcome outcome, const QString& failure);
     // The address of the byte the transfer writes next, or has just written.
     int byteAddress() const;
+    // Where the record of the byte under way starts in image_.
+    qsizetype record() const;
 
     Link& link_;
     Assmber& assmber_;
@@ -108,14 +112,12 @@ private:
     float percent_ = 0;
     int failedAddress_ = -1;
     QString failure_;
-    int written_ = 0;
     QElapsedTimer clock_;
     qint64 elapsedMs_ = 0;
 
     QString source_;
-    QString image_;        // the code image text the transfer sends
-    qsizetype record_ = 0; // where the record under way starts in image_
-    bool oddByte_ = false; // the record's second frame is under way
+    QString image_; // the code image text the transfer sends
+    ByteWriteSeries series_;
     bool haltSent_ = false;
     bool stopWanted_ = false;
 };

@@ -3,11 +3,8 @@
 #include "Frames.h"
 #include "Link.h"
 
-void RunControl::click(Link& link) {
+bool RunControl::click(Link& link) {
+    if (link.send(running_ ? &Frames::halt : &Frames::start).isEmpty()) return false;
     running_ = !running_;
-    if (running_)
-        Frames::start(link.ShortFrame);
-    else
-        Frames::halt(link.ShortFrame);
-    link.send(Link::Buffer::Short);
+    return true;
 }

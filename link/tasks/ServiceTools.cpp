@@ -11,6 +11,12 @@
 
 namespace {
 
+ServiceTools::Result sentOrRefused(const QByteArray& sent) {
+    if (sent.isEmpty())
+        return {{}, QStringLiteral("Nothing was sent: %1.").arg(QLatin1String(Link::HeldText))};
+    return {sent, {}};
+}
+
 constexpr int Chars = 3, FrameChars = 2;
 
 // The clock registers' bytes (packed BCD, from the two-digit year on) as a
@@ -116,27 +122,23 @@ ServiceTools::Result ServiceTools::writeMemory(const std::array<QString, 3>& fie
     const quint8 low = reader.byte(names[1], fields[1], Chars);
     const quint8 data = reader.byte(names[2], fields[2], Chars);
     if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
-    Frames::rawMemoryWrite(link_.ShortFrame, *high, low, data);
-    link_.send(Link::Buffer::Short);
-    return {link_.bytes(Link::Buffer::Short), {}};
+    return sentOrRefused(
+        link_.send([&](ShortBytes& f) { Frames::rawMemoryWrite(f, *high, low, data); }));
 }
 
 ServiceTools::Result ServiceTools::linkTest(const std::array<QString, 2>& fields) {
     FieldReader reader;
     const auto b = bytes(reader, testFieldNames(), fields, Chars);
     if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
-    Frames::rawTest(link_.TestFrame, b[0], b[1]);
-    link_.send(Link::Buffer::Test);
-    return {link_.bytes(Link::Buffer::Test), {}};
+    return sentOrRefused(link_.send([&](TestBytes& f) { Frames::rawTest(f, b[0], b[1]); }));
 }
 
 ServiceTools::Result ServiceTools::freeRequest(const std::array<QString, 4>& fields) {
     FieldReader reader;
     const auto b = bytes(reader, requestFieldNames(), fields, Chars);
     if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
-    Frames::freeRequest(link_.ShortFrame, b[0], b[1], b[2], b[3]);
-    link_.send(Link::Buffer::Short);
-    return {link_.bytes(Link::Buffer::Short), {}};
+    return sentOrRefused(
+        link_.send([&](ShortBytes& f) { Frames::freeRequest(f, b[0], b[1], b[2], b[3]); }));
 }
 
 ServiceTools::Result ServiceTools::freeFrame(const std::array<QString, 9>& fields) {
@@ -145,9 +147,7 @@ ServiceTools::Result ServiceTools::freeFrame(const std::array<QString, 9>& field
     for (int i = 0; i < 9; ++i)
         b[i] = reader.byte(frameFieldName(i), fields[i], FrameChars);
     if (!reader.refusal().isEmpty()) return {{}, reader.refusal()};
-    Frames::freeFrame(link_.FreeFrame, b);
-    link_.send(Link::Buffer::Free);
-    return {link_.bytes(Link::Buffer::Free), {}};
+    return sentOrRefused(link_.send([&](FreeBytes& f) { Frames::freeFrame(f, b); }));
 }
 
 ServiceTools::Result ServiceTools::setClock(const QString& clockText, quint8 slave) {
@@ -155,17 +155,14 @@ ServiceTools::Result ServiceTools::setClock(const QString& clockText, quint8 sla
     std::array<quint8, ClockText::Fields> time{};
     for (int i = 0; i < ClockText::Fields; ++i)
         time[i] = ByteField::hexadecimal(ClockText::field(clockText, i)).value_or(0);
-    Frames::timeWrite(link_.LongFrame, slave, time);
-    link_.send(Link::Buffer::Long);
-    for (int i = 0; i < 15; ++i)
-        clockResult_ += u' ' + QString::number(link_.LongFrame[i]);
-    return {link_.bytes(Link::Buffer::Long), {}};
+    const QByteArray sent = link_.send([&](LongBytes& f) { Frames::timeWrite(f, slave, time); });
+    for (int i = 0; i < 15 && i < sent.size(); ++i)
+        clockResult_ += u' ' + QString::number(quint8(sent[i]));
+    return sentOrRefused(sent);
 }
 
 bool ServiceTools::readClock(quint8 slave, ClockDone done) {
-    if (link_.exchanging()) return false;
-    Frames::freeRequest(link_.ShortFrame, slave, ControllerFacts::ReadHoldingRegisters,
-                        ControllerFacts::ClockRegister, ControllerFacts::ClockRegisters);
+    if (link_.exchanging() || link_.held()) return false;
     // What answers the attempt last sent: an attempt's frame starts it anew.
     const auto answer = std::make_shared<QByteArray>();
     const auto heard =
@@ -173,14 +170,18 @@ bool ServiceTools::readClock(quint8 slave, ClockDone done) {
                          [answer](const QByteArray& bytes) { answer->append(bytes); });
     const auto sent = QObject::connect(&link_, &Link::sent, &link_,
                                        [answer](const QByteArray&) { answer->clear(); });
-    return link_.exchange(Link::Buffer::Short, Link::Flag::Reply, 1,
-                          [heard, sent, answer, slave, done = std::move(done)](bool) {
-                              QObject::disconnect(heard);
-                              QObject::disconnect(sent);
-                              if (answer->isEmpty()) return done({}, {});
-                              const QString fault = ReadAnswer::fault(
-                                  *answer, slave, ControllerFacts::ClockRegisters);
-                              if (!fault.isEmpty()) return done({}, fault);
-                              done(clockTextOf(ReadAnswer::data(*answer)), {});
-                          });
+    const auto read = [slave](ShortBytes& f) {
+        Frames::freeRequest(f, slave, ControllerFacts::ReadHoldingRegisters,
+                            ControllerFacts::ClockRegister, ControllerFacts::ClockRegisters);
+    };
+    return link_.exchange(
+        read, Link::Flag::Reply, 1, [heard, sent, answer, slave, done = std::move(done)](bool) {
+            QObject::disconnect(heard);
+            QObject::disconnect(sent);
+            if (answer->isEmpty()) return done({}, {});
+            const QString fault =
+                ReadAnswer::fault(*answer, slave, ControllerFacts::ClockRegisters);
+            if (!fault.isEmpty()) return done({}, fault);
+            done(clockTextOf(ReadAnswer::data(*answer)), {});
+        });
 }

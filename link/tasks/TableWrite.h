@@ -1,11 +1,10 @@
 #pragma once
 
+#include "ByteWriteSeries.h"
 #include "TableFile.h"
 
 #include <QObject>
 #include <QString>
-
-class Link;
 
 // The table write: the halt frame, then every item of a checked table with
 // an acknowledged byte write (three attempts of one DELAY each), the listing
@@ -25,9 +24,9 @@ public:
     explicit TableWrite(Link& link, QObject* parent = nullptr);
 
     // Halts the controller and starts writing; false (nothing sent) while
-    // another exchange of the link runs.
+    // another exchange of the link runs or its line is held.
     bool start(const TableFile& table);
-    bool running() const { return running_; }
+    bool running() const { return series_.running(); }
     // The table of the last start.
     const TableFile& table() const { return table_; }
 
@@ -37,7 +36,7 @@ public:
     int percent() const { return percent_; }
     Outcome outcome() const { return outcome_; }
     // The address of the byte that went unacknowledged.
-    quint16 failedAddress() const { return failedAddress_; }
+    quint16 failedAddress() const;
 
 signals:
     // The halt frame is out; the items follow.
@@ -49,16 +48,14 @@ signals:
     void finished(TableWrite::Outcome outcome);
 
 private:
-    void next();
-    void written(bool acknowledged);
+    void halted();
+    void writing(int k);
+    void written(ByteWriteSeries::Outcome outcome);
     void setPercent(int percent);
 
-    Link& link_;
+    ByteWriteSeries series_;
     TableFile table_;
     QString listing_;
-    int k_ = 0;
     int percent_ = 0;
-    bool running_ = false;
     Outcome outcome_ = Outcome::Done;
-    quint16 failedAddress_ = 0;
 };

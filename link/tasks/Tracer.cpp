@@ -118,25 +118,33 @@ bool Tracer::judgeOutstanding() {
 void Tracer::writePending() {
     const int even = pendingCell_ & ~1;
     const auto high = cellValue(even), low = cellValue(even + 1);
-    marker_ = high && low ? Marker::Sent : Marker::Idle;
     if (high && low) {
-        Frames::registerWrite(link_.ShortFrame, quint8(slave_),
-                              quint8(pendingCell_ / 2 + FirstRegister), quint16(*high << 8 | *low));
         arrived_.clear();
         received_.clear();
-        link_.send(Link::Buffer::Short);
+        const auto reg = quint8(pendingCell_ / 2 + FirstRegister);
+        const auto value = quint16(*high << 8 | *low);
+        // A transfer holding the line refuses it: the cell waits for the next tick.
+        if (link_.send([&](ShortBytes& f) { Frames::registerWrite(f, quint8(slave_), reg, value); })
+                .isEmpty())
+            return;
     }
+    marker_ = high && low ? Marker::Sent : Marker::Idle;
     tracing_ = true;
 }
 
 void Tracer::poll() {
-    polledBase_ = pollBase_;
     const Read read{pollBase_ + FirstRegister, quint8(slave_)};
-    Frames::registerRead(link_.ShortFrame, read.slave, quint8(read.firstRegister));
     arrived_.clear();
     received_.clear();
+    // A transfer holding the line refuses the read: no poll this tick.
+    if (link_
+            .send([&](ShortBytes& f) {
+                Frames::registerRead(f, read.slave, quint8(read.firstRegister));
+            })
+            .isEmpty())
+        return;
+    polledBase_ = pollBase_;
     outstanding_ = read;
-    link_.send(Link::Buffer::Short);
     ++counters_.polls;
     running_ = cellBit(RunCell, std::countr_zero(unsigned(ControllerFacts::RunBit)));
     pollBase_ = pollBase_ + BlockRegisters > Cells - 1 ? 0 : pollBase_ + BlockRegisters;

@@ -19,13 +19,13 @@ inline void runFor(QEventLoop& loop, int ms) {
     loop.exec();
 }
 
-// Runs one exchange of the link to its end: whether it was answered, or
+// Runs one exchange of frame to its end: whether it was answered, or
 // nothing when it did not end within ms.
-inline std::optional<bool> runExchange(Link& link, Link::Buffer buffer, Link::Flag watch,
-                                       int delays = 1, int ms = 30000) {
+inline std::optional<bool> runExchange(Link& link, const Link::Build<ShortBytes>& frame,
+                                       Link::Flag watch, int delays = 1, int ms = 30000) {
     std::optional<bool> answered;
     QEventLoop loop;
-    if (!link.exchange(buffer, watch, delays, [&](bool a) {
+    if (!link.exchange(frame, watch, delays, [&](bool a) {
             answered = a;
             loop.quit();
         }))
@@ -40,9 +40,7 @@ inline std::optional<bool> runExchange(Link& link, Link::Buffer buffer, Link::Fl
 inline std::optional<bool> runProbe(Link& link, int ms = 250) {
     const int own = link.delayMs();
     link.setDelayMs(ms);
-    Frames::probe(link.ShortFrame);
-    const std::optional<bool> answered =
-        runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2);
+    const std::optional<bool> answered = runExchange(link, &Frames::probe, Link::Flag::Reply, 2);
     link.setDelayMs(own);
     return answered;
 }

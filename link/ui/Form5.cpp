@@ -68,19 +68,25 @@ bool Form5::tellIfLineClosed() {
 void Form5::loaderStart() {
     if (tellIfLineClosed()) return;
     QString refusal;
-    const QByteArray sent = loader_.loaderStart(parameter_->text(), &refusal);
-    if (sent.isEmpty()) {
-        prompter_.inform(QString::fromLatin1(Title), refusal);
-        answer_.tell(QStringLiteral("not sent: ") + refusal);
-        return;
-    }
-    answer_.sent(sent);
+    if (!tell(loader_.loaderStart(parameter_->text(), &refusal), refusal)) return;
     prompter_.beep();
     prompter_.beep();
 }
 
 void Form5::reset() {
-    if (!tellIfLineClosed()) answer_.sent(loader_.reset());
+    if (tellIfLineClosed()) return;
+    QString refusal;
+    tell(loader_.reset(&refusal), refusal);
+}
+
+bool Form5::tell(const QByteArray& sent, const QString& refusal) {
+    if (sent.isEmpty()) {
+        prompter_.inform(QString::fromLatin1(Title), refusal);
+        answer_.tell(QStringLiteral("not sent: ") + refusal);
+        return false;
+    }
+    answer_.sent(sent);
+    return true;
 }
 
 void Form5::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,8 @@ private:
     void reset();
     // Whether nothing can go out now; the answer line then says why.
     bool tellIfLineClosed();
+    // The answer line (and a message for a refusal); whether anything was sent.
+    bool tell(const QByteArray& sent, const QString& refusal);
     void renderDump();
 
     AssemblerLink& station_;

@@ -55,8 +55,8 @@ TEST(SimCommand, AnswersOnlyItsOwnSlaveAddress) {
     link.setTransport(&line);
     link.setDelayMs(300);
 
-    Frames::registerRead(link.ShortFrame, 7, 0x10);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Reply, 2), true);
+    const auto read = [](ShortBytes& f) { Frames::registerRead(f, 7, 0x10); };
+    EXPECT_EQ(runExchange(link, read, Link::Flag::Reply, 2), true);
     EXPECT_EQ(runProbe(link), false);
     EXPECT_TRUE(sim.errors().contains("for slave 173, ignored"));
 }

@@ -217,8 +217,8 @@ TEST_F(PortSettingsTest, APortMappedToNoLineIsToldOnceAndTheLinkGoesOn) {
     EXPECT_EQ(problems, QStringList({"COM1: \"tcp:[::1]:0\" in def/comports.def is not a line. "
                                      "Use a device path, tcp:HOST:PORT or sim."}));
     link.setDelayMs(10);
-    Frames::byteWrite(link.ShortFrame, 0, 1);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Ack), false);
+    const auto write = [](ShortBytes& f) { Frames::byteWrite(f, 0, 1); };
+    EXPECT_EQ(runExchange(link, write, Link::Flag::Ack), false);
     EXPECT_EQ(link.trace(), ">T1>T2>T3");
 
     real.click(1);

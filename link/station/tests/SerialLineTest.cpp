@@ -166,8 +166,8 @@ TEST_F(SerialLine, APortThatCannotBeOpenedIsToldOnceAndFramesGoNowhere) {
         << problems[0].toStdString();
 
     link.setDelayMs(10);
-    Frames::byteWrite(link.ShortFrame, 0, 0x01);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Ack), false);
+    const auto write = [](ShortBytes& f) { Frames::byteWrite(f, 0, 0x01); };
+    EXPECT_EQ(runExchange(link, write, Link::Flag::Ack), false);
     EXPECT_EQ(link.trace(), ">T1>T2>T3");
     port.setPortOpen(true);
     EXPECT_EQ(problems.size(), 1);

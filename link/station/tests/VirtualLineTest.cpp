@@ -42,8 +42,7 @@ TEST_F(VirtualLine, ADownloadLeavesTheImageInTheControllerAndStartsIt) {
     assmber.setWithController(true);
     ProgramDownload download(link, assmber);
     // A running controller is halted for the transfer.
-    Frames::start(link.ShortFrame);
-    link.send(Link::Buffer::Short);
+    link.send(&Frames::start);
     ASSERT_TRUE(QTest::qWaitFor([&] { return line->controller().running(); }, 5000));
     std::optional<bool> runningAtTheEnd; // before the start frame arrives
     QObject::connect(&download, &ProgramDownload::finished,
@@ -66,8 +65,8 @@ TEST_F(VirtualLine, AClosedLineLosesTheFrames) {
     ASSERT_NE(line, nullptr);
     line->close();
     link.setDelayMs(10);
-    Frames::byteWrite(link.ShortFrame, 0x0200, 0x01);
-    EXPECT_EQ(runExchange(link, Link::Buffer::Short, Link::Flag::Ack), false);
+    const auto write = [](ShortBytes& f) { Frames::byteWrite(f, 0x0200, 0x01); };
+    EXPECT_EQ(runExchange(link, write, Link::Flag::Ack), false);
     EXPECT_EQ(link.trace(), ">T1>T2>T3");
     EXPECT_EQ(line->controller().memory(0x0200), 0);
 }

@@ -14,16 +14,20 @@ namespace {
 
 const QByteArray Ack(1, '\x5A');
 
+void write1234(ShortBytes& f) {
+    Frames::byteWrite(f, 0x1234, 0x56);
+}
+
 class Exchange : public ::testing::Test {
 protected:
     Exchange() {
         line.open();
         link.setTransport(&line);
         link.setDelayMs(20);
-        Frames::byteWrite(link.ShortFrame, 0x1234, 0x56);
     }
-    std::optional<bool> run(Link::Flag watch = Link::Flag::Ack, int delays = 1) {
-        return runExchange(link, Link::Buffer::Short, watch, delays);
+    std::optional<bool> run(Link::Flag watch = Link::Flag::Ack, int delays = 1,
+                            const Link::Build<ShortBytes>& frame = write1234) {
+        return runExchange(link, frame, watch, delays);
     }
     // Answers the nth write (from 1) and those after it with `answer`.
     void answerFrom(int nth, const QByteArray& answer) {
@@ -61,9 +65,10 @@ TEST_F(Exchange, AttemptsUntilTheWatchedFlagComesUp) {
         EXPECT_EQ(link.trace(), c.trace) << c.name;
         EXPECT_EQ(link.TryCount(), QString(c.trace).count('>')) << c.name;
         ASSERT_EQ(line.written.size(), link.TryCount()) << c.name;
-        for (const QByteArray& frame : line.written)
-            EXPECT_EQ(frame, QByteArray::fromHex("A55A123456") + char(link.ShortFrame[5]) +
-                                 char(link.ShortFrame[6]) + char(link.ShortFrame[7]));
+        for (const QByteArray& frame : line.written) {
+            EXPECT_EQ(frame.first(5), QByteArray::fromHex("A55A123456"));
+            EXPECT_EQ(frame, line.written.first());
+        }
     }
 }
 
@@ -89,14 +94,12 @@ TEST_F(Exchange, APiecemealProbeAnswerCannotAcknowledgeTheByteWriteAfterIt) {
     // The probe's answer comes in two pieces, the register it reads holding
     // 0x5A; the byte write follows as soon as the probe is done.
     link.setDelayMs(100);
-    Frames::probe(link.ShortFrame);
     std::optional<bool> probe, write;
     QEventLoop loop;
-    link.exchange(Link::Buffer::Short, Link::Flag::Reply, 2, [&](bool answered) {
+    link.exchange(&Frames::probe, Link::Flag::Reply, 2, [&](bool answered) {
         probe = answered;
         link.setDelayMs(20);
-        Frames::byteWrite(link.ShortFrame, 0x1234, 0x56);
-        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [&](bool acknowledged) {
+        link.exchange(write1234, Link::Flag::Ack, 1, [&](bool acknowledged) {
             write = acknowledged;
             loop.quit();
         });
@@ -118,14 +121,13 @@ TEST_F(Exchange, APiecemealProbeAnswerCannotAcknowledgeTheByteWriteAfterIt) {
 TEST_F(Exchange, ALateAcknowledgementOfARetriedWriteAcknowledgesNothingAfterIt) {
     link.setDelayMs(100);
     line.responder = [this](const QByteArray& frame) {
-        if (frame == link.bytes(Link::Buffer::Short) && quint8(frame[4]) == 0x56)
-            QTimer::singleShot(150, &line, [this] { line.deliver(Ack); });
+        if (quint8(frame[4]) == 0x56) QTimer::singleShot(150, &line, [this] { line.deliver(Ack); });
         return QByteArray();
     };
     EXPECT_EQ(run(), true);
     EXPECT_EQ(link.trace(), ">T1>T2");
-    Frames::byteWrite(link.ShortFrame, 0x1235, 0x78);
-    EXPECT_EQ(run(), false);
+    EXPECT_EQ(run(Link::Flag::Ack, 1, [](ShortBytes& f) { Frames::byteWrite(f, 0x1235, 0x78); }),
+              false);
     EXPECT_EQ(link.trace(), ">T1>T2>T3");
 }
 
@@ -148,8 +150,7 @@ TEST_F(Exchange, TheLineSwappedOrLostUnderAnExchange) {
     std::optional<bool> answered;
     FakeTransport other;
     other.open();
-    ASSERT_TRUE(
-        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
+    ASSERT_TRUE(link.exchange(write1234, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
     link.setTransport(&other);
     line.deliver(Ack);
     other.responder = [](const QByteArray&) { return Ack; };
@@ -166,8 +167,7 @@ TEST_F(Exchange, TheLineSwappedOrLostUnderAnExchange) {
     doomed->responder = [](const QByteArray&) { return Ack; };
     link.setTransport(doomed.get());
     answered.reset();
-    ASSERT_TRUE(
-        link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
+    ASSERT_TRUE(link.exchange(write1234, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
     doomed.reset();
     EXPECT_TRUE(QTest::qWaitFor([&] { return answered.has_value(); }, 5000));
     EXPECT_EQ(answered, false);
@@ -175,15 +175,39 @@ TEST_F(Exchange, TheLineSwappedOrLostUnderAnExchange) {
     EXPECT_EQ(other.written.size(), 1);
 }
 
-TEST_F(Exchange, OneAtATime) {
-    link.setDelayMs(60000);
-    ASSERT_TRUE(link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, [](bool) {}));
-    EXPECT_FALSE(link.exchange(Link::Buffer::Long, Link::Flag::Ack, 1, [](bool) {}));
-    EXPECT_EQ(line.written.size(), 1);
-    line.deliver(Ack);
-    EXPECT_FALSE(link.exchanging());
-    EXPECT_TRUE(link.exchange(Link::Buffer::Long, Link::Flag::Ack, 1, [](bool) {}));
-    EXPECT_EQ(line.written.last().size(), 17);
+TEST_F(Exchange, OneAtATimeAndAFrameBuiltMeanwhileLeavesItsAttemptsAlone) {
+    std::optional<bool> answered;
+    ASSERT_TRUE(link.exchange(write1234, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
+    EXPECT_FALSE(link.exchange(&Frames::probe, Link::Flag::Reply, 1, [](bool) {}));
+    const QByteArray probe = link.send(&Frames::probe);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered.has_value(); }, 5000));
+    ASSERT_EQ(line.written.size(), 4);
+    EXPECT_EQ(line.written[1], probe);
+    EXPECT_EQ(line.written[2], line.written[0]) << "the next attempt sent the frame built since";
+    EXPECT_EQ(line.written[3], line.written[0]);
+}
+
+TEST_F(Exchange, ATransferHoldsTheLineAgainstEveryOtherSender) {
+    std::unique_ptr<Link::Hold> hold = link.hold();
+    ASSERT_NE(hold, nullptr);
+    EXPECT_EQ(link.hold(), nullptr);
+    EXPECT_EQ(link.send(&Frames::start), QByteArray());
+    EXPECT_EQ(link.send([](LongBytes& f) { Frames::timeWrite(f, 1, {}); }), QByteArray());
+    EXPECT_EQ(link.send([](TestBytes& f) { Frames::rawTest(f, 1, 2); }), QByteArray());
+    EXPECT_FALSE(link.send(QByteArray(1, '\xAA')));
+    EXPECT_FALSE(link.exchange(&Frames::probe, Link::Flag::Reply, 1, [](bool) {}));
+    EXPECT_TRUE(line.written.isEmpty());
+
+    answerFrom(1, Ack);
+    std::optional<bool> answered;
+    ASSERT_TRUE(hold->exchange(write1234, Link::Flag::Ack, 1, [&](bool a) { answered = a; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered.has_value(); }, 5000));
+    EXPECT_EQ(answered, true);
+    EXPECT_EQ(hold->send(&Frames::start).size(), 8);
+
+    hold.reset();
+    EXPECT_EQ(link.send(&Frames::halt).size(), 8);
+    EXPECT_EQ(line.written.size(), 3);
 }
 
 TEST_F(Exchange, AChainOfExchangesDoesNotNestItsCallbacks) {
@@ -197,12 +221,12 @@ TEST_F(Exchange, AChainOfExchangesDoesNotNestItsCallbacks) {
         ++depth;
         deepest = std::max(deepest, depth);
         if (done < 5000)
-            link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+            link.exchange(write1234, Link::Flag::Ack, 1, next);
         else
             loop.quit();
         --depth;
     };
-    link.exchange(Link::Buffer::Short, Link::Flag::Ack, 1, next);
+    link.exchange(write1234, Link::Flag::Ack, 1, next);
     runFor(loop, 20000);
     ASSERT_EQ(done, 5000);
     EXPECT_EQ(deepest, 1);

@@ -29,14 +29,14 @@ protected:
 };
 
 TEST_F(ServiceToolsTest, EachToolSendsItsFrameAsItStands) {
-    Frames::probe(link.ShortFrame); // AD 03 00 01 00 01 CD A6 before the raw write
+    link.send(&Frames::probe); // AD 03 00 01 00 01 CD A6 before the raw write
     EXPECT_EQ(tools.writeMemory({"1A", "00", "FF"}).sent, hex("A51000FF0001CDA6"));
     // Only the first three characters count, trimmed.
     EXPECT_EQ(tools.linkTest({" 12 ", "03F7"}).sent, hex("A8123F"));
     EXPECT_EQ(tools.freeRequest(ServiceTools::requestDefaults()).sent, checked("010400200001"));
     const auto frame = tools.freeFrame({"01", "10", "00", "50", "00", "04", "08", "FF9", "0"}).sent;
     EXPECT_EQ(frame, checked("011000500004 08FF00"));
-    EXPECT_EQ(line.written.size(), 4);
+    EXPECT_EQ(line.written.size(), 5);
 
     const QString time = "2026 12 03 08 11 30 05";
     EXPECT_EQ(tools.setClock(time, 0xAD).sent, checked("AD1000500004 08 26120308113005 5A"));

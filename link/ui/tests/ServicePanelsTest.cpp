@@ -2,6 +2,7 @@
 // virtual controller beyond it showing what each frame did.
 
 #include "ClockText.h"
+#include "Frames.h"
 #include "Road.h"
 #include "Tracer.h"
 
@@ -26,8 +27,14 @@ protected:
             field(QString("%1(%2)").arg(name).arg(i))->setText(texts[i]);
     }
     void click(const QString& name) { form3->findChild<QPushButton*>(name)->click(); }
-    // Frames that would have reached the controller have had time to.
-    void settle() { QTest::qWait(300); }
+    // Every frame sent before has been taken once one sent after it has: a
+    // read for another slave, which the controller passes over unanswered.
+    void settle() {
+        windows.station().link().send([](ShortBytes& f) { Frames::registerRead(f, 1, 0x10); });
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !line.isEmpty() && line.last() == "for slave 1, ignored"; }, 5000));
+        line.removeLast();
+    }
 
     Form3* form3 = nullptr;
 };
@@ -46,8 +53,14 @@ TEST_F(ServicePanels, MemoryWriteClockAndTableReachTheController) {
     EXPECT_EQ(windows.tracer().switchCaption(), "STOP");
     EXPECT_TRUE(field("Text21")->text().startsWith(" 173 16 0 80 0 4 8 "));
 
-    // The answer to the tracer's last poll is no acknowledgement of the table's first byte.
-    settle();
+    // Neither the answer to the tracer's last poll nor the clock's, which
+    // the controller sends in that order, may come to acknowledge the
+    // table's first byte.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return windows.station().link().received().startsWith(QByteArray::fromHex("AD100050"));
+        },
+        5000));
     field("Text11")->setText("SEG7");
     click("Command4");
     const TableWrite& table = windows.station().tableWrite();
