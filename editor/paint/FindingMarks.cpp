@@ -21,7 +21,6 @@ void FindingMarks::paint(QPainter& painter, const QRect& picture, bool error, bo
     const QPoint corner = picture.topRight();
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour(error));
-    painter.drawPolygon(
-        QPolygon({corner, corner - QPoint(flag, 0), corner + QPoint(0, flag)}));
+    painter.drawPolygon(QPolygon({corner, corner - QPoint(flag, 0), corner + QPoint(0, flag)}));
     painter.restore();
 }

@@ -42,8 +42,9 @@ void FindingsPanel::render() {
     if (list_->count() != all.size() || findings.chosen() < 0) {
         list_->clear();
         for (const Finding& finding : all) {
-            auto* item = new QListWidgetItem(QStringLiteral("%1  %2: %3").arg(
-                finding.place(), finding.severityName(), finding.message));
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1  %2: %3")
+                    .arg(finding.place(), finding.severityName(), finding.message));
             item->setForeground(FindingMarks::colour(finding.isError()).darker(120));
             item->setToolTip(QStringLiteral("%1 \"%2\"").arg(finding.element, finding.label));
             list_->addItem(item);
