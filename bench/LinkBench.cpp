@@ -87,19 +87,19 @@ QString source(int bytes) {
 // seconds of its transfer (halt, the byte writes, start), or nothing when it
 // did not end well. The probe before it waits out its DELAYs in full and the
 // assembly is not the link's, so neither counts.
-std::optional<double> download(ProgramDownload& road, const QString& text) {
+std::optional<double> download(ProgramDownload& programDownload, const QString& text) {
     QElapsedTimer clock;
     std::optional<ProgramDownload::Outcome> outcome;
     QEventLoop loop;
     QObject context;
-    QObject::connect(&road, &ProgramDownload::phaseChanged, &context, [&](auto phase) {
+    QObject::connect(&programDownload, &ProgramDownload::phaseChanged, &context, [&](auto phase) {
         if (phase == ProgramDownload::Phase::Transfer) clock.start();
     });
-    QObject::connect(&road, &ProgramDownload::finished, &context, [&](auto o) {
+    QObject::connect(&programDownload, &ProgramDownload::finished, &context, [&](auto o) {
         outcome = o;
         loop.quit();
     });
-    if (!road.start(text)) return std::nullopt;
+    if (!programDownload.start(text)) return std::nullopt;
     loop.exec();
     if (outcome != ProgramDownload::Outcome::Done) return std::nullopt;
     return clock.nsecsElapsed() / 1e9;
@@ -125,12 +125,12 @@ std::optional<double> runDownloads(benchmark::State& state, const QStringList& o
     const ProgramFolder folder(dir.path());
     Assmber assmber(folder);
     assmber.setWithController(true);
-    ProgramDownload road(link, assmber);
+    ProgramDownload programDownload(link, assmber);
     const int bytes = imageBytes();
     const QString text = source(bytes);
     double total = 0;
     for (auto _ : state) {
-        const std::optional<double> seconds = download(road, text);
+        const std::optional<double> seconds = download(programDownload, text);
         if (!seconds) {
             state.SkipWithError("the download did not end well");
             return std::nullopt;

@@ -1,5 +1,7 @@
 #include "AssembleCommand.h"
 
+#include "ArgReader.h"
+
 #include "Assmber.h"
 #include "CommandStart.h"
 #include "ProgramFolder.h"
@@ -22,24 +24,27 @@ struct Options {
 
 // Parses the arguments after "assemble"; an empty error means success.
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"-h" || arg == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg))
             help = true;
-        } else if (arg == u"-C" || arg == u"--name") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            (arg == u"-C" ? options.programDir : options.mapName) = args[++i];
-        } else if (arg == u"--macros" || arg == u"--listing" || arg == u"--map") {
-            (arg == u"--macros"    ? options.macros
-             : arg == u"--listing" ? options.listing
-                                   : options.map) = true;
-        } else if (QString error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
-            return error;
-        }
+        else if (arg == u"-C")
+            options.programDir = reader.value();
+        else if (arg == u"--name")
+            options.mapName = reader.value();
+        else if (arg == u"--macros")
+            options.macros = true;
+        else if (arg == u"--listing")
+            options.listing = true;
+        else if (arg == u"--map")
+            options.map = true;
+        else
+            reader.fail(SourceInput::takeName(arg, options.source));
     }
-    if (const QString problem = Assmber::mapNameProblem(options.mapName); !problem.isEmpty())
-        return problem;
-    return SourceInput::named(options.source, help);
+    reader.fail(Assmber::mapNameProblem(options.mapName));
+    reader.fail(SourceInput::named(options.source, help));
+    return reader.error();
 }
 
 } // namespace

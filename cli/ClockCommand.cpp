@@ -21,33 +21,29 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--read") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--read") {
             options.read = true;
-        } else if (arg == u"--slave" || arg == u"--time" || arg == u"--delay") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString& value = args[++i];
-            if (arg == u"--time") {
-                if (const QString problem = ClockText::problem(value); !problem.isEmpty())
-                    return QStringLiteral("--time needs \"YYYY MM WD DD hh mm ss\" (weekday 01 "
-                                          "Sunday to 07 Saturday): %1")
-                        .arg(problem);
-                options.time = value;
-            } else if (arg == u"--slave") {
-                if (error = SlaveOption::read(value, options.slave); !error.isEmpty()) return error;
-            } else if (error = PortOption::milliseconds(arg, value, options.delayMs);
-                       !error.isEmpty()) {
-                return error;
-            }
+        } else if (arg == u"--delay") {
+            reader.milliseconds(options.delayMs);
+        } else if (arg == u"--slave") {
+            reader.fail(SlaveOption::read(reader.value(), options.slave));
+        } else if (arg == u"--time") {
+            const QString value = reader.value();
+            if (const QString problem = ClockText::problem(value);
+                reader.error().isEmpty() && !problem.isEmpty())
+                reader.fail(QStringLiteral("--time needs \"YYYY MM WD DD hh mm ss\" (weekday 01 "
+                                           "Sunday to 07 Saturday): %1")
+                                .arg(problem));
+            options.time = value;
         } else {
-            return QStringLiteral("unknown argument ") + arg;
+            reader.fail(QStringLiteral("unknown argument ") + arg);
         }
     }
-    return {};
+    return reader.error();
 }
 
 // Prints the clock read back, or why nothing was.

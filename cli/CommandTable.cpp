@@ -7,11 +7,11 @@
 #include "DiffCommand.h"
 #include "DownloadCommand.h"
 #include "ExportCommand.h"
-#include "HrimCommand.h"
 #include "PortOption.h"
 #include "PortsCommand.h"
 #include "PrintCommand.h"
 #include "RunStopCommand.h"
+#include "SecondModelCommand.h"
 #include "ServiceCommand.h"
 #include "ShowCommand.h"
 #include "SimCommand.h"
@@ -85,8 +85,8 @@ const std::vector<Command>& CommandTable::commands() {
                ClockCommand::run),
         onLine("table", "write a table of bytes from TAB/ into the controller's memory",
                TableCommand::usage, TableCommand::run),
-        onLine("hrim", "the second model's loader commands: dw, reset", HrimCommand::usage,
-               HrimCommand::run),
+        onLine("hrim", "the second model's loader commands: dw, reset", SecondModelCommand::usage,
+               SecondModelCommand::run),
         plain("sim", "run the virtual controller on a pty or a TCP port", SimCommand::usage,
               SimCommand::run),
         plain("ports", "show which line each port option means, and this machine's ports",

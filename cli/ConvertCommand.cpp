@@ -1,5 +1,7 @@
 #include "ConvertCommand.h"
 
+#include "ArgReader.h"
+
 #include "CommandStart.h"
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"
@@ -22,31 +24,29 @@ struct Options {
 
 // Parses the arguments after "convert"; an empty error means success.
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"-h" || arg == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg)) {
             help = true;
-        } else if (arg == u"-C" || arg == u"--pages") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString value = args[++i];
-            if (arg == u"-C") {
-                options.programDir = value;
-                continue;
-            }
+        } else if (arg == u"-C") {
+            options.programDir = reader.value();
+        } else if (arg == u"--pages") {
+            const QString value = reader.value();
             bool ok = false;
             options.pages = value.toInt(&ok);
             if (!ok || options.pages < 1 || options.pages > LadderMap::Pages)
-                return QStringLiteral("--pages takes a number from 1 to 22, not ") + value;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return QStringLiteral("unknown option ") + arg;
+                reader.fail(QStringLiteral("--pages takes a number from 1 to 22, not ") + value);
+        } else if (ArgReader::isOption(arg)) {
+            reader.fail(QStringLiteral("unknown option ") + arg);
         } else if (options.mapFile.isEmpty()) {
             options.mapFile = arg;
         } else {
-            return QStringLiteral("one map file only, not also ") + arg;
+            reader.fail(QStringLiteral("one map file only, not also ") + arg);
         }
     }
-    if (!help && options.mapFile.isEmpty()) return QStringLiteral("no map file given");
-    return {};
+    if (!help && options.mapFile.isEmpty()) reader.fail(QStringLiteral("no map file given"));
+    return reader.error();
 }
 
 } // namespace

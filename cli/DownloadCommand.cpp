@@ -25,27 +25,20 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--name" || arg == u"--delay") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString& value = args[++i];
-            if (arg == u"--name") {
-                options.mapName = value;
-                continue;
-            }
-            if (error = PortOption::milliseconds(arg, value, options.delayMs); !error.isEmpty())
-                return error;
-        } else if (error = SourceInput::takeName(arg, options.source); !error.isEmpty()) {
-            return error;
-        }
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--name")
+            options.mapName = reader.value();
+        else if (arg == u"--delay")
+            reader.milliseconds(options.delayMs);
+        else
+            reader.fail(SourceInput::takeName(arg, options.source));
     }
-    if (const QString problem = Assmber::mapNameProblem(options.mapName); !problem.isEmpty())
-        return problem;
-    return SourceInput::named(options.source, help);
+    reader.fail(Assmber::mapNameProblem(options.mapName));
+    reader.fail(SourceInput::named(options.source, help));
+    return reader.error();
 }
 
 int statusOf(ProgramDownload::Outcome outcome) {
@@ -76,26 +69,29 @@ int download(const Options& options, const ProgramFolder& folder, const QString&
     Assmber assmber(folder);
     assmber.setWithController(true);
     assmber.setMapName(options.mapName);
-    ProgramDownload road(link, assmber);
+    ProgramDownload programDownload(link, assmber);
     ProgressReport progress(err, isatty(STDERR_FILENO));
-    QObject::connect(&road, &ProgramDownload::transferProgress,
+    QObject::connect(&programDownload, &ProgramDownload::transferProgress,
                      [&](float percent) { progress.show(percent); });
-    QObject::connect(&road, &ProgramDownload::finished,
+    QObject::connect(&programDownload, &ProgramDownload::finished,
                      [](ProgramDownload::Outcome outcome) { LineSession::end(statusOf(outcome)); });
-    session.setLossNote(
-        [&road] { return road.running() ? QStringLiteral("; ") + road.stoppedText() : QString(); });
+    session.setLossNote([&programDownload] {
+        return programDownload.running() ? QStringLiteral("; ") + programDownload.stoppedText()
+                                         : QString();
+    });
     // Ctrl-C gives up the transfer after the write under way.
-    session.setInterrupt([&road] { road.stop(); });
-    const int status = session.run([&] { road.start(source); });
+    session.setInterrupt([&programDownload] { programDownload.stop(); });
+    const int status = session.run([&] { programDownload.start(source); });
     progress.end(status == Done);
     if (status == NoPort) return status;
-    if (road.outcome() == ProgramDownload::Outcome::NoAnswer)
-        err << "obelc: " << road.failure() << " (no answer on " << session.lineName() << ")\n";
+    if (programDownload.outcome() == ProgramDownload::Outcome::NoAnswer)
+        err << "obelc: " << programDownload.failure() << " (no answer on " << session.lineName()
+            << ")\n";
     else if (status != Done)
-        err << (road.outcome() == ProgramDownload::Outcome::AssemblyError
+        err << (programDownload.outcome() == ProgramDownload::Outcome::AssemblyError
                     ? QString()
                     : QStringLiteral("obelc: "))
-            << road.failure() << "\n";
+            << programDownload.failure() << "\n";
     for (const QString& fileError : assmber.fileErrors())
         err << "obelc: cannot write " << fileError << "\n";
     return status == Done && !assmber.fileErrors().isEmpty() ? int(Failed) : status;

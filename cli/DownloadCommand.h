@@ -5,7 +5,7 @@
 class QTextStream;
 
 // obelc download [-C DIR] [--port PORT] [--baud N] [--name MAPNAME]
-// [--delay MS] SOURCE|-: the road of the assembler window's "Assm" with
+// [--delay MS] SOURCE|-: the download of the assembler window's "Assm" with
 // "WR" ticked: link check, assembly with the macro blocks, halt, transfer of
 // every byte, the files, start.
 class DownloadCommand {

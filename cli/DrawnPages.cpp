@@ -26,22 +26,11 @@ int pagesHoldingCells(const LadderMap& map) {
 DrawnPages::DrawnPages() = default;
 DrawnPages::~DrawnPages() = default;
 
-bool DrawnPages::takeOption(const QStringList& args, int& i, Options& options, QString& error) {
-    const QString& arg = args[i];
-    if (arg == u"--all") {
-        options.all = true;
-        return true;
-    }
-    if (arg == u"--coordinates") {
-        options.coordinates = true;
-        return true;
-    }
+bool DrawnPages::takeOption(ArgReader& reader, const QString& arg, Options& options) {
+    if (arg == u"--all") return options.all = true;
+    if (arg == u"--coordinates") return options.coordinates = true;
     if (arg != u"-C" && arg != u"--page") return false;
-    if (i + 1 >= args.size()) {
-        error = arg + QStringLiteral(" needs a value");
-        return true;
-    }
-    const QString value = args[++i];
+    const QString value = reader.value();
     if (arg == u"-C") {
         options.programDir = value;
         return true;
@@ -50,7 +39,7 @@ bool DrawnPages::takeOption(const QStringList& args, int& i, Options& options, Q
     options.page = value.toInt(&ok);
     options.pageGiven = true;
     if (!ok || options.page < 1 || options.page > LadderMap::Pages)
-        error = QStringLiteral("--page takes a number from 1 to 22, not ") + value;
+        reader.fail(QStringLiteral("--page takes a number from 1 to 22, not ") + value);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArgReader.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -26,9 +28,9 @@ public:
         bool coordinates = false;
     };
 
-    // Takes args[i] when it is -C, --page, --all or --coordinates, moving i
-    // past its value; a missing or bad value is told in error.
-    static bool takeOption(const QStringList& args, int& i, Options& options, QString& error);
+    // Takes -C, --page, --all or --coordinates and its value; false when arg
+    // is none of them. A missing or bad value is told to the reader.
+    static bool takeOption(ArgReader& reader, const QString& arg, Options& options);
     // What is wrong with the options together, or "".
     static QString conflict(const Options& options);
 

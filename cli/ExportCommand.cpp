@@ -39,27 +39,27 @@ QString takeValue(const QString& arg, const QString& value, Options& options) {
 }
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (arg == u"-h" || arg == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg)) {
             help = true;
         } else if (arg == u"--format" || arg == u"--dpi") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            error = takeValue(arg, args[++i], options);
-        } else if (DrawnPages::takeOption(args, i, options.pages, error)) {
-            // A bad value is in error.
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            error = QStringLiteral("unknown option ") + arg;
+            const QString value = reader.value();
+            if (reader.error().isEmpty()) reader.fail(takeValue(arg, value, options));
+        } else if (DrawnPages::takeOption(reader, arg, options.pages)) {
+            continue;
+        } else if (ArgReader::isOption(arg)) {
+            reader.fail(QStringLiteral("unknown option ") + arg);
         } else if (options.mapFile.isEmpty()) {
             options.mapFile = arg;
         } else if (options.outFile.isEmpty()) {
             options.outFile = arg;
         } else {
-            error = QStringLiteral("a map file and an output file only, not also ") + arg;
+            reader.fail(QStringLiteral("a map file and an output file only, not also ") + arg);
         }
-        if (!error.isEmpty()) return error;
     }
+    if (!reader.error().isEmpty()) return reader.error();
     if (help) return {};
     if (const QString conflict = DrawnPages::conflict(options.pages); !conflict.isEmpty())
         return conflict;

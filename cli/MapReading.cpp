@@ -1,5 +1,7 @@
 #include "MapReading.h"
 
+#include "ArgReader.h"
+
 #include "DefinitionFiles.h"
 #include "MapInput.h"
 #include "ProgramFolder.h"
@@ -7,22 +9,22 @@
 
 QString MapReading::parse(const QStringList& args, const QStringList& allowedFlags, int mapCount,
                           Arguments& arguments) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"-h" || arg == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg))
             arguments.help = true;
-        } else if (arg == u"-C") {
-            if (i + 1 >= args.size()) return QStringLiteral("-C needs a value");
-            arguments.programDir = args[++i];
-        } else if (allowedFlags.contains(arg)) {
+        else if (arg == u"-C")
+            arguments.programDir = reader.value();
+        else if (allowedFlags.contains(arg))
             arguments.flags << arg;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return QStringLiteral("unknown option ") + arg;
-        } else {
+        else if (ArgReader::isOption(arg))
+            reader.fail(QStringLiteral("unknown option ") + arg);
+        else
             arguments.maps << arg;
-        }
     }
-    if (arguments.help || arguments.maps.size() == mapCount) return {};
+    if (!reader.error().isEmpty() || arguments.help || arguments.maps.size() == mapCount)
+        return reader.error();
     return mapCount == 1 ? QStringLiteral("one map file is needed")
                          : QStringLiteral("%1 map files are needed").arg(mapCount);
 }

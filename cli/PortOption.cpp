@@ -32,19 +32,14 @@ int comNumber(const QString& port) {
 
 } // namespace
 
-bool PortOption::take(const QStringList& args, int& i, Choice& choice, QString& error) {
-    const QString& arg = args[i];
+bool PortOption::take(ArgReader& reader, const QString& arg, Choice& choice) {
     if (arg != u"-C" && arg != u"--port" && arg != u"--baud") return false;
-    if (i + 1 >= args.size()) {
-        error = arg + QStringLiteral(" needs a value");
-        return true;
-    }
-    const QString& value = args[++i];
+    const QString value = reader.value();
     (arg == u"-C" ? choice.programDir : arg == u"--port" ? choice.port : choice.baud) = value;
     bool number = false;
-    if (arg == u"--baud" &&
+    if (arg == u"--baud" && reader.error().isEmpty() &&
         (value.toInt(&number) <= 0 || !number || !LineSettings::parse(lineText(value))))
-        error = QStringLiteral("--baud needs a rate in bits per second, not ") + value;
+        reader.fail(QStringLiteral("--baud needs a rate in bits per second, not ") + value);
     return true;
 }
 
@@ -72,21 +67,9 @@ PortOption::Line PortOption::open(const ProgramFolder& folder, const Choice& cho
     return {std::move(opened.transport), LineOpening::name(port, target)};
 }
 
-bool PortOption::takeCommon(const QStringList& args, int& i, Choice& choice, bool& help,
-                            QString& error) {
-    if (args[i] == u"-h" || args[i] == u"--help") {
-        help = true;
-        return true;
-    }
-    return take(args, i, choice, error);
-}
-
-QString PortOption::milliseconds(const QString& option, const QString& value, int& ms,
-                                 int minimum) {
-    bool number = false;
-    ms = value.toInt(&number);
-    return number && ms >= minimum ? QString()
-                                   : option + QStringLiteral(" needs milliseconds, not ") + value;
+bool PortOption::takeCommon(ArgReader& reader, const QString& arg, Choice& choice, bool& help) {
+    if (ArgReader::isHelp(arg)) return help = true;
+    return take(reader, arg, choice);
 }
 
 const char* PortOption::usage() {

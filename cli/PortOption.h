@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArgReader.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,9 +23,9 @@ public:
         QString port;
         QString baud;
     };
-    // Takes -C, --port or --baud at args[i] (moving i past its value); false
-    // when args[i] is none of them. error tells a missing or bad value.
-    static bool take(const QStringList& args, int& i, Choice& choice, QString& error);
+    // Takes -C, --port or --baud and its value; false when arg is none of
+    // them. A missing or bad value is told to the reader.
+    static bool take(ArgReader& reader, const QString& arg, Choice& choice);
 
     struct Line {
         std::unique_ptr<Transport> transport; // nothing when it cannot be opened
@@ -32,13 +34,8 @@ public:
     // The opened line; without a transport after telling err why.
     static Line open(const ProgramFolder& folder, const Choice& choice, QTextStream& err);
 
-    // Takes -C, --port, --baud, -h or --help at args[i]; false when args[i]
-    // is none of them.
-    static bool takeCommon(const QStringList& args, int& i, Choice& choice, bool& help,
-                           QString& error);
-    // The value of an option of milliseconds, at least minimum; or why not.
-    static QString milliseconds(const QString& option, const QString& value, int& ms,
-                                int minimum = 1);
+    // Takes -C, --port, --baud, -h or --help; false when arg is none of them.
+    static bool takeCommon(ArgReader& reader, const QString& arg, Choice& choice, bool& help);
 
     static const char* usage();
 

@@ -1,5 +1,9 @@
 #include "PortsCommand.h"
 
+#include "ArgReader.h"
+
+#include "PortSettings.h"
+
 #include "CommandStart.h"
 #include "PortMap.h"
 #include "ProgramFolderOption.h"
@@ -9,21 +13,18 @@
 
 namespace {
 
-// The port options COM1 to COM5 of the assembler window.
-constexpr int PortOptions = 5;
-
 QString parse(const QStringList& args, QString& programDir, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == u"-h" || args[i] == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg))
             help = true;
-        } else if (args[i] == u"-C" && i + 1 < args.size()) {
-            programDir = args[++i];
-        } else {
-            return args[i] == u"-C" ? QStringLiteral("-C needs a value")
-                                    : QStringLiteral("unknown argument ") + args[i];
-        }
+        else if (arg == u"-C")
+            programDir = reader.value();
+        else
+            reader.fail(QStringLiteral("unknown argument ") + arg);
     }
-    return {};
+    return reader.error();
 }
 
 } // namespace
@@ -50,7 +51,8 @@ int PortsCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     if (root.isEmpty()) return 1;
 
     const PortMap map = PortMap::read(ProgramFolder(root));
-    for (int port = 1; port <= PortOptions; ++port)
+    // The ports the assembler window offers, COM1 to COM5.
+    for (int port = 1; port <= PortSettings::portOptions().size(); ++port)
         out << "COM" << port << "=" << map.target(port) << "\n";
     const QList<PortMap::MachinePort> machine = PortMap::machineSerialPorts();
     out << "\n# Serial ports of this machine:" << (machine.isEmpty() ? " none" : "") << "\n";

@@ -16,28 +16,26 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (arg == u"-h" || arg == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg))
             help = true;
-        } else if (DrawnPages::takeOption(args, i, options.pages, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            return QStringLiteral("unknown option ") + arg;
-        } else if (options.mapFile.isEmpty()) {
+        else if (DrawnPages::takeOption(reader, arg, options.pages))
+            continue;
+        else if (ArgReader::isOption(arg))
+            reader.fail(QStringLiteral("unknown option ") + arg);
+        else if (options.mapFile.isEmpty())
             options.mapFile = arg;
-        } else if (options.pdfFile.isEmpty()) {
+        else if (options.pdfFile.isEmpty())
             options.pdfFile = arg;
-        } else {
-            return QStringLiteral("a map file and a PDF file only, not also ") + arg;
-        }
+        else
+            reader.fail(QStringLiteral("a map file and a PDF file only, not also ") + arg);
     }
-    if (const QString conflict = DrawnPages::conflict(options.pages); !conflict.isEmpty())
-        return conflict;
+    reader.fail(DrawnPages::conflict(options.pages));
     if (!help && options.pdfFile.isEmpty())
-        return QStringLiteral("a map file and a PDF file are needed");
-    return {};
+        reader.fail(QStringLiteral("a map file and a PDF file are needed"));
+    return reader.error();
 }
 
 } // namespace

@@ -10,17 +10,11 @@
 namespace {
 
 QString parse(const QStringList& args, PortOption::Choice& choice, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        QString error;
-        if (PortOption::take(args, i, choice, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (args[i] == u"-h" || args[i] == u"--help") {
-            help = true;
-        } else {
-            return QStringLiteral("unknown argument ") + args[i];
-        }
-    }
-    return {};
+    ArgReader reader(args);
+    while (reader.more())
+        if (const QString& arg = reader.next(); !PortOption::takeCommon(reader, arg, choice, help))
+            reader.fail(QStringLiteral("unknown argument ") + arg);
+    return reader.error();
 }
 
 } // namespace

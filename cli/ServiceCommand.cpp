@@ -48,19 +48,13 @@ Form form(ServiceCommand::Tool tool) {
 
 QString parse(const QStringList& args, int wanted, PortOption::Choice& choice, QStringList& fields,
               bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        QString error;
-        if (PortOption::take(args, i, choice, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (args[i] == u"-h" || args[i] == u"--help") {
-            help = true;
-        } else {
-            fields << args[i];
-        }
-    }
-    if (!help && fields.size() != wanted)
+    ArgReader reader(args);
+    while (reader.more())
+        if (const QString& arg = reader.next(); !PortOption::takeCommon(reader, arg, choice, help))
+            fields << arg;
+    if (reader.error().isEmpty() && !help && fields.size() != wanted)
         return QStringLiteral("%1 field(s) wanted, %2 given").arg(wanted).arg(fields.size());
-    return {};
+    return reader.error();
 }
 
 template <std::size_t N> std::array<QString, N> array(const QStringList& fields) {

@@ -1,5 +1,7 @@
 #include "SimCommand.h"
 
+#include "ArgReader.h"
+
 #include "CommandStart.h"
 #include "Frames.h"
 #include "MbapTransport.h"
@@ -38,11 +40,38 @@ struct Options {
     bool modbusTcp = false; // MBAP framing on the --listen port
 };
 
+// Takes the value of one of sim's options; why it is no value for it, or "".
+QString takeValue(const QString& arg, const QString& value, Options& options) {
+    bool ok = false;
+    if (arg == u"--pty") {
+        options.ptyLink = value;
+    } else if (arg == u"--listen") {
+        options.listen = value;
+        const qsizetype colon = value.lastIndexOf(u':');
+        options.port = value.mid(colon + 1).toInt(&ok);
+        options.host = QHostAddress(value.left(colon));
+        if (colon < 0 || !ok || options.port < 0 || options.port > 65535 || options.host.isNull())
+            return QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + value;
+    } else if (arg == u"--baud") {
+        options.baud = value.toInt(&ok);
+        if (!ok || options.baud < 1)
+            return QStringLiteral("--baud takes a number of bits a second, not ") + value;
+    } else if (arg == u"--hold") {
+        options.holdMs = value.toInt(&ok);
+        if (!ok || options.holdMs < 0 || options.holdMs > 1000)
+            return QStringLiteral("--hold takes 0 to 1000 milliseconds, not ") + value;
+    } else {
+        return SlaveOption::read(value, options.slave);
+    }
+    return {};
+}
+
 // Parses the arguments after "sim"; an empty error means success.
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"-h" || arg == u"--help") {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (ArgReader::isHelp(arg)) {
             help = true;
             continue;
         }
@@ -51,36 +80,14 @@ QString parse(const QStringList& args, Options& options, bool& help) {
             continue;
         }
         if (arg != u"--pty" && arg != u"--listen" && arg != u"--slave" && arg != u"--baud" &&
-            arg != u"--hold")
-            return QStringLiteral("unknown option ") + arg;
-        if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-        const QString value = args[++i];
-        if (arg == u"--pty") {
-            options.ptyLink = value;
-        } else if (arg == u"--listen") {
-            options.listen = value;
-            const qsizetype colon = value.lastIndexOf(u':');
-            bool ok = false;
-            options.port = value.mid(colon + 1).toInt(&ok);
-            options.host = QHostAddress(value.left(colon));
-            if (colon < 0 || !ok || options.port < 0 || options.port > 65535 ||
-                options.host.isNull())
-                return QStringLiteral("--listen takes HOST:PORT with a numeric host, not ") + value;
-        } else if (arg == u"--baud") {
-            bool ok = false;
-            options.baud = value.toInt(&ok);
-            if (!ok || options.baud < 1)
-                return QStringLiteral("--baud takes a number of bits a second, not ") + value;
-        } else if (arg == u"--hold") {
-            bool ok = false;
-            options.holdMs = value.toInt(&ok);
-            if (!ok || options.holdMs < 0 || options.holdMs > 1000)
-                return QStringLiteral("--hold takes 0 to 1000 milliseconds, not ") + value;
-        } else if (const QString error = SlaveOption::read(value, options.slave);
-                   !error.isEmpty()) {
-            return error;
+            arg != u"--hold") {
+            reader.fail(QStringLiteral("unknown option ") + arg);
+            continue;
         }
+        const QString value = reader.value();
+        if (reader.error().isEmpty()) reader.fail(takeValue(arg, value, options));
     }
+    if (!reader.error().isEmpty()) return reader.error();
     if (!options.ptyLink.isEmpty() && !options.listen.isEmpty())
         return QStringLiteral("one of --pty and --listen");
     if (options.holdMs && !options.baud) return QStringLiteral("--hold needs --baud");

@@ -17,23 +17,20 @@ struct Options {
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--delay") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            if (error = PortOption::milliseconds(arg, args[++i], options.delayMs); !error.isEmpty())
-                return error;
-        } else if (options.name.isEmpty() && !arg.trimmed().isEmpty()) {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--delay")
+            reader.milliseconds(options.delayMs);
+        else if (options.name.isEmpty() && !arg.trimmed().isEmpty())
             options.name = arg;
-        } else {
-            return QStringLiteral("unknown argument ") + arg;
-        }
+        else
+            reader.fail(QStringLiteral("unknown argument ") + arg);
     }
-    if (!help && options.name.isEmpty()) return QStringLiteral("the table's NAME is missing");
-    return {};
+    if (reader.error().isEmpty() && !help && options.name.isEmpty())
+        return QStringLiteral("the table's NAME is missing");
+    return reader.error();
 }
 
 } // namespace

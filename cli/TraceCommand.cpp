@@ -59,19 +59,18 @@ QString takeValue(const QString& option, const QString& value, Options& options)
 
 QString parse(const QStringList& args, Options& options, bool& help) {
     static const QStringList valued{"--slave", "--interval", "--count", "--csv"};
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (valued.contains(arg)) {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            if (error = takeValue(arg, args[++i], options); !error.isEmpty()) return error;
-        } else {
-            return QStringLiteral("unknown argument ") + arg;
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (!valued.contains(arg)) {
+            reader.fail(QStringLiteral("unknown argument ") + arg);
+            continue;
         }
+        const QString value = reader.value();
+        if (reader.error().isEmpty()) reader.fail(takeValue(arg, value, options));
     }
-    return {};
+    return reader.error();
 }
 
 // "10:06:47.123 0x10 00=10 XB1=4A ...": the time, the first register, then

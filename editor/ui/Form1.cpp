@@ -109,7 +109,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     wireKeys();
 
     timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setObjectName(QStringLiteral("FrameTimer"));
     timer_->setInterval(PageView::FrameMs);
     connect(timer_, &QTimer::timeout, &editor_.view(), &PageView::tickFrame);
 }

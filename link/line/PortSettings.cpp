@@ -19,11 +19,19 @@ struct Option {
     const char* baud; // nullptr for a port option
 };
 
+// In the order the window shows them.
 constexpr Option Options[] = {
     {0, 1, nullptr},  {1, 2, nullptr}, {6, 3, nullptr}, {7, 4, nullptr},
     {10, 5, nullptr}, {8, 0, "1200"},  {9, 0, "2400"},  {2, 0, "4800"},
     {3, 0, "9600"},   {4, 0, "19200"}, {5, 0, "38400"},
 };
+
+QList<int> optionsWhere(bool port) {
+    QList<int> indices;
+    for (const Option& o : Options)
+        if ((o.port != 0) == port) indices << o.index;
+    return indices;
+}
 
 const Option* option(int index) {
     for (const Option& o : Options)
@@ -55,6 +63,14 @@ PortSettings::PortSettings(ProgramFolder folder, MakeTransport make, QObject* pa
     : QObject(parent), folder_(std::move(folder)), make_(std::move(make)) {}
 
 PortSettings::~PortSettings() = default;
+
+QList<int> PortSettings::portOptions() {
+    return optionsWhere(true);
+}
+
+QList<int> PortSettings::baudOptions() {
+    return optionsWhere(false);
+}
 
 QString PortSettings::caption(int index) {
     const Option* o = option(index);

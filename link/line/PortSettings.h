@@ -54,6 +54,10 @@ public:
 
     // Option button captions by index ("COM1", "9600", ...); empty for none.
     static QString caption(int option);
+    // The option buttons by index as the window shows them: the ports COM1
+    // to COM5 in turn, then the rates from the slowest.
+    static QList<int> portOptions();
+    static QList<int> baudOptions();
 
 signals:
     void transportChanged(Transport* transport);

@@ -1,5 +1,9 @@
 #include "TcpServerTransport.h"
 
+#include <sys/socket.h>
+
+#include <utility>
+
 TcpServerTransport::TcpServerTransport(const QHostAddress& address, quint16 port, QObject* parent)
     : Transport(parent), address_(address), port_(port) {
     connect(&server_, &QTcpServer::newConnection, this, &TcpServerTransport::accept);
@@ -14,8 +18,22 @@ void TcpServerTransport::close() {
     server_.close();
 }
 
+// A client that has hung up may not have been noticed yet when the next one
+// comes (its end of file is only seen on a read): look before refusing.
+bool TcpServerTransport::clientGone() const {
+    if (!client_) return true;
+    char byte = 0;
+    const qintptr fd = client_->socketDescriptor();
+    return fd < 0 || ::recv(int(fd), &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+}
+
 void TcpServerTransport::accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        if (client_ && clientGone()) {
+            QTcpSocket* gone = std::exchange(client_, nullptr);
+            gone->abort();
+            gone->deleteLater();
+        }
         if (client_) {
             emit clientRefused(QStringLiteral("%1 port %2")
                                    .arg(socket->peerAddress().toString())

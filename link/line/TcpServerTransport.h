@@ -33,6 +33,7 @@ signals:
 
 private:
     void accept();
+    bool clientGone() const;
 
     QHostAddress address_;
     quint16 port_;

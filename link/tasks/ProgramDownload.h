@@ -8,7 +8,7 @@
 
 class Assmber;
 
-// The road of "Assm" from a source text into a running controller, as one
+// The download of "Assm": from a source text into a running controller, as one
 // state machine on the event loop: the link check (probe, three attempts of
 // two DELAYs), source replacement and the pass, the image check, the halt
 // frame, the macro blocks ("Complace"), the transfer of every image byte with
@@ -38,14 +38,14 @@ public:
 
     ProgramDownload(Link& link, Assmber& assmber, QObject* parent = nullptr);
 
-    // Starts the road with the source as the user wrote it; false (nothing
+    // Starts the download with the source as the user wrote it; false (nothing
     // done) while a download or another exchange of the link runs, or a
     // transfer holds the line. "WR" is
     // the caller's to set alike on the link and the assembler.
     bool start(const QString& source);
     // Gives up a running transfer after the exchange under way; the controller
     // stays halted and nothing after the transfer runs. Before the transfer
-    // it ends the road where it is, nothing sent after the probe.
+    // it ends the download where it is, nothing sent after the probe.
     void stop();
 
     bool running() const { return phase_ != Phase::Idle; }
@@ -60,11 +60,11 @@ public:
     // assembly or macro error it is the assembler's report (message()).
     const QString& failure() const { return failure_; }
     Outcome outcome() const { return outcome_; }
-    // Where the road is, as said when it stops there: the address under
+    // Where the download is, as said when it stops there: the address under
     // way and the controller's state.
     QString stoppedText() const;
     // Byte writes acknowledged (or, without "WR", sent) so far, of the
-    // image's bytes; and the time from the start to the end of the road.
+    // image's bytes; and the time from the start to the end of the download.
     int bytesWritten() const { return series_.written(); }
     int imageBytes() const;
     qint64 elapsedMs() const { return elapsedMs_; }

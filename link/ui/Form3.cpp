@@ -30,9 +30,6 @@ QPlainTextEdit* box(const QString& name, const QString& placeholder) {
     return edit;
 }
 
-// Option button indices as the window numbers them, ports then rates.
-constexpr int PortOptions[] = {0, 1, 6, 7, 10};
-constexpr int BaudOptions[] = {8, 9, 2, 3, 4, 5};
 constexpr int SourceIndent = 12;
 } // namespace
 
@@ -125,10 +122,8 @@ QWidget* Form3::buildOptions() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     for (const auto& [title, indices] :
-         {std::pair{QStringLiteral("Port"),
-                    std::vector<int>(std::begin(PortOptions), std::end(PortOptions))},
-          std::pair{QStringLiteral("Baud"),
-                    std::vector<int>(std::begin(BaudOptions), std::end(BaudOptions))}}) {
+         {std::pair{QStringLiteral("Port"), PortSettings::portOptions()},
+          std::pair{QStringLiteral("Baud"), PortSettings::baudOptions()}}) {
         auto* group = new QGroupBox(title);
         auto* groupLayout = new QHBoxLayout(group);
         for (const int index : indices) {

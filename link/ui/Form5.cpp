@@ -19,7 +19,7 @@ Form5::Form5(AssemblerLink& station, Prompter& prompter, QWidget* parent)
     : QWidget(parent), station_(station), link_(station.link()), prompter_(prompter),
       loader_(link_), answer_(link_),
       dw_(named(new QPushButton(QStringLiteral("DW")), QStringLiteral("Command1(0)"))),
-      parameter_(named(new QLineEdit(QString::fromLatin1(HrimLoader::DefaultParameter)),
+      parameter_(named(new QLineEdit(QString::fromLatin1(SecondModelLoader::DefaultParameter)),
                        QStringLiteral("Text2"))),
       switch_(named(new QCheckBox(QStringLiteral("RCV")), QStringLiteral("Check1"))),
       dump_(named(new QPlainTextEdit, QStringLiteral("Text1"))),

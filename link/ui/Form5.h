@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HrimLoader.h"
+#include "SecondModelLoader.h"
 #include "ToolAnswer.h"
 
 #include <QWidget>
@@ -44,7 +44,7 @@ private:
     AssemblerLink& station_;
     Link& link_;
     Prompter& prompter_;
-    HrimLoader loader_;
+    SecondModelLoader loader_;
     ToolAnswer answer_;
     QPushButton* dw_;
     QLineEdit* parameter_;

@@ -30,7 +30,7 @@ protected:
     };
     template <typename Tick> Counts run(int times, Tick tick) {
         open();
-        child<QTimer>("Timer1")->stop();
+        child<QTimer>("FrameTimer")->stop();
         editor->view().setMarkedCell(12);
         QApplication::processEvents();
         PaintCount grid(window->grid());

@@ -100,4 +100,21 @@ TEST_F(AssemblerLinkTest, ANewCommandClearsTheFailureTheLastOneLeft) {
     EXPECT_EQ(station.message(), map);
 }
 
+// From its halt frame on, a transfer's byte writes rely on what the halt
+// left in the link's buffer: the run button in the middle sends nothing.
+TEST_F(AssemblerLinkTest, ATransferHoldsTheLineAgainstTheRunButton) {
+    QString during;
+    QObject::connect(&station.download(), &ProgramDownload::phaseChanged, [&](auto phase) {
+        if (phase != ProgramDownload::Phase::Transfer || !during.isEmpty()) return;
+        station.command(AssemblerLink::RunStop, {});
+        during = station.status();
+    });
+    station.setMapName("LATCH.MAP");
+    station.command(AssemblerLink::Assm, "            IN,0,1\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !station.download().running(); }, 5000));
+    EXPECT_EQ(during, "RUN: not sent, a transfer holds the line; the button still reads STOP");
+    EXPECT_EQ(station.download().outcome(), ProgramDownload::Outcome::Done);
+    EXPECT_EQ(station.runControl().caption(), "STOP");
+}
+
 } // namespace

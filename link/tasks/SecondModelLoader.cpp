@@ -1,10 +1,10 @@
-#include "HrimLoader.h"
+#include "SecondModelLoader.h"
 
 #include "ByteField.h"
 #include "Frames.h"
 #include "Link.h"
 
-QByteArray HrimLoader::burst(char byte) {
+QByteArray SecondModelLoader::burst(char byte) {
     QByteArray sent;
     for (int i = 0; i < Burst; ++i) {
         link_.send(QByteArray(1, byte));
@@ -13,14 +13,14 @@ QByteArray HrimLoader::burst(char byte) {
     return sent;
 }
 
-bool HrimLoader::refusedWhileHeld(QString* refusal) const {
+bool SecondModelLoader::refusedWhileHeld(QString* refusal) const {
     if (!link_.held()) return false;
     if (refusal)
         *refusal = QStringLiteral("Nothing was sent: %1.").arg(QLatin1String(Link::HeldText));
     return true;
 }
 
-QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
+QByteArray SecondModelLoader::loaderStart(const QString& parameter, QString* refusal) {
     if (refusedWhileHeld(refusal)) return {};
     const auto value = ByteField::hexadecimal(parameter.trimmed(), 0, 0xFF);
     if (!value) {
@@ -37,7 +37,7 @@ QByteArray HrimLoader::loaderStart(const QString& parameter, QString* refusal) {
     return sent + start + char(*value);
 }
 
-QByteArray HrimLoader::reset(QString* refusal) {
+QByteArray SecondModelLoader::reset(QString* refusal) {
     if (refusedWhileHeld(refusal)) return {};
     return burst(char(ControllerFacts::Start));
 }

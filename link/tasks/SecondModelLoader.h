@@ -10,12 +10,12 @@ class Link;
 // starts the loader with A6 and a parameter; "RESERT" resets it with ten
 // single 0xA7 bytes. No answer is awaited; what comes back goes to the
 // download window's dump while its switch is on.
-class HrimLoader {
+class SecondModelLoader {
 public:
     static constexpr int Burst = 10;
     static constexpr const char* DefaultParameter = "8";
 
-    explicit HrimLoader(Link& link) : link_(link) {}
+    explicit SecondModelLoader(Link& link) : link_(link) {}
 
     // The burst, then A6 and the parameter (hexadecimal, 0-FF), and the dump
     // switch on. The bytes sent, or nothing and refusal set when the

@@ -1,9 +1,9 @@
-#include "HrimCommand.h"
+#include "SecondModelCommand.h"
 
-#include "HrimLoader.h"
 #include "LineSession.h"
 #include "PortOption.h"
 #include "ProgramFolder.h"
+#include "SecondModelLoader.h"
 
 #include <QTextStream>
 #include <QTimer>
@@ -13,38 +13,32 @@ namespace {
 struct Options {
     PortOption::Choice line;
     QString action;
-    QString parameter = QString::fromLatin1(HrimLoader::DefaultParameter);
+    QString parameter = QString::fromLatin1(SecondModelLoader::DefaultParameter);
     int waitMs = 1000;
 };
 
 QString parse(const QStringList& args, Options& options, bool& help) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QString error;
-        if (PortOption::takeCommon(args, i, options.line, help, error)) {
-            if (!error.isEmpty()) return error;
-        } else if (arg == u"--param" || arg == u"--wait") {
-            if (i + 1 >= args.size()) return arg + QStringLiteral(" needs a value");
-            const QString& value = args[++i];
-            if (arg == u"--param") {
-                options.parameter = value;
-                continue;
-            }
-            if (error = PortOption::milliseconds(arg, value, options.waitMs, 0); !error.isEmpty())
-                return error;
-        } else if (options.action.isEmpty() && (arg == u"dw" || arg == u"reset")) {
+    ArgReader reader(args);
+    while (reader.more()) {
+        const QString& arg = reader.next();
+        if (PortOption::takeCommon(reader, arg, options.line, help)) continue;
+        if (arg == u"--param")
+            options.parameter = reader.value();
+        else if (arg == u"--wait")
+            reader.milliseconds(options.waitMs, 0);
+        else if (options.action.isEmpty() && (arg == u"dw" || arg == u"reset"))
             options.action = arg;
-        } else {
-            return QStringLiteral("unknown argument ") + arg;
-        }
+        else
+            reader.fail(QStringLiteral("unknown argument ") + arg);
     }
-    if (!help && options.action.isEmpty()) return QStringLiteral("dw or reset is missing");
-    return {};
+    if (reader.error().isEmpty() && !help && options.action.isEmpty())
+        return QStringLiteral("dw or reset is missing");
+    return reader.error();
 }
 
 } // namespace
 
-const char* HrimCommand::usage() {
+const char* SecondModelCommand::usage() {
     return "usage: obelc hrim dw|reset [-C PROGRAM_DIR] [--port PORT] [--baud N]\n"
            "                  [--param HEX] [--wait MS]\n"
            "\n"
@@ -64,7 +58,7 @@ const char* HrimCommand::usage() {
            "130 interrupted (SIGINT or SIGTERM).\n";
 }
 
-int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
+int SecondModelCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
     QString root;
     if (const auto status =
@@ -72,7 +66,7 @@ int HrimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err
         return *status;
     LineSession session(ProgramFolder(root), options.line, out, err);
     Link& link = session.link();
-    HrimLoader loader(link);
+    SecondModelLoader loader(link);
     return session.run([&] {
         link.setDumpSwitch(true);
         if (options.action == u"reset") {
