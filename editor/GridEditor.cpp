@@ -57,19 +57,35 @@ void GridEditor::setMode(int mode) {
 }
 
 void GridEditor::pressCell(int k, int button) {
+    press(k, button, mode_);
+}
+
+void GridEditor::pressCellAs(int k, int mode) {
+    if (mode >= 0 && mode < Modes) press(k, Left, mode);
+}
+
+void GridEditor::openOperandByKey(int k, const QString& typed) {
+    if (!LadderMap::validCell(k)) return;
+    press(k, Right, mode_);
+    operandByKey_ = true;
+    if (!typed.isEmpty()) operandText_ = typed;
+    emit stateChanged();
+}
+
+void GridEditor::press(int k, int button, int mode) {
     if (!LadderMap::validCell(k)) return;
     static const char* const names[Modes] = {"place",        "delete",     "insert",
                                              "insert row",   "delete row", "copy row above",
                                              "delete label", "cut"};
-    const EditHistory::Edit edit(history_, QString::fromLatin1(names[mode_]));
+    const EditHistory::Edit edit(history_, QString::fromLatin1(names[mode]));
     bitmapNameField_ = view_.cell(k).bitmapName;
-    if (button == Middle && !operandBoxOpen_ && (mode_ == Place || mode_ == DeleteLabel)) paste(k);
+    if (button == Middle && !operandBoxOpen_ && (mode == Place || mode == DeleteLabel)) paste(k);
     bool acted = false;
     if (button == Left && !operandBoxOpen_) {
         const CellView& view = view_.cell(k);
         clipboard_ = {view.bitmapName, view.viewTemplate, pictures_.elementFile(view.bitmapName),
                       view.labelText};
-        modeAction(k);
+        modeAction(k, mode);
         acted = true;
     }
     if (!acted && button == Right) openOperandBox(k);
@@ -88,14 +104,15 @@ void GridEditor::paste(int k) {
 
 void GridEditor::openOperandBox(int k) {
     operandBoxOpen_ = true;
+    operandByKey_ = false;
     operandText_ = view_.cell(k).labelText;
     editedCell_ = k;
     if (view_.markedCell() != PageView::NoCell) view_.setMarkedBorder(false);
     view_.setMarkedCell(k);
 }
 
-void GridEditor::modeAction(int k) {
-    switch (mode_) {
+void GridEditor::modeAction(int k, int mode) {
+    switch (mode) {
     case Place:
         putElement(k);
         break;
@@ -230,6 +247,7 @@ void GridEditor::selectSlot(int slot) {
     const QString& name = catalogue_.slotBitmap(slot);
     element_ = {name, catalogue_.templateOf(slot), pictures_.elementFile(name)};
     selectedLabel_.clear();
+    emit slotSelected(slot);
     emit stateChanged();
 }
 
@@ -266,6 +284,10 @@ void GridEditor::confirmOperand() {
 }
 
 void GridEditor::enterOperand() {
+    if (operandByKey_) {
+        confirmOperand();
+        return;
+    }
     storeLabel(editedCell_, operandText_);
     emit edited();
 }

@@ -40,6 +40,14 @@ public:
     void setMode(int mode);
 
     void pressCell(int cell, int button);
+    // A left press on the cell as the given edit mode would act, the mode
+    // itself unchanged: how the keys run each mode's action.
+    void pressCellAs(int cell, int mode);
+    // A right press from the keyboard: the operand box opens on the cell and
+    // Enter in its field then confirms as keypad key 25 does. A text that
+    // is not empty replaces the label in the field (the user began typing).
+    void openOperandByKey(int cell, const QString& typed);
+    bool operandOpenedByKey() const { return operandByKey_; }
     void pressLabel(int cell, int button);
     void selectSlot(int slot);
     // The bitmap folder changed: the element box shows the element from there.
@@ -51,7 +59,8 @@ public:
     // A label holding "C=" or "D=" is refused (the map file would cut it
     // there) and the box stays open.
     void confirmOperand();
-    // Enter in the operand field: stores the label, the box stays open.
+    // Enter in the operand field: stores the label, the box stays open;
+    // in a box the keyboard opened, it confirms as keypad key 25 does.
     void enterOperand();
     void appendToOperand(const QString& text);
     // The label list's exit while its text is not being edited.
@@ -64,13 +73,16 @@ public:
 
 signals:
     void modeChanged(int mode);
+    // A palette slot became the element box's element.
+    void slotSelected(int slot);
     // The map or the page on screen changed.
     void edited();
     // The operand box, the element box or the bitmap-name field changed.
     void stateChanged();
 
 private:
-    void modeAction(int cell);
+    void press(int cell, int button, int mode);
+    void modeAction(int cell, int mode);
     void shiftLeft(int cell, bool moveBackgrounds);
     void shiftRight(int cell);
     void shiftRowsDown(int cell, bool copyAbove);
@@ -95,6 +107,7 @@ private:
     std::array<QString, 4> clipboard_;
     QString bitmapNameField_;
     bool operandBoxOpen_ = false;
+    bool operandByKey_ = false;
     QString operandText_;
     int editedCell_ = -1;
     int selectedSlot_ = -1;

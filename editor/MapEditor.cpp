@@ -9,7 +9,8 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
       view_(map_, catalogue_, pictures_), captions_(CaptionFile::builtIn()),
       labels_(files_, prompter), history_(map_, folder.path(QStringLiteral("def"))),
       mapFiles_(folder, map_, view_, history_, labels_.text(), prompter),
-      grid_(map_, view_, history_, catalogue_, pictures_, prompter),
+      grid_(map_, view_, history_, catalogue_, pictures_, prompter), chooser_(catalogue_, grid_),
+      cursor_(view_, grid_, chooser_),
       definitions_(files_, catalogue_, pictures_, labels_, prompter),
       findings_(map_, catalogue_, folder) {
     connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
@@ -95,6 +96,7 @@ void MapEditor::setPagesInUse(int pages) {
 void MapEditor::chooseProduct(int index) {
     if (index < 0 || index >= ProductChoice::Count) return;
     product_ = index;
+    chooser_.applyProduct(ProductChoice::product(index));
     mapFiles_.browser().setFolder(folder_.path(ProductChoice::product(index).mapFolder));
     emit productChanged(index);
 }
@@ -128,6 +130,12 @@ bool MapEditor::checkBeforeConversion() {
         QStringLiteral("%1. With the errors, the controller would not get what the map "
                        "says (see the findings under the grid).\nConvert anyway?")
             .arg(findings_.summary()));
+}
+
+bool MapEditor::takeAccessCode() {
+    if (view_.instructionPreview() != QLatin1String(AccessCode)) return false;
+    view_.setInstructionPreview({});
+    return true;
 }
 
 void MapEditor::refresh() {

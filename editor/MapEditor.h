@@ -4,7 +4,9 @@
 #include "DefinitionFiles.h"
 #include "EditHistory.h"
 #include "ElementCatalogue.h"
+#include "ElementChooser.h"
 #include "ElementDefinitions.h"
+#include "GridCursor.h"
 #include "GridEditor.h"
 #include "LabelList.h"
 #include "LadderMap.h"
@@ -49,6 +51,8 @@ public:
     const UiTexts& texts() const { return texts_; }
     LabelList& labels() { return labels_; }
     GridEditor& grid() { return grid_; }
+    ElementChooser& chooser() { return chooser_; }
+    GridCursor& cursor() { return cursor_; }
     EditHistory& history() { return history_; }
     ElementDefinitions& definitions() { return definitions_; }
 
@@ -83,6 +87,9 @@ public:
     // The nine digits that, typed into the instruction preview box, make
     // command button 1 open the download window as well.
     static constexpr const char* AccessCode = "581204967";
+    // After the conversion: true when the instruction preview box holds the
+    // access code exactly, not a blank more, and then the box is emptied.
+    bool takeAccessCode();
     static constexpr const char* QuestionTitle = "VantMAP";
 
     // The element-copy box: while ticked, a right press on a palette slot
@@ -121,6 +128,8 @@ private:
     EditHistory history_;
     MapFiles mapFiles_;
     GridEditor grid_;
+    ElementChooser chooser_;
+    GridCursor cursor_;
     ElementDefinitions definitions_;
     MapFindings findings_;
 };

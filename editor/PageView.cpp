@@ -54,6 +54,11 @@ void PageView::layer(int k) {
     cells_[k].pictureInFront = !(name.isEmpty() || name == u"space.bmp");
 }
 
+void PageView::turnPage(int step) {
+    const int page = map_.currentPage() + step;
+    if (page >= 0 && page < map_.pagesInUse()) showPage(page);
+}
+
 void PageView::showPage(int page) {
     if (page > map_.pagesInUse() - 1) return;
 

@@ -59,6 +59,8 @@ public:
     void initialise();
     // Shows page i; a page beyond the pages in use is ignored.
     void showPage(int page);
+    // Page Up and Page Down: the page step pages away, when it is in use.
+    void turnPage(int step);
     // Drawing order of cell k's picture against its column guide.
     void layer(int cell);
 

@@ -2,6 +2,7 @@
 #include "MapEditor.h"
 #include "OperandKeypad.h"
 #include "TestFolder.h"
+#include "TwoElementFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +11,7 @@ namespace {
 class GridEditorTest : public ::testing::Test {
 protected:
     GridEditorTest() {
-        t.write("def/mpage.def", " 3\r\n");
-        t.write("def/mapbk.def", "space.bmp\r\nno.bmp\r\nout.bmp\r\n");
-        t.write("def/map1.def", "X\r\n");
-        t.write("def/map2.def", "Y\r\n");
-        for (const char* name : {"space.bmp", "no.bmp", "out.bmp"})
-            t.write(QString("BMP/") + name, "b");
+        writeTwoElements(t);
         editor.start();
     }
 

@@ -86,4 +86,20 @@ TEST_F(MapEditorTest, ThePageCountIsStoredAndAFailureIsToldOnce) {
     EXPECT_TRUE(prompter.messages[0].contains("mpage.def"));
 }
 
+// Command button 1 opens the download window as well only for the code
+// exactly; the box is emptied only then.
+TEST_F(MapEditorTest, TheAccessCodeCountsOnlyExactly) {
+    MapEditor editor(t.folder(), prompter);
+    editor.start();
+    for (const char* typed : {"", " 581204967", "581204967 ", "581204968", "581204967\n"}) {
+        editor.view().setInstructionPreview(typed);
+        EXPECT_FALSE(editor.takeAccessCode()) << typed;
+        EXPECT_EQ(editor.view().instructionPreview(), typed);
+    }
+    editor.view().setInstructionPreview(MapEditor::AccessCode);
+    EXPECT_TRUE(editor.takeAccessCode());
+    EXPECT_EQ(editor.view().instructionPreview(), "");
+    EXPECT_FALSE(editor.takeAccessCode());
+}
+
 } // namespace

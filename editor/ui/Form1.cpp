@@ -2,6 +2,7 @@
 
 #include "CaptionFile.h"
 #include "DefinitionFrame.h"
+#include "ElementChooserBox.h"
 #include "FileFrame.h"
 #include "FindingsPanel.h"
 #include "GridView.h"
@@ -31,6 +32,10 @@
 #include <QTimer>
 
 namespace {
+// Where the boxes over the grid usually open.
+constexpr QPoint OperandBoxPlace(GridView::Left, 330);
+constexpr QPoint ChooserPlace(GridView::Left + 24, 40);
+
 QString colourSheet(Colour colour) {
     return QStringLiteral("background-color: %1").arg(QColor::fromRgb(colour).name());
 }
@@ -56,8 +61,11 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     fileFrame_->resize(520, 420);
     fileFrame_->hide();
     operandBox_ = new OperandBox(editor_.grid(), editor_.labels(), ladderFrame_);
-    operandBox_->move(GridView::Left, 330);
+    operandBox_->move(OperandBoxPlace);
     operandBox_->resize(700, 230);
+    chooserBox_ = new ElementChooserBox(editor_, pictures_, ladderFrame_);
+    chooserBox_->move(ChooserPlace);
+    chooserBox_->resize(340, 300);
     definitionFrame_ =
         new DefinitionFrame(editor_.definitions(), editor_.pictures(), pictures_, ladderFrame_);
     definitionFrame_->move(GridView::Left + 24, 40);
@@ -107,6 +115,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
 
     wireEditing();
     wireKeys();
+    wireGridKeys();
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("FrameTimer"));
@@ -298,9 +307,16 @@ void Form1::wireKeys() {
         if (!redo.contains(extra)) redo << extra;
     key(redo, [&history] { history.redo(); });
     key(QKeySequence::keyBindings(QKeySequence::Save), [this] { editor_.mapFiles().save(); });
-    key({QKeySequence(Qt::Key_PageUp)}, [this] { turnPage(-1); });
-    key({QKeySequence(Qt::Key_PageDown)}, [this] { turnPage(1); });
+    key({QKeySequence(Qt::Key_PageUp)}, [this] { editor_.view().turnPage(-1); });
+    key({QKeySequence(Qt::Key_PageDown)}, [this] { editor_.view().turnPage(1); });
     key({QKeySequence(Qt::Key_Escape)}, &Form1::closeOpenFrame);
+    key({QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] {
+        toggleFileFrame();
+        if (fileFrame_->isVisible())
+            fileFrame_->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
+        else
+            grid_->setFocus();
+    });
     connect(&history, &EditHistory::changed, this, &Form1::renderTitle);
     connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, this, &Form1::renderTitle);
 }
@@ -313,23 +329,58 @@ void Form1::renderTitle() {
     setWindowTitle(title);
 }
 
-void Form1::turnPage(int step) {
-    const int page = editor_.map().currentPage() + step;
-    if (page >= 0 && page < editor_.map().pagesInUse()) editor_.view().showPage(page);
+void Form1::wireGridKeys() {
+    GridCursor& cursor = editor_.cursor();
+    grid_->attachCellCursor(cursor);
+    // The cursor follows the mouse, so the keys go on where it pressed.
+    connect(grid_, &GridView::cellPressed, &cursor, &GridCursor::moveTo);
+    connect(grid_, &GridView::labelPressed, &cursor, &GridCursor::moveTo);
+    connect(&cursor, &GridCursor::chooserWanted, this, [this](const QString& typed) {
+        keepClearOf(chooserBox_, ChooserPlace, editor_.cursor().cell());
+        chooserBox_->open(typed);
+    });
+    connect(&editor_.grid(), &GridEditor::stateChanged, this, [this] {
+        if (editor_.grid().operandBoxOpen())
+            keepClearOf(operandBox_, OperandBoxPlace, editor_.view().markedCell());
+    });
+    connect(&cursor, &GridCursor::labelOpened, operandBox_, &OperandBox::focusField);
+    const auto backToGrid = [this] { grid_->setFocus(); };
+    connect(chooserBox_, &ElementChooserBox::chosen, this, backToGrid);
+    connect(operandBox_, &OperandBox::closedWithFocus, this, backToGrid);
+}
+
+void Form1::keepClearOf(QWidget* box, QPoint usual, int cell) {
+    if (!LadderMap::validCell(cell)) return;
+    const QPoint grid = grid_->mapTo(ladderFrame_, QPoint());
+    const QRect about = grid_->pictureRect(cell)
+                            .united(grid_->labelRect(cell))
+                            .translated(grid)
+                            .adjusted(-4, -4, 4, 4);
+    const int right = grid.x() + grid_->width() - box->width();
+    const int bottom = grid.y() + grid_->height() - box->height();
+    for (const QPoint place : {usual, QPoint(usual.x(), bottom), QPoint(right, usual.y()),
+                               QPoint(right, bottom), QPoint(usual.x(), grid.y())})
+        if (!QRect(place, box->size()).intersects(about)) {
+            box->move(place);
+            return;
+        }
+    box->move(usual);
 }
 
 // Escape closes the frame or box on top.
 void Form1::closeOpenFrame() {
     if (editor_.grid().operandBoxOpen()) {
         editor_.grid().closeOperandBox();
+        grid_->setFocus();
         return;
     }
     // The help frame is the program's, put over this window.
     for (QWidget* frame : std::initializer_list<QWidget*>{
-             findChild<QWidget*>(QStringLiteral("HelpFrame")), labelListing_, definitionFrame_,
-             fileFrame_, static_cast<QWidget*>(instructionFrame_)})
+             chooserBox_, findChild<QWidget*>(QStringLiteral("HelpFrame")), labelListing_,
+             definitionFrame_, fileFrame_, static_cast<QWidget*>(instructionFrame_)})
         if (frame && frame->isVisible()) {
             frame->hide();
+            grid_->setFocus();
             return;
         }
 }
@@ -454,8 +505,7 @@ void Form1::showGoToRow(const QString& row) {
 void Form1::convert() {
     if (!editor_.checkBeforeConversion()) return;
     emit converted(editor_.text_prs().text);
-    // Only the code exactly, without a blank before or after it.
-    if (preview_->toPlainText() != QLatin1String(MapEditor::AccessCode)) return;
+    if (!editor_.takeAccessCode()) return;
     preview_->clear();
     emit downloadWindowRequested();
 }
@@ -537,4 +587,5 @@ void Form1::start() {
     // The clock and the title show at once, not a frame later.
     editor_.view().tickFrame();
     timer_->start();
+    grid_->setFocus();
 }

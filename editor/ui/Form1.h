@@ -8,6 +8,7 @@
 #include <array>
 
 class DefinitionFrame;
+class ElementChooserBox;
 class FileFrame;
 class OperandBox;
 class GridView;
@@ -65,9 +66,15 @@ private:
     QWidget* buildGridButtons();
     void toggleLabelListing();
     void wireKeys();
+    // The cell cursor's keys, the element chooser and where the keys go
+    // when a box closes.
+    void wireGridKeys();
+    // Moves a box over the grid off the cell it is about, so that the
+    // cursor and the marked cell stay in sight; where it can, it stays at
+    // its usual place.
+    void keepClearOf(QWidget* box, QPoint usual, int cell);
     // The caption, the map's name and a mark while it has unsaved changes.
     void renderTitle();
-    void turnPage(int step);
     void closeOpenFrame();
     bool dragAndDrop(QObject* watched, QEvent* event);
     void convert();
@@ -112,6 +119,7 @@ private:
     QPlainTextEdit* labelListing_ = nullptr;
     FileFrame* fileFrame_ = nullptr;
     OperandBox* operandBox_ = nullptr;
+    ElementChooserBox* chooserBox_ = nullptr;
     DefinitionFrame* definitionFrame_ = nullptr;
     QCheckBox* designer_ = nullptr;
     QCheckBox* elementCopy_ = nullptr;

@@ -1,10 +1,12 @@
 #include "GridView.h"
 
+#include "GridCursor.h"
 #include "GridEditor.h"
 #include "LadderMap.h"
 #include "PageView.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -15,6 +17,7 @@ GridView::GridView(PageView& view, PictureCache& pictures, QWidget* parent)
     : QWidget(parent), view_(view), painter_(pictures) {
     setObjectName(QStringLiteral("Grid"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -47,6 +50,26 @@ QRect GridView::pictureRect(int cell) const {
 
 QRect GridView::labelRect(int cell) const {
     return onScreen(GridPainter::labelRect(cell));
+}
+
+void GridView::attachCellCursor(GridCursor& cursor) {
+    cursor_ = &cursor;
+    connect(cursor_, &GridCursor::moved, this, qOverload<>(&QWidget::update));
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (!cursor_ || !cursor_->press(event->key(), event->modifiers(), event->text()))
+        QWidget::keyPressEvent(event);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void GridView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 GridView::Hit GridView::hitTest(const QPoint& widgetPos) const {
@@ -87,11 +110,15 @@ bool GridView::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const Hit hit = hitTest(help->pos());
-    const QString hint = hit.cell >= 0 && !hit.onLabel ? view_.cell(hit.cell).hoverHint : QString();
+    // Beside the cells (row numbers, margins) the grid tells its own keys.
+    const QString hint = hit.cell < 0  ? toolTip()
+                         : hit.onLabel ? QString()
+                                       : view_.cell(hit.cell).hoverHint;
     if (hint.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), hint, this, pictureRect(hit.cell));
+        QToolTip::showText(help->globalPos(), hint, this,
+                           hit.cell < 0 ? QRect() : pictureRect(hit.cell));
     return true;
 }
 
@@ -107,4 +134,22 @@ void GridView::paintEvent(QPaintEvent*) {
     painter_.paint(painter,
                    {view.cells(), view.rowNumbers(), &view.rowNumberBackgrounds(),
                     border ? view.markedCell() : PageView::NoCell, view.coordinateLines()});
+    painter.resetTransform();
+    paintCursor(painter);
+}
+
+// The cursor frames picture and label in a colour of its own, unlike the
+// marked cell's black blinking border: solid while the grid has the keys,
+// dashed while they are elsewhere. The grid's own frame shows the focus.
+void GridView::paintCursor(QPainter& painter) const {
+    const QColor colour(0, 120, 215);
+    if (hasFocus()) {
+        painter.setPen(QPen(colour, 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    if (!cursor_) return;
+    const int cell = cursor_->cell();
+    const QRect frame = pictureRect(cell).united(labelRect(cell)).adjusted(-2, -2, 2, 2);
+    painter.setPen(QPen(colour, 3, hasFocus() ? Qt::SolidLine : Qt::DashLine));
+    painter.drawRect(frame);
 }

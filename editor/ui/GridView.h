@@ -5,12 +5,13 @@
 
 #include <QWidget>
 
+class GridCursor;
 class PageView;
 
 // The ladder grid on screen: the page view's cells as GridPainter draws them,
 // with the pointer feedback, the hover hints and the presses on cells and
-// labels. The grid is drawn to fit the widget, keeping its proportions:
-// smaller on a small screen (down to a readable minimum), larger on a large one.
+// labels, and the cell cursor with the keys. The grid is drawn to fit the widget, keeping its
+// proportions: smaller on a small screen (down to a readable minimum), larger on a large one.
 class GridView : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
     QRect pictureRect(int cell) const;
     QRect labelRect(int cell) const;
     double scale() const { return scale_; }
+    // The cell cursor the grid shows and hands its keys to.
+    void attachCellCursor(GridCursor& cursor);
 
 signals:
     // A press on a cell's picture or label, with the button as the grid
@@ -43,6 +46,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Hit {
@@ -52,8 +58,10 @@ private:
     };
     Hit hitTest(const QPoint& pos) const;
     QRect onScreen(const QRect& grid) const;
+    void paintCursor(QPainter& painter) const;
 
     PageView& view_;
+    GridCursor* cursor_ = nullptr;
     GridPainter painter_;
     double scale_ = 1;
     QPointF origin_; // where the grid's top left corner is drawn

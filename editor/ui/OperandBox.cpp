@@ -5,6 +5,7 @@
 #include "LabelList.h"
 #include "OperandKeypad.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,8 +84,15 @@ void OperandBox::pressKey(int key) {
     field_->setCursorPosition(after.caret);
 }
 
+void OperandBox::focusField() {
+    field_->setFocus();
+    field_->end(false);
+}
+
 void OperandBox::renderGrid() {
+    const bool hadFocus = isAncestorOf(QApplication::focusWidget());
     setVisible(grid_.operandBoxOpen());
+    if (hadFocus && !isVisible()) emit closedWithFocus();
     if (field_->text() != grid_.operandText()) field_->setText(grid_.operandText());
     if (isVisible()) raise();
 }

@@ -23,6 +23,12 @@ public:
 
     void setCaptions(const QStringList& captions);
     QList<QWidget*> captionedWidgets() const;
+    // The operand field takes the keys, the caret after its text.
+    void focusField();
+
+signals:
+    // The box closed while it had the keys; they go back to the grid.
+    void closedWithFocus();
 
 private:
     void pressKey(int key);

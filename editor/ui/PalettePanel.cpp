@@ -68,13 +68,13 @@ void PalettePanel::showGroup(int group) {
 }
 
 void PalettePanel::applyProduct(int product) {
-    const Product& choice = ProductChoice::product(product);
-    for (int g = 0; g < ElementCatalogue::Groups; ++g)
-        if (const auto enabled = choice.groupsEnabled[g]) {
-            groupButtons_[g]->setEnabled(*enabled);
-            groupFrames_[g]->setEnabled(*enabled);
-        }
-    showGroup(choice.shownGroup);
+    // The groups the product offers, as the element chooser keeps them.
+    for (int g = 0; g < ElementCatalogue::Groups; ++g) {
+        const bool enabled = editor_.chooser().groupEnabled(g);
+        groupButtons_[g]->setEnabled(enabled);
+        groupFrames_[g]->setEnabled(enabled);
+    }
+    showGroup(ProductChoice::product(product).shownGroup);
 }
 
 void PalettePanel::setCaptions(const QStringList& captions) {
