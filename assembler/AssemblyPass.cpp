@@ -94,7 +94,8 @@ void Scanner::fail(QStringView line, const QString& note, const QString& reason)
     row.remove(QStringLiteral("\r\n"));
     row = row.trimmed();
     result_.ok = false;
-    result_.goToRow = row;
+    // The first rung has no comment before it: the conversion starts it on row 1.
+    result_.goToRow = row.isEmpty() ? QStringLiteral("1") : row;
     result_.message = QStringLiteral("Error in Line ") + QString(u' ') + row +
                       QStringLiteral("\r\n>>> ") +
                       Excerpt::of(Blanks::trimmed(line).toString().remove(QStringLiteral("\r\n"))) +

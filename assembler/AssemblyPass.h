@@ -20,7 +20,7 @@ public:
         QString message;   // the error report, empty when ok
         QString trace;     // the last line's parse trace
         QString origin;    // the last ORG address in decimal
-        QString goToRow;   // on an error: the map row of the failing rung
+        QString goToRow;   // on an error: the map row of the failing rung (1: the first)
         int errorLine = 0; // on an error: the failing line, counted from 1
         QString reason;    // on an error: what is wrong with it, in a few words
         int instructions = 0;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 // The controller's instruction set: every mnemonic with the bytes it
@@ -24,4 +26,28 @@ public:
 
     // Where ORG a puts the location counter: block a of the 16-byte blocks.
     static int originOf(int a) { return 0x200 + 16 * a; }
+
+    // What an instruction takes: its operands, each with a name for people
+    // and the values its field holds without running into other codes.
+    struct Operand {
+        QString name;
+        int low = 0;
+        int high = 0;
+    };
+    struct Shape {
+        int count = 0;
+        std::array<Operand, 2> operands;
+    };
+    static std::optional<Shape> shape(QStringView mnemonic);
+
+    // The instruction that a two-byte code stands for, written as a source
+    // line ("OR,1,3") with operands inside their fields, the preferred
+    // mnemonic tried first; empty when no instruction makes that code.
+    static QString reading(quint8 byte1, quint8 byte2, QStringView preferred);
+
+    // The coils: instructions that set an output bit from the rung.
+    static bool setsOutput(QStringView mnemonic);
+    // Jumps and calls to a label, and the label they go to.
+    static bool jumpsToLabel(QStringView mnemonic);
+    static bool placesLabel(QStringView mnemonic);
 };

@@ -20,6 +20,11 @@ public:
     QString trace() const;
     // Why operand 1 was refused, for the error line; empty when it was not.
     QString operandProblem() const;
+    // Whether an operand is written exactly as its value reads back, the
+    // test operand 1 must pass (operand 2 is taken as it reads).
+    static bool isPlainNumber(QStringView operand) {
+        return asWritten(operand) == QString::number(valueOf(operand));
+    }
 
 private:
     // Operands far beyond any field are held here, which keeps the byte

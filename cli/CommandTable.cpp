@@ -2,6 +2,7 @@
 #include "CommandTable.h"
 
 #include "AssembleCommand.h"
+#include "CheckCommand.h"
 #include "ClockCommand.h"
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
@@ -60,6 +61,8 @@ const std::vector<Command>& CommandTable::commands() {
     static const std::vector<Command> table{
         plain("convert", "convert a ladder map into instruction text", ConvertCommand::usage,
               ConvertCommand::run),
+        plain("check", "find the mistakes of a ladder map before it reaches the controller",
+              CheckCommand::usage, CheckCommand::run),
         plain("print", "draw the print window of a map page into a PDF file", PrintCommand::usage,
               PrintCommand::run, true),
         plain("export", "draw the print window of a map page into an SVG or PNG file",
@@ -112,5 +115,6 @@ QString CommandTable::usage() {
                           "\n"
                           "Exit status: 0 done, 1 a file, folder or the controller failed, 2 bad "
                           "usage;\n"
-                          "diff, as diff does: 0 the maps are equal, 1 they differ, 2 trouble.\n");
+                          "diff, as diff does: 0 the maps are equal, 1 they differ, 2 trouble;\n"
+                          "check: 0 no errors, 1 an error (--strict: or a warning), 2 trouble.\n");
 }

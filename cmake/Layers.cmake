@@ -11,9 +11,11 @@
 obel_layer(obel_common        Qt6::Core)
 obel_layer(obel_ladder        obel_common Qt6::Core)
 obel_layer(obel_convert       obel_ladder obel_common Qt6::Core)
-obel_layer(obel_editor        obel_ladder obel_convert obel_common Qt6::Core)
-obel_layer(obel_editor_paint  obel_editor Qt6::Gui Qt6::Svg)
 obel_layer(obel_assembler     obel_common Qt6::Core)
+# The program check reads a map as the conversion and the assembler will.
+obel_layer(obel_check         obel_convert obel_assembler obel_ladder obel_common Qt6::Core)
+obel_layer(obel_editor        obel_ladder obel_convert obel_check obel_common Qt6::Core)
+obel_layer(obel_editor_paint  obel_editor Qt6::Gui Qt6::Svg)
 
 # The link: wire and line know nothing of each other.
 obel_layer(obel_link_wire     obel_common Qt6::Core)
@@ -26,8 +28,9 @@ obel_layer(obel_link_trend_paint obel_link_trend Qt6::Gui Qt6::Svg)
 obel_layer(obel_link_station  obel_link_tasks obel_link_sim obel_link_line obel_link_wire obel_assembler
                               obel_common Qt6::Core)
 
-obel_layer(obel_cli           obel_convert obel_assembler obel_link_station obel_ladder obel_common
-                              obel_editor_paint obel_link_trend_paint obel_link_trend Qt6::Core)
+obel_layer(obel_cli           obel_convert obel_check obel_assembler obel_link_station obel_ladder
+                              obel_common obel_editor_paint obel_link_trend_paint obel_link_trend
+                              Qt6::Core)
 obel_layer(obelc              obel_cli)
 
 # The control libraries link nothing of the system.

@@ -97,8 +97,15 @@ void LadderToText::endRung(int& i) {
     out_ += QStringLiteral("' ") + QString::number(i / Row + 2) + CrLf + u'[';
 }
 
+void LadderToText::keepPiece(int i, qsizetype from) {
+    if (!pieces_) return;
+    pieces_->push_back({i / LadderMap::CellsPerPage, i % LadderMap::CellsPerPage, out_.mid(from),
+                        from > 0 && out_[from - 1] == u'['});
+}
+
 void LadderToText::writeElement(int i) {
     const QString& t = templates_[i];
+    const qsizetype from = out_.size();
     out_ += Indent;
     if (series_ != 0) out_ += QStringLiteral("AND,");
     const bool hash = TemplateText::has(t, u"#"); // the cheap test first
@@ -112,6 +119,7 @@ void LadderToText::writeElement(int i) {
         out_ += expand(i);
     }
     out_ += CrLf;
+    keepPiece(i, from);
 }
 
 // An "OR" cell above an "OR" cell opens parallel contacts, above a "BR" cell
@@ -134,10 +142,13 @@ void LadderToText::writeBranchGroup(int i) {
                 if (templateAt(i + Row * r + c).contains(u'^')) junction = i + Row * r + c;
         }
         if (junction >= 0) {
-            if (!templateAt(junction).isEmpty() || !labelAt(junction).isEmpty())
+            if (!templateAt(junction).isEmpty() || !labelAt(junction).isEmpty()) {
+                const qsizetype from = out_.size();
                 out_ += Indent + (orGroup ? QStringLiteral("OR,") : QString()) +
                         TemplateText::flatten(templateAt(junction)) +
                         TemplateText::flatten(labelAt(junction)) + CrLf;
+                keepPiece(junction, from);
+            }
             if (orGroup) extraRows_ += Row;
         }
         if (Blanks::trimmed(markAt(i + Row * (r + 1))) != u"0") return;
@@ -212,6 +223,17 @@ QString LadderToText::outputName(const QString& mapName) {
     if (mapName.isEmpty()) return QStringLiteral("REG.hrim");
     const qsizetype dot = mapName.indexOf(u'.');
     return (dot < 0 ? QString() : mapName.left(dot + 1)) + QStringLiteral("hrim");
+}
+
+std::vector<LadderToText::Piece> LadderToText::pieces(LadderMap& map,
+                                                      const ElementCatalogue& catalogue) {
+    std::vector<Piece> pieces;
+    LadderToText converter(map, catalogue);
+    converter.pieces_ = &pieces;
+    converter.assignTemplates();
+    converter.copyLinear();
+    converter.scan(map.pagesInUse());
+    return pieces;
 }
 
 LadderToText::Result LadderToText::text_prs(LadderMap& map, const ElementCatalogue& catalogue,

@@ -34,6 +34,18 @@ public:
     // def\ps.def, then the fixed table, applied to a generated text.
     static QString replace(QString text, const QStringList& userLines);
 
+    // What one cell adds to the generated text before the replacements: an
+    // element's line, or a branch junction's line that its group writes.
+    struct Piece {
+        int page = 0;
+        int cell = 0;
+        QString text;
+        bool rungStart = false; // the first line of a rung, behind the rung's "["
+    };
+    // The pieces of the map in the order of the text, templates assigned as
+    // text_prs assigns them; nothing is written.
+    static std::vector<Piece> pieces(LadderMap& map, const ElementCatalogue& catalogue);
+
 private:
     // The last page is never converted.
     static constexpr int ConvertedPages = LadderMap::Pages - 1;
@@ -45,6 +57,7 @@ private:
     QString scan(int pagesInUse);
     void endRung(int& i);
     void writeElement(int i);
+    void keepPiece(int i, qsizetype from);
     void writeBranchGroup(int i);
     QString expand(int i);
     const QString& templateAt(int i) const;
@@ -57,4 +70,5 @@ private:
     QString out_;
     int series_ = 0;
     int extraRows_ = 0;
+    std::vector<Piece>* pieces_ = nullptr;
 };

@@ -12,13 +12,17 @@ MapEditor::MapEditor(const ProgramFolder& folder, Prompter& prompter)
       mapFiles_(folder, map_, view_, history_, labels_.text(), prompter),
       grid_(map_, view_, history_, catalogue_, pictures_, prompter), chooser_(catalogue_, grid_),
       cursor_(view_, grid_, chooser_),
-      definitions_(files_, catalogue_, pictures_, labels_, prompter) {
+      definitions_(files_, catalogue_, pictures_, labels_, prompter),
+      findings_(map_, catalogue_, folder) {
     connect(&definitions_, &ElementDefinitions::catalogueChanged, this, &MapEditor::paletteChanged);
     connect(&history_, &EditHistory::applied, &view_, &PageView::showPage);
     connect(&mapFiles_, &MapFiles::pagesInUseWanted, this, &MapEditor::setPagesInUse);
     labels_.setHistory(&history_);
     definitions_.setHistory(&history_);
     connect(&history_, &EditHistory::filesRestored, this, &MapEditor::loadDefinitions);
+    connect(&history_, &EditHistory::changed, &findings_, &MapFindings::mapEdited);
+    connect(&definitions_, &ElementDefinitions::catalogueChanged, &findings_,
+            &MapFindings::mapEdited);
     connect(&history_, &EditHistory::problem, this,
             [this](const QString& text) { prompter_.inform(QStringLiteral("VantMAP"), text); });
 }
@@ -117,6 +121,16 @@ LadderToText::Result MapEditor::text_prs() {
                          QStringLiteral("The instruction text was not kept in %1.\n%2")
                              .arg(result.file, result.error));
     return result;
+}
+
+bool MapEditor::checkBeforeConversion() {
+    findings_.run();
+    if (findings_.errors() == 0) return true;
+    return prompter_.confirm(
+        QString::fromLatin1(QuestionTitle),
+        QStringLiteral("%1. With the errors, the controller would not get what the map "
+                       "says (see the findings under the grid).\nConvert anyway?")
+            .arg(findings_.summary()));
 }
 
 bool MapEditor::takeAccessCode() {

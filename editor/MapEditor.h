@@ -13,6 +13,7 @@
 #include "LadderMap.h"
 #include "LadderToText.h"
 #include "MapFiles.h"
+#include "MapFindings.h"
 #include "PageView.h"
 #include "Pictures.h"
 #include "UiTexts.h"
@@ -72,6 +73,10 @@ public:
     // Command button 1: the map as instruction text, also kept in plc\ as
     // the map's ".hrim" file.
     LadderToText::Result text_prs();
+    // The program check before every conversion: true when the map may be
+    // converted (no errors, or the user converts anyway).
+    bool checkBeforeConversion();
+    MapFindings& findings() { return findings_; }
 
     // The grid buttons: redraw the page on screen; after "ALL Clear OK ?"
     // empty the map's pages in use and show page 1 (false on Cancel).
@@ -127,4 +132,5 @@ private:
     ElementChooser chooser_;
     GridCursor cursor_;
     ElementDefinitions definitions_;
+    MapFindings findings_;
 };

@@ -116,6 +116,10 @@ TEST(AssemblyPass, TheErrorReportNamesTheRungAndStopsThePass) {
     ASSERT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Error in Line  3\r\n>>> BAD,1 <<<");
     EXPECT_EQ(result.goToRow, "3");
+    // The first rung has no comment before it, and is row 1 all the same.
+    const auto first = AssemblyPass::run(source({"BAD,1", "' 2", "NOP"}));
+    EXPECT_EQ(first.message, "Error in Line  \r\n>>> BAD,1 <<<");
+    EXPECT_EQ(first.goToRow, "1");
     // What came before the failing line stays, unpadded.
     EXPECT_EQ(result.image.text(), "0000 = C0 - 01\r\n0002 = 01");
     EXPECT_EQ(result.instructions, 2);

@@ -27,6 +27,7 @@ TEST(Arguments, EachCommandSaysWhatIsWrongWithItsArguments) {
         {{"export", "a.MAP", "a.gif"}, "--format svg or png"},
         {{"show", "--json", "a.MAP"}, "unknown option --json"},
         {{"diff", "a.MAP"}, "2 map files are needed"},
+        {{"check", "--strict"}, "one map file is needed"},
         {{"assemble", "--name"}, "--name needs a value"},
         {{"assemble", "a.plc", "b.plc"}, "one source only, not also b.plc"},
         {{"download", "--delay", "0", "-"}, "--delay needs milliseconds, not 0"},

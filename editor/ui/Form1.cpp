@@ -5,6 +5,7 @@
 #include "DefinitionFrame.h"
 #include "ElementChooserBox.h"
 #include "FileFrame.h"
+#include "FindingsPanel.h"
 #include "GridView.h"
 #include "LabelListing.h"
 #include "MapEditor.h"
@@ -52,6 +53,7 @@ Form1::Form1(MapEditor& editor, QWidget* parent)
     auto* ladder = new QVBoxLayout(ladderFrame_);
     ladder->addWidget(grid_, 1);
     ladder->addWidget(buildGridButtons());
+    ladder->addWidget(new FindingsPanel(editor_, grid_));
     ladderFrame_->setAcceptDrops(true);
     ladderFrame_->installEventFilter(this);
 
@@ -502,6 +504,7 @@ void Form1::showGoToRow(const QString& row) {
 }
 
 void Form1::convert() {
+    if (!editor_.checkBeforeConversion()) return;
     emit converted(editor_.text_prs().text);
     if (!editor_.takeAccessCode()) return;
     preview_->clear();
