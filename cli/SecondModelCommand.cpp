@@ -70,9 +70,11 @@ int SecondModelCommand::run(const QStringList& args, QTextStream& out, QTextStre
     SecondModelLoader loader(link);
     return session.run([&] {
         link.setDumpSwitch(true);
-        if (options.action == u"reset") {
-            loader.reset(nullptr);
-        } else if (QString refusal; loader.loaderStart(options.parameter, &refusal).isEmpty()) {
+        QString refusal;
+        const QByteArray sent = options.action == u"reset"
+                                    ? loader.reset(&refusal)
+                                    : loader.loaderStart(options.parameter, &refusal);
+        if (sent.isEmpty()) {
             err << "obelc: " << refusal << "\n";
             return LineSession::end(LineSession::Usage);
         }
