@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Windows.h"
 
-#include "AssemblerLink.h"
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
@@ -10,6 +9,7 @@
 #include "PalettePanel.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
+#include "Station.h"
 #include "Tracer.h"
 #include "WindowTips.h"
 
@@ -144,7 +144,7 @@ Form3& Windows::assemblerWindow() {
     return *form3_;
 }
 
-AssemblerLink& Windows::station() {
+Station& Windows::station() {
     if (!station_) makeAssemblerWindow();
     return *station_;
 }
@@ -191,10 +191,10 @@ void Windows::exit() {
 }
 
 void Windows::makeTracerWindow() {
-    AssemblerLink& link = station();
-    tracer_ = std::make_unique<Tracer>(link.link(), link.Timer1());
+    Station& station = this->station();
+    tracer_ = std::make_unique<Tracer>(station.link(), station.Timer1());
     tracer_->loadNames(folder_);
-    connect(&link, &AssemblerLink::commonStepsTaken, tracer_.get(), &Tracer::pause);
+    connect(&station, &Station::commonStepsTaken, tracer_.get(), &Tracer::pause);
     form4_ = std::make_unique<Form4>(*tracer_);
     form4_->setRecordingFolder(folder_.path(QStringLiteral("trace")));
     // All its cells at their size at least, more where the screen has room.
@@ -202,13 +202,13 @@ void Windows::makeTracerWindow() {
 }
 
 void Windows::makeAssemblerWindow() {
-    station_ = std::make_unique<AssemblerLink>(folder_, prompter_);
+    station_ = std::make_unique<Station>(folder_, prompter_);
     form3_ = std::make_unique<Form3>(*station_);
-    AssemblerLink& station = *station_;
+    Station& station = *station_;
     station.setMapName(editor_.mapFiles().fileName());
-    connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, &station, &AssemblerLink::setMapName);
-    connect(&station, &AssemblerLink::goToRow, &form1_, &Form1::showGoToRow);
-    connect(&station, &AssemblerLink::commonStepsTaken, &editor_.view(), &PageView::unmarkGoToRow);
+    connect(&editor_.mapFiles(), &MapFiles::fileNameChanged, &station, &Station::setMapName);
+    connect(&station, &Station::goToRow, &form1_, &Form1::showGoToRow);
+    connect(&station, &Station::commonStepsTaken, &editor_.view(), &PageView::unmarkGoToRow);
     // The clock setting sends the map editor's clock text to the tracer's
     // slave address, and the tracer's switch turns to "STOP".
     connect(form3_.get(), &Form3::clockSettingRequested, this, [this] {

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-class AssemblerLink;
+class Station;
 class HelpFrame;
 class Form3;
 class Form4;
@@ -40,7 +40,7 @@ public:
     PagePrinter& printer() { return printer_; }
     HelpFrame& helpFrame() { return *helpFrame_; }
     Form3& assemblerWindow();
-    AssemblerLink& station();
+    Station& station();
     // The tracer window, made the first time it is shown; it sends through
     // the assembler window's link and ticks with its poll clock.
     Form4& tracerWindow();
@@ -77,7 +77,7 @@ private:
     HelpFrame* helpFrame_; // a frame of the map editor, which owns it
     // In this order: the tracer goes before the station whose link and clock
     // it uses.
-    std::unique_ptr<AssemblerLink> station_;
+    std::unique_ptr<Station> station_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Tracer> tracer_;
     std::unique_ptr<Form4> form4_;

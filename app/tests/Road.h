@@ -4,13 +4,13 @@
 // The program's windows on a copy of the shipped folder whose COM1 is one end
 // of a socat pty pair; the virtual controller reads the other end.
 
-#include "AssemblerLink.h"
 #include "FakePrompter.h"
 #include "Form3.h"
 #include "MapFiles.h"
 #include "SerialTransport.h"
 #include "ShippedFolder.h"
 #include "SocatPair.h"
+#include "Station.h"
 #include "TextFile.h"
 #include "VirtualController.h"
 #include "Windows.h"

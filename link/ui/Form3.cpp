@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form3.h"
 
-#include "AssemblerLink.h"
 #include "ControlFactory.h"
 #include "FolderBrowserView.h"
 #include "Named.h"
 #include "ServicePanels.h"
+#include "Station.h"
 #include "TransferPanel.h"
 
 #include <QCheckBox>
@@ -34,10 +34,10 @@ QPlainTextEdit* box(const QString& name, const QString& placeholder) {
 constexpr int SourceIndent = 12;
 } // namespace
 
-Form3::Form3(AssemblerLink& station, QWidget* parent)
+Form3::Form3(Station& station, QWidget* parent)
     : QWidget(parent), station_(station), transfer_(new TransferPanel(station.link(), this)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString::fromLatin1(AssemblerLink::Title));
+    setWindowTitle(QString::fromLatin1(Station::Title));
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildSourceColumn(), 3);
@@ -55,19 +55,18 @@ Form3::Form3(AssemblerLink& station, QWidget* parent)
     connect(transfer_, &TransferPanel::stopRequested, &station_.download(), &ProgramDownload::stop);
     connect(transfer_, &TransferPanel::logCleared, cursor_, &QLineEdit::clear);
 
-    connect(&station_, &AssemblerLink::messageChanged, this,
+    connect(&station_, &Station::messageChanged, this,
             [this] { message_->setPlainText(station_.message()); });
-    connect(&station_, &AssemblerLink::statusChanged, this, [this] {
+    connect(&station_, &Station::statusChanged, this, [this] {
         status_->setText(station_.status());
         status_->setToolTip(station_.status());
     });
-    connect(&station_, &AssemblerLink::sourceNameChanged, this, [this](const QString& name) {
+    connect(&station_, &Station::sourceNameChanged, this, [this](const QString& name) {
         if (sourceName_->text() != name) sourceName_->setText(name);
     });
-    connect(&station_, &AssemblerLink::runCaptionChanged, commands_[AssemblerLink::RunStop],
+    connect(&station_, &Station::runCaptionChanged, commands_[Station::RunStop],
             &QPushButton::setText);
-    connect(&station_, &AssemblerLink::withControllerChanged, withController_,
-            &QCheckBox::setChecked);
+    connect(&station_, &Station::withControllerChanged, withController_, &QCheckBox::setChecked);
     connect(&station_.port(), &PortSettings::lineChanged, this, [this] {
         renderOptions();
         renderLine();
@@ -90,8 +89,8 @@ QWidget* Form3::buildCommandRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < AssemblerLink::Commands; ++i) {
-        commands_[i] = named(new QPushButton(AssemblerLink::commandCaption(i)),
+    for (int i = 0; i < Station::Commands; ++i) {
+        commands_[i] = named(new QPushButton(Station::commandCaption(i)),
                              QStringLiteral("Command1(%1)").arg(i));
         layout->addWidget(commands_[i]);
         connect(commands_[i], &QPushButton::clicked, this,
@@ -166,8 +165,8 @@ QWidget* Form3::buildSourceColumn() {
     connect(browser_, &FolderBrowserView::fileDoubleClicked, this, [this](const QString& name) {
         if (const auto text = station_.loadSource(name)) source_->setPlainText(*text);
     });
-    connect(&station_, &AssemblerLink::browserShownChanged, browserPanel_, &QWidget::setVisible);
-    connect(sourceName_, &QLineEdit::textEdited, &station_, &AssemblerLink::setSourceName);
+    connect(&station_, &Station::browserShownChanged, browserPanel_, &QWidget::setVisible);
+    connect(sourceName_, &QLineEdit::textEdited, &station_, &Station::setSourceName);
 
     source_ = box(QStringLiteral("Text4"),
                   QStringLiteral("Instruction text: convert a map, or load a .plc file"));
@@ -223,10 +222,10 @@ QWidget* Form3::buildMacroColumn() {
     layout->setRowStretch(3, 1);
     layout->setRowStretch(4, 2);
 
-    connect(withController_, &QCheckBox::toggled, &station_, &AssemblerLink::setWithController);
+    connect(withController_, &QCheckBox::toggled, &station_, &Station::setWithController);
     connect(clearMacros_, &QCheckBox::toggled, this,
             [this](bool on) { station_.assmber().setClearMacroList(on); });
-    connect(macroFolder_, &QLineEdit::textChanged, &station_, &AssemblerLink::setMacroFolder);
+    connect(macroFolder_, &QLineEdit::textChanged, &station_, &Station::setMacroFolder);
     return column;
 }
 
@@ -256,8 +255,8 @@ void Form3::renderLine() {
     const bool open = station_.port().portOpen();
     line_->setText(station_.port().lineDescription());
     line_->setStyleSheet(open ? QString() : QStringLiteral("color: #b00000; font-weight: bold"));
-    setWindowTitle(QStringLiteral("%1 \u2014 %2")
-                       .arg(QString::fromLatin1(AssemblerLink::Title), line_->text()));
+    setWindowTitle(
+        QStringLiteral("%1 \u2014 %2").arg(QString::fromLatin1(Station::Title), line_->text()));
 }
 
 void Form3::renderAssembly() {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-class AssemblerLink;
+class Station;
 class FolderBrowserView;
 class QCheckBox;
 class QGroupBox;
@@ -20,11 +20,11 @@ class TransferPanel;
 // code and listing boxes, the message box, the macro fields, the port and
 // baud options, the line in use and what the last command did, the command
 // row and the transfer panel. It
-// renders AssemblerLink's state and turns the user's actions into calls on it.
+// renders Station's state and turns the user's actions into calls on it.
 class Form3 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form3(AssemblerLink& station, QWidget* parent = nullptr);
+    explicit Form3(Station& station, QWidget* parent = nullptr);
 
     // Loading the window: the port opens as rs232.def says.
     void load();
@@ -58,7 +58,7 @@ private:
     void tableWriteFinished();
     void showCursor();
 
-    AssemblerLink& station_;
+    Station& station_;
     std::array<QPushButton*, 5> commands_{};
     QLabel* line_ = nullptr;
     QLabel* status_ = nullptr;

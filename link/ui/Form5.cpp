@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form5.h"
 
-#include "AssemblerLink.h"
 #include "Link.h"
 #include "Named.h"
 #include "Prompter.h"
+#include "Station.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-Form5::Form5(AssemblerLink& station, Prompter& prompter, QWidget* parent)
+Form5::Form5(Station& station, Prompter& prompter, QWidget* parent)
     : QWidget(parent), station_(station), link_(station.link()), prompter_(prompter),
       loader_(link_), answer_(link_),
       dw_(named(new QPushButton(QStringLiteral("DW")), QStringLiteral("Command1(0)"))),

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-class AssemblerLink;
+class Station;
 class Link;
 class Prompter;
 class QLabel;
@@ -25,7 +25,7 @@ class Form5 : public QWidget {
 public:
     static constexpr const char* Title = "download Hrim";
 
-    Form5(AssemblerLink& station, Prompter& prompter, QWidget* parent = nullptr);
+    Form5(Station& station, Prompter& prompter, QWidget* parent = nullptr);
 
     // "DW" is enabled only by the access code.
     void setLoaderEnabled(bool on);
@@ -42,7 +42,7 @@ private:
     bool tell(const QByteArray& sent, const QString& refusal);
     void renderDump();
 
-    AssemblerLink& station_;
+    Station& station_;
     Link& link_;
     Prompter& prompter_;
     SecondModelLoader loader_;

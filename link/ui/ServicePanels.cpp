@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ServicePanels.h"
 
-#include "AssemblerLink.h"
 #include "Named.h"
+#include "Station.h"
 #include "ToolAnswer.h"
 
 #include <QGridLayout>
@@ -33,9 +33,9 @@ template <std::size_t N> std::array<QString, N> texts(const std::array<QLineEdit
 
 } // namespace
 
-using Tool = AssemblerLink::Tool;
+using Tool = Station::Tool;
 
-ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
+ServicePanels::ServicePanels(Station& station, QWidget* parent)
     : QWidget(parent), station_(station) {
     auto* strip = new QVBoxLayout(this);
     strip->setContentsMargins(0, 0, 0, 0);
@@ -115,7 +115,7 @@ ServicePanels::ServicePanels(AssemblerLink& station, QWidget* parent)
     connect(button(clock, QStringLiteral("Command7"), QStringLiteral("T.Adj"),
                    QStringLiteral("Set the controller's clock to this computer's date and time")),
             &QPushButton::clicked, this, &ServicePanels::clockSettingRequested);
-    connect(&station_, &AssemblerLink::clockResultChanged, result, [result](const QString& bytes) {
+    connect(&station_, &Station::clockResultChanged, result, [result](const QString& bytes) {
         result->setText(bytes);
         result->setCursorPosition(0); // the slave address first, whatever the width
     });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AssemblerLink.h"
+#include "Station.h"
 
 #include <QWidget>
 
@@ -18,7 +18,7 @@ class QPushButton;
 class ServicePanels : public QWidget {
     Q_OBJECT
 public:
-    explicit ServicePanels(AssemblerLink& station, QWidget* parent = nullptr);
+    explicit ServicePanels(Station& station, QWidget* parent = nullptr);
 
 signals:
     // "T.Adj": the clock text and the tracer's address are the map editor's
@@ -30,9 +30,9 @@ private:
     std::array<QLineEdit*, N> fields(QGridLayout* layout, const QString& name,
                                      const std::array<QString, N>& labels,
                                      const std::array<QString, N>& texts);
-    void answerLine(QGridLayout* layout, AssemblerLink::Tool tool);
+    void answerLine(QGridLayout* layout, Station::Tool tool);
     QPushButton* button(QGridLayout* layout, const QString& name, const QString& caption,
                         const QString& tip);
 
-    AssemblerLink& station_;
+    Station& station_;
 };

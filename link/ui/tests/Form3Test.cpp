@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form3.h"
-#include "AssemblerLink.h"
 #include "FakePrompter.h"
 #include "ShippedFolder.h"
+#include "Station.h"
 #include "TextFile.h"
 #include "VirtualTransport.h"
 
@@ -39,7 +39,7 @@ protected:
     ShippedFolder shipped;
     ProgramFolder folder{shipped.path()};
     FakePrompter prompter;
-    AssemblerLink station{folder, prompter};
+    Station station{folder, prompter};
     Form3 form{station};
 };
 
@@ -70,7 +70,7 @@ TEST_F(Form3Test, OptionsRewriteThePortFileAndTheStatusNamesAPortThatWillNotOpen
 
 TEST_F(Form3Test, TheCommandRowTakesItsCommonStepsThenItsOwn) {
     int commonSteps = 0;
-    QObject::connect(&station, &AssemblerLink::commonStepsTaken, [&] { ++commonSteps; });
+    QObject::connect(&station, &Station::commonStepsTaken, [&] { ++commonSteps; });
     station.Timer1().start(1000);
     auto* runStop = child<QPushButton>("Command1(4)");
     EXPECT_EQ(runStop->text(), "STOP");

@@ -20,7 +20,7 @@ protected:
         form3 = &windows.assemblerWindow();
     }
     QLineEdit* field(const QString& name) { return form3->findChild<QLineEdit*>(name); }
-    QString answer(AssemblerLink::Tool tool) {
+    QString answer(Station::Tool tool) {
         return form3->findChild<QLabel*>(QString("ToolAnswer(%1)").arg(int(tool)))->text();
     }
     void fill(const QString& name, const QStringList& texts) {
@@ -44,7 +44,7 @@ TEST_F(ServicePanels, MemoryWriteClockAndTableReachTheController) {
     fill("Text6", {"1A", "00", "FF"});
     click("Command2");
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller.memory(0x1A00) == 0xFF; }, 5000));
-    EXPECT_TRUE(answer(AssemblerLink::Tool::Memory).startsWith("sent A5 10 00 FF "));
+    EXPECT_TRUE(answer(Station::Tool::Memory).startsWith("sent A5 10 00 FF "));
 
     windows.tracer().toggleTracing();
     const QString now = windows.editor().view().clock();
@@ -74,8 +74,7 @@ TEST_F(ServicePanels, MemoryWriteClockAndTableReachTheController) {
     EXPECT_TRUE(listing.startsWith("offset=5\n 0 - 63\n 1 - 6\n")) << listing.toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller.running(); }, 5000));
     EXPECT_EQ(line.mid(line.indexOf("halt")).size(), 1 + 10 + 1);
-    EXPECT_EQ(answer(AssemblerLink::Tool::Table),
-              "10 items written to 0F00\u20130F09; start frame sent");
+    EXPECT_EQ(answer(Station::Tool::Table), "10 items written to 0F00\u20130F09; start frame sent");
 
     // A free frame that is a Modbus write of register 0x20; of "345" only "34" counts.
     fill("Text13", {"AD", "10", "00", "20", "00", "01", "02", "12", "345"});

@@ -3,7 +3,7 @@
 // virtual controller: what the status line and the tools' answer lines say,
 // and what a new command clears.
 
-#include "AssemblerLink.h"
+#include "Station.h"
 #include "FakePrompter.h"
 #include "ShippedFolder.h"
 #include "ToolAnswer.h"
@@ -14,11 +14,11 @@
 
 namespace {
 
-using Tool = AssemblerLink::Tool;
+using Tool = Station::Tool;
 
-class AssemblerLinkTest : public ::testing::Test {
+class StationTest : public ::testing::Test {
 protected:
-    AssemblerLinkTest() {
+    StationTest() {
         station.link().setDelayMs(50);
         station.load();
     }
@@ -34,10 +34,10 @@ protected:
     ShippedFolder shipped;
     ProgramFolder folder{shipped.path()};
     FakePrompter prompter;
-    AssemblerLink station{folder, prompter};
+    Station station{folder, prompter};
 };
 
-TEST_F(AssemblerLinkTest, EachToolSaysWhatWentOutAndWhatCameBack) {
+TEST_F(StationTest, EachToolSaysWhatWentOutAndWhatCameBack) {
     linkTest();
     ASSERT_TRUE(settled(Tool::Test));
     EXPECT_EQ(station.answer(Tool::Test).text(), "sent A8 12 3F; answer A8 12 3F");
@@ -54,13 +54,13 @@ TEST_F(AssemblerLinkTest, EachToolSaysWhatWentOutAndWhatCameBack) {
         << "each panel keeps its own line";
 }
 
-TEST_F(AssemblerLinkTest, NothingGoesOutOverAClosedPortAndNothingSaysItDid) {
+TEST_F(StationTest, NothingGoesOutOverAClosedPortAndNothingSaysItDid) {
     station.port().setPortOpen(false);
     const QString closed = "COM5 \u2192 virtual controller: closed (off line)";
     EXPECT_TRUE(linkTest().refused());
     EXPECT_EQ(station.answer(Tool::Test).text(), "not sent: " + closed + "; nothing was sent.");
 
-    station.command(AssemblerLink::RunStop, {});
+    station.command(Station::RunStop, {});
     EXPECT_EQ(station.runControl().caption(), "STOP");
     EXPECT_EQ(station.status(), "RUN: not sent, " + closed + "; the button still reads STOP");
 
@@ -68,14 +68,14 @@ TEST_F(AssemblerLinkTest, NothingGoesOutOverAClosedPortAndNothingSaysItDid) {
     // tells that the program never left.
     station.setWithController(false);
     station.setMapName("LATCH.MAP");
-    station.command(AssemblerLink::Assm, "            IN,0,1\r\n");
+    station.command(Station::Assm, "            IN,0,1\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !station.download().running(); }, 5000));
     EXPECT_EQ(station.status(), "LATCH: assembled, not sent (WR off; " + closed + ")");
 }
 
-TEST_F(AssemblerLinkTest, ANewCommandClearsTheFailureTheLastOneLeft) {
+TEST_F(StationTest, ANewCommandClearsTheFailureTheLastOneLeft) {
     station.port().setPortOpen(false);
-    station.command(AssemblerLink::Assm, "            IN,0,1\r\n");
+    station.command(Station::Assm, "            IN,0,1\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !station.download().running(); }, 5000));
     EXPECT_EQ(station.message(), "RS-232 ERROR !!");
     EXPECT_EQ(station.status(), "RS-232 ERROR: no answer to the link check on COM5 \u2192 "
@@ -88,7 +88,7 @@ TEST_F(AssemblerLinkTest, ANewCommandClearsTheFailureTheLastOneLeft) {
 
     // A finished download's program map stays through later commands.
     station.setMapName("LATCH.MAP");
-    station.command(AssemblerLink::Assm, "            IN,0,1\r\n");
+    station.command(Station::Assm, "            IN,0,1\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !station.download().running(); }, 5000));
     EXPECT_TRUE(
         station.status().startsWith("LATCH: 2 bytes written to COM5 \u2192 virtual controller in "))
@@ -96,22 +96,22 @@ TEST_F(AssemblerLinkTest, ANewCommandClearsTheFailureTheLastOneLeft) {
     EXPECT_TRUE(station.status().endsWith(" s; start frame sent"));
     const QString map = station.message();
     EXPECT_TRUE(map.contains("[ Main PRG. ]"));
-    station.command(AssemblerLink::RunStop, {});
+    station.command(Station::RunStop, {});
     EXPECT_EQ(station.status(), "RUN: start frame sent to COM5 \u2192 virtual controller");
     EXPECT_EQ(station.message(), map);
 }
 
 // From its halt frame on, a transfer's byte writes rely on what the halt
 // left in the link's buffer: the run button in the middle sends nothing.
-TEST_F(AssemblerLinkTest, ATransferHoldsTheLineAgainstTheRunButton) {
+TEST_F(StationTest, ATransferHoldsTheLineAgainstTheRunButton) {
     QString during;
     QObject::connect(&station.download(), &ProgramDownload::phaseChanged, [&](auto phase) {
         if (phase != ProgramDownload::Phase::Transfer || !during.isEmpty()) return;
-        station.command(AssemblerLink::RunStop, {});
+        station.command(Station::RunStop, {});
         during = station.status();
     });
     station.setMapName("LATCH.MAP");
-    station.command(AssemblerLink::Assm, "            IN,0,1\r\n");
+    station.command(Station::Assm, "            IN,0,1\r\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !station.download().running(); }, 5000));
     EXPECT_EQ(during, "RUN: not sent, a transfer holds the line; the button still reads STOP");
     EXPECT_EQ(station.download().outcome(), ProgramDownload::Outcome::Done);

@@ -20,10 +20,11 @@ class ProgramFolder;
 class Prompter;
 class ToolAnswer;
 
-// The assembler-and-link window's state behind the window: the port and the
-// link every sender goes through, the assembler, the download, the run/stop
-// button and the source browser; and what the command row does.
-class AssemblerLink : public QObject {
+// The station: the assembler-and-link window's state behind the window.
+// It holds the port and the link every sender goes through, the assembler,
+// the download, the run/stop button and the source browser, and does what
+// the command row asks.
+class Station : public QObject {
     Q_OBJECT
 public:
     enum Command { Assm = 0, Save = 1, Load = 2, Print = 3, RunStop = 4 };
@@ -33,7 +34,7 @@ public:
     static constexpr int Tools = 6;
     static constexpr const char* Title = "Vant Obel Assmber";
 
-    AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QObject* parent = nullptr);
+    Station(const ProgramFolder& folder, Prompter& prompter, QObject* parent = nullptr);
 
     // What loading the window does: the port opens as rs232.def says.
     void load();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AssemblerLink.h"
+#include "Station.h"
 
 #include "DownloadReport.h"
 #include "Frames.h"
@@ -17,7 +17,7 @@ const QString SaveTitle = QStringLiteral("norvette-c PLC");
 const QString Busy = QStringLiteral("The line is busy with a transfer; nothing was sent.");
 } // namespace
 
-AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QObject* parent)
+Station::Station(const ProgramFolder& folder, Prompter& prompter, QObject* parent)
     : QObject(parent), folder_(folder), prompter_(prompter), port_(folder, &Transports::make),
       assmber_(folder), download_(link_, assmber_), tools_(link_), tableWrite_(link_),
       browser_(folder.root(), QStringLiteral("*.plc")) {
@@ -27,38 +27,38 @@ AssemblerLink::AssemblerLink(const ProgramFolder& folder, Prompter& prompter, QO
     connect(&port_, &PortSettings::problem, this,
             [this](const QString& text) { setMessage(text); });
     connect(&download_, &ProgramDownload::beep, this, [this] { prompter_.beep(); });
-    connect(&download_, &ProgramDownload::finished, this, &AssemblerLink::finished);
+    connect(&download_, &ProgramDownload::finished, this, &Station::finished);
     connect(&tableWrite_, &TableWrite::beep, this, [this] { prompter_.beep(); });
-    connect(&tableWrite_, &TableWrite::finished, this, &AssemblerLink::tableWritten);
+    connect(&tableWrite_, &TableWrite::finished, this, &Station::tableWritten);
     for (ToolAnswer*& answer : answers_)
         answer = new ToolAnswer(link_, this);
     setWithController(true);
 }
 
-void AssemblerLink::load() {
+void Station::load() {
     port_.load();
     link_.setLinkIdle(true);
 }
 
-QString AssemblerLink::commandCaption(int index) {
+QString Station::commandCaption(int index) {
     static const char* const captions[Commands] = {"Assm", "Save", "Load", "Print",
                                                    RunControl::Halted};
     return index >= 0 && index < Commands ? QString::fromLatin1(captions[index]) : QString();
 }
 
-void AssemblerLink::setWithController(bool on) {
+void Station::setWithController(bool on) {
     const bool changed = on != link_.withController();
     link_.setWithController(on);
     assmber_.setWithController(on);
     if (changed) emit withControllerChanged(on);
 }
 
-void AssemblerLink::setMacroFolder(const QString& folder) {
+void Station::setMacroFolder(const QString& folder) {
     assmber_.setMacroFolder(folder);
     setWithController(true);
 }
 
-void AssemblerLink::command(int index, const QString& box) {
+void Station::command(int index, const QString& box) {
     // A text box may hand its lines over with bare line feeds.
     const QString source = SourceFile::lines(box);
     timer1_.stop();
@@ -96,7 +96,7 @@ void AssemblerLink::command(int index, const QString& box) {
 
 // The caption is all the program knows of the controller: it turns only
 // when its frame can go out.
-void AssemblerLink::runStop() {
+void Station::runStop() {
     const QString wanted = QString::fromLatin1(
         runControl_.caption() == QLatin1String(RunControl::Running) ? RunControl::Halted
                                                                     : RunControl::Running);
@@ -118,16 +118,16 @@ void AssemblerLink::runStop() {
                        port_.lineDescription()));
 }
 
-void AssemblerLink::setBrowserShown(bool shown) {
+void Station::setBrowserShown(bool shown) {
     browserShown_ = shown;
     emit browserShownChanged(shown);
 }
 
-QString AssemblerLink::lineClosed() const {
+QString Station::lineClosed() const {
     return port_.portOpen() ? QString() : port_.lineDescription();
 }
 
-std::optional<QString> AssemblerLink::loadSource(const QString& name) {
+std::optional<QString> Station::loadSource(const QString& name) {
     sourceName_ = name;
     emit sourceNameChanged(name);
     if (name.trimmed().isEmpty()) return std::nullopt;
@@ -143,7 +143,7 @@ std::optional<QString> AssemblerLink::loadSource(const QString& name) {
     return text;
 }
 
-void AssemblerLink::save(const QString& source) {
+void Station::save(const QString& source) {
     const auto answer = prompter_.ask(SaveTitle, QStringLiteral("Input File Name ! "), sourceName_);
     if (!answer || answer->trimmed().isEmpty()) {
         setStatus(QStringLiteral("Save: no name given, nothing written"));
@@ -162,7 +162,7 @@ void AssemblerLink::save(const QString& source) {
     browser_.rescan();
 }
 
-void AssemblerLink::finished(ProgramDownload::Outcome outcome) {
+void Station::finished(ProgramDownload::Outcome outcome) {
     using Outcome = ProgramDownload::Outcome;
     switch (outcome) {
     case Outcome::Done:
@@ -199,7 +199,7 @@ void AssemblerLink::finished(ProgramDownload::Outcome outcome) {
                                                  : ProgramDownload::NotAcknowledgedText));
 }
 
-void AssemblerLink::setMessage(const QString& text, bool failure) {
+void Station::setMessage(const QString& text, bool failure) {
     message_ = text;
     messageIsFailure_ = failure && !text.isEmpty();
     emit messageChanged();
@@ -207,20 +207,20 @@ void AssemblerLink::setMessage(const QString& text, bool failure) {
 
 // The program map of a finished download stays; a failure would be taken for
 // the next command's.
-void AssemblerLink::clearFailure() {
+void Station::clearFailure() {
     if (messageIsFailure_) setMessage({}, false);
 }
 
-void AssemblerLink::setStatus(const QString& text) {
+void Station::setStatus(const QString& text) {
     status_ = text;
     emit statusChanged();
 }
 
-bool AssemblerLink::busy() const {
+bool Station::busy() const {
     return download_.running() || tableWrite_.running() || link_.exchanging();
 }
 
-QString AssemblerLink::toolRefusal() const {
+QString Station::toolRefusal() const {
     // A frame between a transfer's byte writes would take the place of the
     // 0xAA the halt frame left in them.
     if (busy()) return Busy;
@@ -230,7 +230,7 @@ QString AssemblerLink::toolRefusal() const {
 }
 
 ServiceTools::Result
-AssemblerLink::useTool(Tool which, const std::function<ServiceTools::Result(ServiceTools&)>& tool) {
+Station::useTool(Tool which, const std::function<ServiceTools::Result(ServiceTools&)>& tool) {
     clearFailure();
     const QString refusal = toolRefusal();
     ServiceTools::Result result =
@@ -245,7 +245,7 @@ AssemblerLink::useTool(Tool which, const std::function<ServiceTools::Result(Serv
     return result;
 }
 
-void AssemblerLink::setClock(const QString& clockText, quint8 slave) {
+void Station::setClock(const QString& clockText, quint8 slave) {
     const auto sent =
         useTool(Tool::Clock, [&](ServiceTools& tools) { return tools.setClock(clockText, slave); });
     if (sent.refused()) return;
@@ -253,7 +253,7 @@ void AssemblerLink::setClock(const QString& clockText, quint8 slave) {
     prompter_.beep();
 }
 
-void AssemblerLink::writeTable(const QString& name) {
+void Station::writeTable(const QString& name) {
     if (name.trimmed().isEmpty()) return;
     clearFailure();
     ToolAnswer& answer = *answers_[int(Tool::Table)];
@@ -283,19 +283,19 @@ void AssemblerLink::writeTable(const QString& name) {
     answer.tell(QStringLiteral("writing %1 to %2").arg(itemCount(), tableAddresses()));
 }
 
-QString AssemblerLink::itemCount() const {
+QString Station::itemCount() const {
     const auto items = tableWrite_.table().items().size();
     return items == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(items);
 }
 
-QString AssemblerLink::tableAddresses() const {
+QString Station::tableAddresses() const {
     const TableFile& table = tableWrite_.table();
     const int items = int(table.items().size());
     if (items == 0) return QStringLiteral("no address");
     return hexText(table.address(0), 4) + u'\u2013' + hexText(table.address(items - 1), 4);
 }
 
-void AssemblerLink::tableWritten(TableWrite::Outcome outcome) {
+void Station::tableWritten(TableWrite::Outcome outcome) {
     ToolAnswer& answer = *answers_[int(Tool::Table)];
     if (outcome == TableWrite::Outcome::Done) {
         answer.tell(QStringLiteral("%1 written to %2; start frame sent")
