@@ -243,6 +243,13 @@ QString InstructionSet::reading(quint8 byte1, quint8 byte2, QStringView preferre
     return {};
 }
 
+QString InstructionSet::oneByte(quint8 code) {
+    for (const Instruction& instruction : table)
+        if (instruction.rule == Rule::Single && instruction.base1 == code)
+            return QStringView(instruction.mnemonic).toString();
+    return {};
+}
+
 bool InstructionSet::setsOutput(QStringView mnemonic) {
     return mnemonic == u"OUT" || mnemonic == u"/OUT";
 }

@@ -45,6 +45,10 @@ public:
     // mnemonic tried first; empty when no instruction makes that code.
     static QString reading(quint8 byte1, quint8 byte2, QStringView preferred);
 
+    // The one-byte instruction a code stands for ("SET_W" for F0), the
+    // first of the table where two share it; empty when none does.
+    static QString oneByte(quint8 code);
+
     // The coils: instructions that set an output bit from the rung.
     static bool setsOutput(QStringView mnemonic);
     // Jumps and calls to a label, and the label they go to.

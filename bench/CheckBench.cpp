@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program check of 22 full pages beside the conversion of the same map
-// (the conversion, and so the check, covers the first 21): 3,146 elements
-// with labels on the shipped catalogue, contacts and boxes in turn and a coil
-// of its own at the end of every row.
+// (the conversion covers the first 21; the check warns of the 143 elements
+// of page 22): 3,146 elements with labels on the shipped catalogue, contacts
+// and boxes in turn and a coil of its own at the end of every row.
 
 #include "DefinitionFiles.h"
 #include "ElementCatalogue.h"

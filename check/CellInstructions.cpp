@@ -2,12 +2,9 @@
 #include "CellInstructions.h"
 
 #include "Blanks.h"
-#include "LadderMap.h"
 #include "LadderToText.h"
 #include "LineScanner.h"
 #include "SourceReplacement.h"
-
-#include <QHash>
 
 namespace {
 
@@ -32,28 +29,19 @@ CellInstructions::Reading read(QStringView segment) {
 
 } // namespace
 
-CellInstructions CellInstructions::of(LadderMap map, const ElementCatalogue& catalogue,
-                                      const QStringList& psLines, const QStringList& replaceLines) {
-    CellInstructions result;
-    // Line pieces, and elements with the same label, give the same piece:
-    // each goes through once. A piece follows a line end in the text; the
-    // replacements see it there, and a rung's first line behind the rung's "[".
-    QHash<QString, int> known;
-    QString pieces;
-    for (LadderToText::Piece& piece : LadderToText::pieces(map, catalogue)) {
-        if (piece.rungStart) piece.text.prepend(u'[');
-        auto found = known.constFind(piece.text);
-        if (found == known.constEnd()) {
-            pieces += CrLf + piece.text + End;
-            found = known.insert(piece.text, int(known.size()));
-        }
-        result.cells.push_back(
-            {piece.page, piece.cell, map.cell(piece.page, piece.cell).D, *found});
-    }
+std::vector<CellInstructions::Reading> CellInstructions::of(const QStringList& pieces,
+                                                            const QStringList& psLines,
+                                                            const QStringList& replaceLines) {
+    // All pieces go through the replacements at once, each after a line end
+    // as in the text.
+    QString joined;
+    for (const QString& piece : pieces)
+        joined += CrLf + piece + End;
     const QString work =
-        SourceReplacement::apply(LadderToText::replace(pieces, psLines), replaceLines).work;
-    result.readings.reserve(known.size());
+        SourceReplacement::apply(LadderToText::replace(joined, psLines), replaceLines).work;
+    std::vector<Reading> readings;
+    readings.reserve(pieces.size());
     for (const QStringView segment : QStringView(work).split(End))
-        if (result.readings.size() < size_t(known.size())) result.readings.push_back(read(segment));
-    return result;
+        if (readings.size() < size_t(pieces.size())) readings.push_back(read(segment));
+    return readings;
 }

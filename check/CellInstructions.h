@@ -6,9 +6,6 @@
 
 #include <vector>
 
-class ElementCatalogue;
-class LadderMap;
-
 // The instruction lines each converted cell hands the assembler: the cell's
 // piece of the conversion through def\ps.def and the fixed replacements,
 // then through the assembler's source replacement, read line by line as the
@@ -21,16 +18,9 @@ public:
         // with a label adds the label to the instruction before it.
         QString glued;
     };
-    struct Cell {
-        int page = 0;
-        int cell = 0;
-        QString templateText; // as the conversion assigned it
-        int reading = 0;      // cells with the same piece share one reading
-    };
-    std::vector<Cell> cells; // in the order of the text
-    std::vector<Reading> readings;
 
-    // The map is the conversion's copy: it assigns templates.
-    static CellInstructions of(LadderMap map, const ElementCatalogue& catalogue,
-                               const QStringList& psLines, const QStringList& replaceLines);
+    // The readings of the conversion's distinct pieces (LadderToText::Walk's
+    // texts), in their order.
+    static std::vector<Reading> of(const QStringList& pieces, const QStringList& psLines,
+                                   const QStringList& replaceLines);
 };

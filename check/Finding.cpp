@@ -8,10 +8,8 @@ QString Finding::severityName() const {
 }
 
 QString Finding::place() const {
-    return QStringLiteral("%1:%2:%3")
-        .arg(page + 1)
-        .arg(LadderMap::rowOf(cell) + 1)
-        .arg(LadderMap::columnOf(cell) + 1);
+    return QString::number(page + 1) + u':' + QString::number(LadderMap::rowOf(cell) + 1) + u':' +
+           QString::number(LadderMap::columnOf(cell) + 1);
 }
 
 QString Finding::line(const QString& mapName) const {

@@ -13,15 +13,22 @@ using Severity = Finding::Severity;
 const QString Stops = QStringLiteral("the assembler stops at this rung");
 
 // "the controller would run OR,1,3 instead (C9 03)" for what the line
-// assembles to.
+// assembles to. There is no alignment: where the first byte is a one-byte
+// instruction, the second starts the next one.
 QString whatRuns(const QString& mnemonic, int a, int b) {
     const auto code = InstructionSet::encode(mnemonic, a, b);
     if (!code || code->length != 2) return Stops;
-    const QString bytes = CodeImage::hex2(code->byte1) + u' ' + CodeImage::hex2(code->byte2);
+    const QString second = CodeImage::hex2(code->byte2);
+    const QString bytes = CodeImage::hex2(code->byte1) + u' ' + second;
     const QString reading = InstructionSet::reading(code->byte1, code->byte2, mnemonic);
-    if (reading.isEmpty())
-        return QStringLiteral("the controller would get %1, which is no instruction").arg(bytes);
-    return QStringLiteral("the controller would run %1 instead (%2)").arg(reading, bytes);
+    if (!reading.isEmpty())
+        return QStringLiteral("the controller would run %1 instead (%2)").arg(reading, bytes);
+    const QString single = InstructionSet::oneByte(code->byte1);
+    if (!single.isEmpty())
+        return QStringLiteral("the controller would get %1: %2, then %3 as the first byte of "
+                              "the next instruction")
+            .arg(bytes, single, second);
+    return QStringLiteral("the controller would get %1, which is no instruction").arg(bytes);
 }
 
 } // namespace
@@ -75,6 +82,11 @@ InstructionCheck::Result InstructionCheck::of(QStringView line) {
                 .arg(m, InstructionSet::placesLabel(m) ? Stops : whatRuns(m, result.a, result.b)));
     }
     result.sound = true;
+    using Role = Result::Role;
+    result.role = InstructionSet::setsOutput(m)     ? Role::Coil
+                  : InstructionSet::placesLabel(m)  ? Role::Label
+                  : InstructionSet::jumpsToLabel(m) ? Role::Jump
+                                                    : Role::Other;
     if (written > shape->count) {
         const QStringView extra =
             Blanks::trimmed(written == 1 ? line.mid(p1 + 1) : line.mid(p2 + 1));

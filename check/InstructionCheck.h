@@ -26,6 +26,7 @@ public:
         // The instruction is what the line says: the cross-cell checks
         // (coils, labels) count it.
         bool sound = false;
+        enum class Role { Other, Coil, Label, Jump } role = Role::Other;
     };
 
     // line: as the assembler parses it (trimmed, without its line end).

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MapCheck.h"
 
+#include "Blanks.h"
 #include "CellInstructions.h"
 #include "InstructionCheck.h"
 #include "InstructionSet.h"
 #include "LadderMap.h"
+#include "LadderToText.h"
 #include "LineReader.h"
 #include "ProgramFolder.h"
 #include "TemplateText.h"
@@ -25,14 +27,16 @@ struct Place {
 class Checker {
 public:
     explicit Checker(const LadderMap& map) : map_(map) {}
-    void cell(const CellInstructions::Cell& cell,
-              const std::vector<InstructionCheck::Result>& lines, const QString& glued);
+    void cell(const LadderToText::Piece& piece, const std::vector<InstructionCheck::Result>& lines,
+              const QString& glued);
+    void skipped(const LadderToText::Skipped& skipped);
     void acrossCells();
     QList<Finding> findings;
 
 private:
     void add(const Place& at, Severity severity, const QString& message);
-    bool labelFits(const CellInstructions::Cell& cell);
+    bool labelFits(const LadderToText::Piece& piece);
+    void secondFieldKept(const LadderToText::Piece& piece);
     void count(const Place& at, const InstructionCheck::Result& line);
     static QString placeText(const Place& at);
 
@@ -54,30 +58,52 @@ QString Checker::placeText(const Place& at) {
 
 // A template that takes the label's fields ("#1", "#+1") needs a label of
 // two fields; without a "," the conversion leaves the marker in the text.
-bool Checker::labelFits(const CellInstructions::Cell& cell) {
-    const QString& t = cell.templateText;
-    const QString& label = map_.cell(cell.page, cell.cell).B;
+bool Checker::labelFits(const LadderToText::Piece& piece) {
+    const QString& t = piece.templateText;
+    const QString& label = map_.cell(piece.page, piece.cell).B;
     if (!(TemplateText::has(t, u"#1") || TemplateText::has(t, u"#+1")) || label.contains(u','))
         return true;
-    add({cell.page, cell.cell}, Severity::Error,
+    add({piece.page, piece.cell}, Severity::Error,
         QStringLiteral("the label \"%1\" has one field; this element takes two, \"first,second\"")
             .arg(label.trimmed()));
     return false;
 }
 
-void Checker::count(const Place& at, const InstructionCheck::Result& line) {
-    if (InstructionSet::setsOutput(line.mnemonic))
-        outputs_[{line.a, line.b}] << at;
-    else if (InstructionSet::placesLabel(line.mnemonic))
-        labels_[line.a] << at;
-    else if (InstructionSet::jumpsToLabel(line.mnemonic))
-        jumps_.append({at, line});
+// "#2" takes the second field's first 6 characters, blanks included.
+void Checker::secondFieldKept(const LadderToText::Piece& piece) {
+    if (!piece.labelPlaced || !TemplateText::has(piece.templateText, u"#2")) return;
+    const QString& label = map_.cell(piece.page, piece.cell).B;
+    const QStringView field = QStringView(label).mid(label.indexOf(u',') + 1);
+    const QStringView kept = Blanks::trimmed(field.left(LadderToText::SecondFieldLength));
+    if (kept == Blanks::trimmed(field)) return;
+    add({piece.page, piece.cell}, Severity::Warning,
+        QStringLiteral("\"#2\" takes %1 characters of \"%2\": the conversion keeps \"%3\"")
+            .arg(LadderToText::SecondFieldLength)
+            .arg(Blanks::trimmed(field).toString(), kept.toString()));
 }
 
-void Checker::cell(const CellInstructions::Cell& cell,
+void Checker::count(const Place& at, const InstructionCheck::Result& line) {
+    using Role = InstructionCheck::Result::Role;
+    switch (line.role) {
+    case Role::Coil:
+        outputs_[{line.a, line.b}] << at;
+        break;
+    case Role::Label:
+        labels_[line.a] << at;
+        break;
+    case Role::Jump:
+        jumps_.append({at, line});
+        break;
+    case Role::Other:
+        break;
+    }
+}
+
+void Checker::cell(const LadderToText::Piece& piece,
                    const std::vector<InstructionCheck::Result>& lines, const QString& glued) {
-    const Place at{cell.page, cell.cell};
-    if (!labelFits(cell)) return;
+    const Place at{piece.page, piece.cell};
+    if (!labelFits(piece)) return;
+    secondFieldKept(piece);
     if (!glued.isEmpty())
         add(at, Severity::Warning,
             QStringLiteral("the label \"%1\" of this line piece is added to the instruction "
@@ -87,6 +113,34 @@ void Checker::cell(const CellInstructions::Cell& cell,
         if (line.problem) add(at, line.problem->severity, line.problem->message);
         if (line.sound) count(at, line);
     }
+}
+
+void Checker::skipped(const LadderToText::Skipped& skipped) {
+    using Why = LadderToText::Skipped::Why;
+    const QString because = placeText({skipped.becausePage, skipped.becauseCell});
+    QString reason;
+    switch (skipped.why) {
+    case Why::AfterEmptyCell:
+        reason = QStringLiteral("the rung ends at the empty cell %1 before it").arg(because);
+        break;
+    case Why::InBranchRows:
+        reason = QStringLiteral("its row is passed over with the branch rows of the rung that "
+                                "ends at %1")
+                     .arg(because);
+        break;
+    case Why::AfterEnd:
+        reason = QStringLiteral("the conversion stops at *END at %1").arg(because);
+        break;
+    case Why::PageNotConverted:
+        reason = skipped.page == LadderMap::Pages - 1
+                     ? QStringLiteral("page %1 is never converted").arg(LadderMap::Pages)
+                     : QStringLiteral("page %1 lies past the pages in use (%2)")
+                           .arg(skipped.page + 1)
+                           .arg(map_.pagesInUse());
+        break;
+    }
+    add({skipped.page, skipped.cell}, Severity::Warning,
+        QStringLiteral("this element is not converted: ") + reason);
 }
 
 void Checker::acrossCells() {
@@ -118,17 +172,21 @@ void Checker::acrossCells() {
 QList<Finding> MapCheck::run(const LadderMap& map, const ElementCatalogue& catalogue,
                              const QStringList& psLines, const QStringList& replaceLines) {
     Checker checker(map);
-    const CellInstructions read = CellInstructions::of(map, catalogue, psLines, replaceLines);
+    const LadderToText::Walk walk = LadderToText::walk(map, catalogue);
+    const std::vector<CellInstructions::Reading> readings =
+        CellInstructions::of(walk.texts, psLines, replaceLines);
     // Cells with the same piece share its lines: each is checked once.
     std::vector<std::vector<InstructionCheck::Result>> checked;
-    checked.reserve(read.readings.size());
-    for (const CellInstructions::Reading& reading : read.readings) {
+    checked.reserve(readings.size());
+    for (const CellInstructions::Reading& reading : readings) {
         checked.emplace_back();
         for (const QString& line : reading.lines)
             checked.back().push_back(InstructionCheck::of(line));
     }
-    for (const CellInstructions::Cell& cell : read.cells)
-        checker.cell(cell, checked[cell.reading], read.readings[cell.reading].glued);
+    for (const LadderToText::Piece& piece : walk.pieces)
+        checker.cell(piece, checked[piece.text], readings[piece.text].glued);
+    for (const LadderToText::Skipped& skipped : walk.skipped)
+        checker.skipped(skipped);
     checker.acrossCells();
     std::stable_sort(checker.findings.begin(), checker.findings.end(),
                      [](const Finding& x, const Finding& y) {

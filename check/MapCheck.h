@@ -16,7 +16,8 @@ class ProgramFolder;
 // cells where they are: labels that do not fit their element, words that are
 // no instruction, operands missing, not numbers or outside their fields, an
 // output set by two coils, labels placed twice, jumps to a label that no
-// label element carries. The cells the conversion converts are checked.
+// label element carries; and the elements the conversion passes over, and
+// what "#2" cuts off a label. The cells the conversion converts are checked.
 class MapCheck {
 public:
     // In the order of page, row and column.

@@ -29,7 +29,7 @@ QString decimal(double value) {
 
 } // namespace
 
-LadderToText::LadderToText(LadderMap& map, const ElementCatalogue& catalogue)
+LadderToText::LadderToText(const LadderMap& map, const ElementCatalogue& catalogue)
     : map_(map), catalogue_(catalogue), templates_(Cells), labels_(Cells), marks_(Cells) {}
 
 const QString& LadderToText::templateAt(int i) const {
@@ -42,23 +42,38 @@ const QString& LadderToText::markAt(int i) const {
     return i >= 0 && i < Cells ? marks_[i] : Empty;
 }
 
-void LadderToText::assignTemplates() {
-    for (int page = 0; page < ConvertedPages; ++page)
-        catalogue_.refreshTemplates(map_, page, ElementCatalogue::LastConvertedSlot);
+// An element gets the template of its slot in the first four palette groups;
+// a cell without one keeps the template it has.
+const QString& LadderToText::assigned(const CellRecord& record) const {
+    auto found = slots_.find(record.A);
+    if (found == slots_.end())
+        found = slots_
+                    .emplace(record.A,
+                             LadderMap::holdsElement(record.A)
+                                 ? catalogue_.lookup(record.A, ElementCatalogue::LastConvertedSlot)
+                                 : -1)
+                    .first;
+    return found->second >= 0 ? catalogue_.templateOf(found->second) : record.D;
 }
 
-void LadderToText::copyLinear() {
+void LadderToText::copyLinear(LadderMap* assignTo) {
     for (int page = 0; page < ConvertedPages; ++page)
         for (int cell = 0; cell < LadderMap::CellsPerPage; ++cell) {
             const CellRecord& record = map_.cell(page, cell);
             const int i = page * LadderMap::CellsPerPage + cell;
-            templates_[i] = record.D;
+            templates_[i] = assigned(record);
             labels_[i] = record.B;
             marks_[i] = record.C;
+            if (assignTo) assignTo->cell(page, cell).D = templates_[i];
         }
 }
 
-QString LadderToText::expand(int i) {
+bool LadderToText::isConnection(const QString& templateText) {
+    const QString flat = TemplateText::flatten(templateText);
+    return flat.isEmpty() || flat == u"%" || flat == u"OR" || flat == u"BR";
+}
+
+QString LadderToText::expand(int i) const {
     const QString& label = labelAt(i);
     // Each step flattens what the step before it left and replaces its
     // marker; a step whose marker is absent only flattens, which the next
@@ -83,43 +98,74 @@ QString LadderToText::expand(int i) {
     }
     TemplateText::flattenInPlace(t);
     if (hash)
-        TemplateText::putInPlace(t, u"#2", Blanks::trimmed(QStringView(label).mid(comma + 1, 6)));
-    templates_[i] = t;
+        TemplateText::putInPlace(
+            t, u"#2", Blanks::trimmed(QStringView(label).mid(comma + 1, SecondFieldLength)));
     return t;
+}
+
+size_t qHash(const LadderToText::LineKey& key, size_t seed) {
+    return TemplateText::hash(key.label, TemplateText::hash(key.templateText, seed)) ^
+           size_t(key.form);
+}
+
+// The same template with the same label at the same place in a rung gives
+// the same line: each is made once.
+const LadderToText::Line& LadderToText::lineOf(int i, Joint joint, bool junction) {
+    const bool rungStart = walk_ && rungOpen_;
+    const LineKey key{templates_[i], labels_[i], int(joint) + 3 * junction + 6 * rungStart};
+    if (const auto found = lines_.constFind(key); found != lines_.constEnd()) return *found;
+    static const QString joints[] = {QString(), QStringLiteral("AND,"), QStringLiteral("OR,")};
+    const QString& t = templates_[i];
+    const bool hash = TemplateText::has(t, u"#"); // the cheap test first
+    // An element with "@", or with "#" at a rung's start or "#1", takes its label into
+    // the template; the others are written as template and label.
+    Line line;
+    line.labelPlaced =
+        !junction && (TemplateText::has(t, u"@") ||
+                      (hash && (joint == Joint::None || TemplateText::has(t, u"#1"))));
+    if (line.labelPlaced) line.expanded = expand(i);
+    line.text = (rungStart ? QStringLiteral("[") : QString()) + Indent + joints[int(joint)] +
+                (line.labelPlaced ? line.expanded
+                                  : TemplateText::flatten(t) + TemplateText::flatten(labels_[i])) +
+                CrLf;
+    if (walk_) {
+        line.id = int(walk_->texts.size());
+        walk_->texts.append(line.text);
+    }
+    return *lines_.insert(key, line);
+}
+
+void LadderToText::put(int i, const Line& line) {
+    if (!walk_) {
+        out_ += line.text;
+        return;
+    }
+    walk_->pieces.push_back({i / LadderMap::CellsPerPage, i % LadderMap::CellsPerPage,
+                             templates_[i], line.labelPlaced, line.id});
+    written_[i] = true;
+    rungOpen_ = false;
 }
 
 void LadderToText::endRung(int& i) {
     constexpr int Row = LadderMap::Columns; // the cells of the pages are one list here
+    const int blank = i;
     if (i % Row == 0) out_ += CrLf;
     i = ((i + extraRows_) / Row + 1) * Row - 1;
     extraRows_ = 0;
     series_ = 0;
     out_ += QStringLiteral("' ") + QString::number(i / Row + 2) + CrLf + u'[';
-}
-
-void LadderToText::keepPiece(int i, qsizetype from) {
-    if (!pieces_) return;
-    pieces_->push_back({i / LadderMap::CellsPerPage, i % LadderMap::CellsPerPage, out_.mid(from),
-                        from > 0 && out_[from - 1] == u'['});
+    rungOpen_ = true;
+    const int rowEnd = (blank / Row + 1) * Row - 1;
+    passOver(blank + 1, rowEnd, Skipped::Why::AfterEmptyCell, blank);
+    passOver(rowEnd + 1, i, Skipped::Why::InBranchRows, blank);
 }
 
 void LadderToText::writeElement(int i) {
-    const QString& t = templates_[i];
-    const qsizetype from = out_.size();
-    out_ += Indent;
-    if (series_ != 0) out_ += QStringLiteral("AND,");
-    const bool hash = TemplateText::has(t, u"#"); // the cheap test first
-    const bool plain =
-        !TemplateText::has(t, u"@") && !(hash && (series_ == 0 || TemplateText::has(t, u"#1")));
-    if (plain) {
-        out_ += TemplateText::flatten(t);
-        out_ += TemplateText::flatten(labelAt(i));
-        series_ = 1;
-    } else {
-        out_ += expand(i);
-    }
-    out_ += CrLf;
-    keepPiece(i, from);
+    const Line& line = lineOf(i, series_ != 0 ? Joint::And : Joint::None, false);
+    if (!line.labelPlaced) series_ = 1;
+    put(i, line);
+    // The template with the label put in takes the template's place.
+    if (line.labelPlaced) templates_[i] = line.expanded;
 }
 
 // An "OR" cell above an "OR" cell opens parallel contacts, above a "BR" cell
@@ -142,13 +188,8 @@ void LadderToText::writeBranchGroup(int i) {
                 if (templateAt(i + Row * r + c).contains(u'^')) junction = i + Row * r + c;
         }
         if (junction >= 0) {
-            if (!templateAt(junction).isEmpty() || !labelAt(junction).isEmpty()) {
-                const qsizetype from = out_.size();
-                out_ += Indent + (orGroup ? QStringLiteral("OR,") : QString()) +
-                        TemplateText::flatten(templateAt(junction)) +
-                        TemplateText::flatten(labelAt(junction)) + CrLf;
-                keepPiece(junction, from);
-            }
+            if (!templateAt(junction).isEmpty() || !labelAt(junction).isEmpty())
+                put(junction, lineOf(junction, orGroup ? Joint::Or : Joint::None, true));
             if (orGroup) extraRows_ += Row;
         }
         if (Blanks::trimmed(markAt(i + Row * (r + 1))) != u"0") return;
@@ -157,7 +198,7 @@ void LadderToText::writeBranchGroup(int i) {
 
 QString LadderToText::scan(int pagesInUse) {
     out_ = CrLf + CrLf + CrLf;
-    out_.reserve(64 * LadderMap::CellsPerPage * ConvertedPages);
+    if (!walk_) out_.reserve(64 * LadderMap::CellsPerPage * ConvertedPages);
     series_ = extraRows_ = 0;
     const int last = std::min(pagesInUse, ConvertedPages) * LadderMap::CellsPerPage - 1;
     for (int i = 0; i <= last; ++i) {
@@ -168,12 +209,25 @@ QString LadderToText::scan(int pagesInUse) {
             writeBranchGroup(i);
         else if (!t.contains(u'^'))
             writeElement(i);
-        const QString& now = templateAt(i);
-        if (TemplateText::has(now, u"*") &&
-            (TemplateText::has(now, u"*END") || TemplateText::has(now, u"*end")))
+        if (TemplateText::endsConversion(templateAt(i))) {
+            passOver(i + 1, last, Skipped::Why::AfterEnd, i);
             break;
+        }
     }
+    passOver(last + 1, LadderMap::Pages * LadderMap::CellsPerPage - 1,
+             Skipped::Why::PageNotConverted, last + 1);
     return out_;
+}
+
+void LadderToText::passOver(int from, int to, Skipped::Why why, int because) {
+    if (!walk_) return;
+    constexpr int Page = LadderMap::CellsPerPage;
+    for (int k = from; k <= to && k < LadderMap::Pages * Page; ++k) {
+        if (k < Cells && written_[k]) continue;
+        const QString& t = k < Cells ? templates_[k] : assigned(map_.cell(k / Page, k % Page));
+        if (!isConnection(t))
+            walk_->skipped.push_back({k / Page, k % Page, why, because / Page, because % Page});
+    }
 }
 
 QString LadderToText::replace(QString text, const QStringList& userLines) {
@@ -225,22 +279,20 @@ QString LadderToText::outputName(const QString& mapName) {
     return (dot < 0 ? QString() : mapName.left(dot + 1)) + QStringLiteral("hrim");
 }
 
-std::vector<LadderToText::Piece> LadderToText::pieces(LadderMap& map,
-                                                      const ElementCatalogue& catalogue) {
-    std::vector<Piece> pieces;
+LadderToText::Walk LadderToText::walk(const LadderMap& map, const ElementCatalogue& catalogue) {
+    Walk walk;
     LadderToText converter(map, catalogue);
-    converter.pieces_ = &pieces;
-    converter.assignTemplates();
-    converter.copyLinear();
+    converter.walk_ = &walk;
+    converter.written_.assign(Cells, false);
+    converter.copyLinear(nullptr);
     converter.scan(map.pagesInUse());
-    return pieces;
+    return walk;
 }
 
 LadderToText::Result LadderToText::text_prs(LadderMap& map, const ElementCatalogue& catalogue,
                                             const QString& mapName, const ProgramFolder& folder) {
     LadderToText converter(map, catalogue);
-    converter.assignTemplates();
-    converter.copyLinear();
+    converter.copyLinear(&map);
     const QString generated = converter.scan(map.pagesInUse());
     const auto userLines = TextFile::read(folder.path(QStringLiteral("def\\ps.def")));
     Result result;

@@ -18,10 +18,24 @@ QString TemplateText::flatten(const QString& text) {
 }
 
 bool TemplateText::isOr(QStringView text) {
-    int letters = 0;
-    for (QChar c : text)
-        if (c != u' ' && c != u'\r' && c != u'\n' && ++letters > 2) return false;
-    return letters == 2 && flatten(text.toString()) == u"OR";
+    // Walks the text as flatten() would leave it: line ends out, blanks
+    // trimmed at both ends, and "OR" between them.
+    enum { Before, AfterO, AfterR } state = Before;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') {
+            ++at;
+            continue;
+        }
+        const QChar c = text[at];
+        if (c == u' ' && state != AfterO) continue;
+        if (state == Before && c == u'O')
+            state = AfterO;
+        else if (state == AfterO && c == u'R')
+            state = AfterR;
+        else
+            return false;
+    }
+    return state == AfterR;
 }
 
 void TemplateText::flattenInPlace(QString& text) {

@@ -24,6 +24,25 @@ public:
     }
     static bool has(QStringView text, QStringView needle) { return find(text, needle) >= 0; }
 
+    // A hash of a short text (FNV-1a over its characters): cheaper than
+    // qHash for the few characters of a template or label, which the
+    // conversion hashes for every cell.
+    static size_t hash(QStringView text, size_t seed = 14695981039346656037ULL) {
+        for (const QChar c : text)
+            seed = (seed ^ c.unicode()) * 1099511628211ULL;
+        return seed;
+    }
+
+    // has(text, "*END") || has(text, "*end"), in one pass.
+    static bool endsConversion(QStringView text) {
+        for (qsizetype at = 0; at + 3 < text.size(); ++at)
+            if (text[at] == u'*') {
+                const QStringView word = text.mid(at + 1, 3);
+                if (word == u"END" || word == u"end") return true;
+            }
+        return false;
+    }
+
     // A template without its line ends, trimmed of blanks:
     // Blanks::trimmed(QString(text).remove(CrLf)).
     static QString flatten(const QString& text);

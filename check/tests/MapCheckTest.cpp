@@ -20,10 +20,12 @@
 
 namespace {
 
-// Cells on page 1 as "row,column element label", one rung a row.
+// Cells as "row,column element label", one rung a row, on page 1 unless
+// told.
 struct Cell {
     int row, column;
     QString element, label;
+    int page = 0;
 };
 
 class MapCheckTest : public ::testing::Test {
@@ -37,7 +39,7 @@ protected:
         LadderMap map;
         map.setPagesInUse(1);
         for (const Cell& c : cells)
-            map.cell(0, LadderMap::cellAt(c.row, c.column)) = {c.element, c.label, "1", ""};
+            map.cell(c.page, LadderMap::cellAt(c.row, c.column)) = {c.element, c.label, "1", ""};
         return map;
     }
     QList<Finding> check(const LadderMap& map) const {
@@ -118,6 +120,26 @@ TEST_F(MapCheckTest, FindsTheOneMistakeOfEachMapOnItsCell) {
          "1:1:2",
          false,
          "the label \"7\" of this line piece is added to the instruction before it"},
+        {"a register past MOVD's field",
+         coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "del_s.bmp", "100,5"}}, "1:2:2", true,
+         "register 100 is outside 0\u201363 for MOVD; the controller would run CPD,36,5 instead "
+         "(64 05)"},
+        {"a MOVD register that makes a one-byte code",
+         coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "del_s.bmp", "240,5"}}, "1:2:2", true,
+         "the controller would get F0 05: SET_W, then 05 as the first byte of the next "
+         "instruction"},
+        {"a second field longer than #2 takes",
+         coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "del_s.bmp", "5,   12345"}}, "1:2:2",
+         false, "\"#2\" takes 6 characters of \"12345\": the conversion keeps \"123\""},
+        {"an element after an empty cell", coil + QList<Cell>{{0, 3, "out.bmp", "1,1"}}, "1:1:4",
+         false, "this element is not converted: the rung ends at the empty cell 1:1:3 before it"},
+        {"an element after *END",
+         coil + QList<Cell>{{1, 0, "end.bmp", ""}, {2, 0, "out.bmp", "1,1"}}, "1:3:1", false,
+         "this element is not converted: the conversion stops at *END at 1:2:1"},
+        {"an element on page 22", coil + QList<Cell>{{0, 0, "out.bmp", "1,1", 21}}, "22:1:1", false,
+         "this element is not converted: page 22 is never converted"},
+        {"an element past the pages in use", coil + QList<Cell>{{0, 0, "out.bmp", "1,1", 1}},
+         "2:1:1", false, "this element is not converted: page 2 lies past the pages in use (1)"},
     };
     for (const Mistake& mistake : mistakes) {
         const QList<Finding> findings = check(mapOf(mistake.cells));

@@ -27,6 +27,17 @@ TEST(TemplateText, FindIsIndexOf) {
     }
 }
 
+TEST(TemplateText, EndsConversionIsHavingStarEnd) {
+    RandomText random(4);
+    QStringList texts{"*END", "\r\n*end", "*EN", "**END", "*End", "X,*ENDE"};
+    for (int i = 0; i < Cases; ++i)
+        texts << random.text();
+    for (const QString& text : texts)
+        ASSERT_EQ(TemplateText::endsConversion(text),
+                  text.contains(u"*END") || text.contains(u"*end"))
+            << text.toStdString();
+}
+
 TEST(TemplateText, FlatteningIsRemovingLineEndsAndTrimming) {
     RandomText random(2);
     for (int i = 0; i < Cases; ++i) {
