@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DrawnPages.h"
 
+#include "MapCheck.h"
 #include "MapFile.h"
 #include "MapInput.h"
 #include "PageView.h"
@@ -30,6 +31,7 @@ DrawnPages::~DrawnPages() = default;
 bool DrawnPages::takeOption(ArgReader& reader, const QString& arg, Options& options) {
     if (arg == u"--all") return options.all = true;
     if (arg == u"--coordinates") return options.coordinates = true;
+    if (arg == u"--marks") return options.marks = true;
     if (arg != u"-C" && arg != u"--page") return false;
     const QString value = reader.value();
     if (arg == u"-C") {
@@ -54,6 +56,8 @@ bool DrawnPages::load(const Options& options, const QString& mapFile, QTextStrea
     if (root.isEmpty()) return false;
     folder_.emplace(root);
     if (!MapInput::load(*folder_, mapFile, 0, catalogue_, map_, err)) return false;
+    // Checked as obelc check checks it, before more pages are drawn.
+    if (options.marks) findings_ = MapCheck::run(map_, catalogue_, *folder_);
     map_.setPagesInUse(
         std::max(options.all ? pagesHoldingCells(map_) : options.page, map_.pagesInUse()));
 
@@ -62,6 +66,7 @@ bool DrawnPages::load(const Options& options, const QString& mapFile, QTextStrea
     view_->initialise();
     view_->setProjectName(QFileInfo(mapFile).fileName());
     view_->setCoordinateLines(options.coordinates);
+    if (options.marks) view_->setPrintedFindings(&findings_);
     first_ = options.all ? 0 : options.page - 1;
     last_ = options.all ? map_.pagesInUse() - 1 : first_;
     return true;

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "ElementCatalogue.h"
+#include "Finding.h"
 #include "LadderMap.h"
 #include "ProgramFolder.h"
 
@@ -27,10 +28,11 @@ public:
         bool pageGiven = false;
         bool all = false;
         bool coordinates = false;
+        bool marks = false; // the program check's marks on the cells with findings
     };
 
-    // Takes -C, --page, --all or --coordinates and its value; false when arg
-    // is none of them. A missing or bad value is told to the reader.
+    // Takes -C, --page, --all, --coordinates or --marks and its value; false
+    // when arg is none of them. A missing or bad value is told to the reader.
     static bool takeOption(ArgReader& reader, const QString& arg, Options& options);
     // What is wrong with the options together, or "".
     static QString conflict(const Options& options);
@@ -54,6 +56,7 @@ private:
     LadderMap map_;
     std::unique_ptr<Pictures> pictures_;
     std::unique_ptr<PageView> view_;
+    QList<Finding> findings_;
     int first_ = 0;
     int last_ = 0;
 };

@@ -84,7 +84,7 @@ QString pageFile(const QString& outFile, int page) {
 
 const char* ExportCommand::usage() {
     return "usage: obelc export [-C PROGRAM_DIR] [--format svg|png] [--page N | --all]\n"
-           "                    [--dpi N] [--coordinates] MAPFILE OUT\n"
+           "                    [--dpi N] [--coordinates] [--marks] MAPFILE OUT\n"
            "\n"
            "Draws Obel's print window for a page of MAPFILE into the picture file OUT,\n"
            "as obelc print draws it into a PDF: SVG, whose headings and labels stay\n"
@@ -99,6 +99,8 @@ const char* ExportCommand::usage() {
            "                   page number before OUT's extension: out-1.svg, out-2.svg\n"
            "  --dpi N          the PNG's dots per inch, 10 to 600 (default 150)\n"
            "  --coordinates    draw the coordinate lines through the columns and rows\n"
+           "  --marks          mark the cells with findings of obelc check, red for an\n"
+           "                   error and orange for a warning\n"
            "  -h, --help       this text\n";
 }
 

@@ -42,8 +42,8 @@ QString parse(const QStringList& args, Options& options, bool& help) {
 } // namespace
 
 const char* PrintCommand::usage() {
-    return "usage: obelc print [-C PROGRAM_DIR] [--page N | --all] [--coordinates] MAPFILE "
-           "OUT.pdf\n"
+    return "usage: obelc print [-C PROGRAM_DIR] [--page N | --all] [--coordinates] [--marks]\n"
+           "                   MAPFILE OUT.pdf\n"
            "\n"
            "Draws Obel's print window for a page of MAPFILE into the PDF file OUT.pdf,\n"
            "as grid button 2 prints it: the project and page headings over the grid.\n"
@@ -55,6 +55,8 @@ const char* PrintCommand::usage() {
            "                  pages and rows that use it, register,bit labels of\n"
            "                  contacts and coils grouped by register\n"
            "  --coordinates   draw the coordinate lines through the columns and rows\n"
+           "  --marks         mark the cells with findings of obelc check, red for an\n"
+           "                  error and orange for a warning\n"
            "  -h, --help      this text\n";
 }
 

@@ -78,6 +78,7 @@ void PageView::showPage(int page) {
         print_.cells = cells_;
         print_.heading1 = projectHeading_ + QStringLiteral(" : ") + projectName_;
         print_.heading2 = pageHeading_ + QStringLiteral(" : ") + signedNumber(page + 1);
+        print_.page = page;
     }
 
     for (int r = 0; r < Rows; ++r)
@@ -188,5 +189,10 @@ void PageView::finishTick() {
 
 void PageView::setCoordinateLines(bool shown) {
     print_.coordinateLines = shown;
+    emit changed();
+}
+
+void PageView::setPrintedFindings(const QList<Finding>* findings) {
+    print_.findings = findings;
     emit changed();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Finding.h"
 #include "LadderMap.h"
 
 #include <QDateTime>
@@ -35,6 +36,10 @@ struct PrintPage {
     QString heading2;
     // The 24 coordinate lines, through the middle of every column and row.
     bool coordinateLines = false;
+    int page = 0;
+    // The program check's findings, marked on their cells when the print
+    // shows them; none when it does not.
+    const QList<Finding>* findings = nullptr;
 };
 
 // The grid view of the main window as state: the cell views of the page on
@@ -106,6 +111,8 @@ public:
     // The show-coordinates box: the coordinate lines over the grid and the print window.
     bool coordinateLines() const { return print_.coordinateLines; }
     void setCoordinateLines(bool shown);
+    // The findings the print marks, or none; they must outlive the view.
+    void setPrintedFindings(const QList<Finding>* findings);
     const QString& instructionPreview() const { return preview_; }
     void setInstructionPreview(const QString& text) { preview_ = text; }
     void setProjectName(const QString& name) { projectName_ = name; }

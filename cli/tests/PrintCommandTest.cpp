@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "GridPainter.h"
+#include "MapPdf.h"
 #include "ObelcFixture.h"
+#include "PrintSheet.h"
 #include "TextFile.h"
+
+#include <QImage>
 
 namespace {
 
@@ -21,6 +26,26 @@ protected:
         return QString::fromUtf8(text.readAllStandardOutput());
     }
     static int pageCount(const QString& pdf) { return pdfText(pdf).count(u'\f'); }
+    // The first page of a PDF as pdftoppm renders it.
+    QImage rendered(const QString& pdf, int dpi) {
+        const QString png = pdf.chopped(4);
+        QProcess render;
+        render.start("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", pdf, png});
+        EXPECT_TRUE(render.waitForFinished(30000) && render.exitCode() == 0);
+        return QImage(png + ".png").convertToFormat(QImage::Format_RGB32);
+    }
+    // Where a cell's picture lies on the paper: the sheet scaled into the
+    // paper's margins, centred across and at the top.
+    static QRect onPaper(int cell, int dpi) {
+        const QRect paper = MapPdf::pageLayout().paintRectPixels(dpi);
+        const QSize sheet = PrintSheet::size();
+        const double scale = std::min(double(paper.width()) / sheet.width(),
+                                      double(paper.height()) / sheet.height());
+        const QRectF picture = GridPainter::pictureRect(cell).translated(PrintSheet::gridOrigin());
+        const QPointF origin(paper.left() + (paper.width() - sheet.width() * scale) / 2,
+                             paper.top());
+        return QRectF(origin + picture.topLeft() * scale, picture.size() * scale).toAlignedRect();
+    }
 };
 
 TEST_F(PrintCommandTest, APageIntoAPdfWithItsHeadings) {
@@ -49,6 +74,30 @@ TEST_F(PrintCommandTest, AllPagesAndTheCrossReferenceAfterThem) {
     TextFile::writeLines(dir.filePath("LATE.MAP"), {"(5-0)  A=no.bmp B=2,2 C=1 D="});
     ASSERT_EQ(obelc({"print", "-C", folder(), "--all", dir.filePath("LATE.MAP"), pdf}).status, 0);
     EXPECT_EQ(pageCount(pdf), 7);
+}
+
+// With --marks, the page differs from the one without only on the cell with
+// a finding: the jump of page 3, which follows an empty cell in its row.
+TEST_F(PrintCommandTest, MarksOnlyWhenAskedAndOnlyOnTheCellWithAFinding) {
+    const QString plain = dir.filePath("plain.pdf"), marked = dir.filePath("marked.pdf");
+    ASSERT_EQ(obelc({"print", "-C", folder(), "--page", "3", pumpMap(), plain}).status, 0);
+    const Outcome run =
+        obelc({"print", "-C", folder(), "--page", "3", "--marks", pumpMap(), marked});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const int dpi = 100;
+    const QImage without = rendered(plain, dpi), with = rendered(marked, dpi);
+    ASSERT_EQ(without.size(), with.size());
+    QRect differing;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y)) differing |= QRect(x, y, 1, 1);
+    const QRect cell = onPaper(LadderMap::cellAt(2, 2), dpi);
+    ASSERT_FALSE(differing.isEmpty());
+    EXPECT_TRUE(cell.adjusted(-2, -2, 2, 2).contains(differing))
+        << "differs at " << differing.x() << "," << differing.y() << " " << differing.width() << "x"
+        << differing.height() << "; the cell lies at " << cell.x() << "," << cell.y() << " "
+        << cell.width() << "x" << cell.height();
+    EXPECT_GT(differing.width() * differing.height(), cell.width() * cell.height() / 2);
 }
 
 TEST_F(PrintCommandTest, BadUsageAndFilesThatFail) {

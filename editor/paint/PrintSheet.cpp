@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrintSheet.h"
 
+#include "FindingMarks.h"
 #include "PageView.h"
 
 #include <QPainter>
@@ -46,6 +47,8 @@ void PrintSheet::paint(QPainter& painter, const PrintPage& page) const {
     painter.translate(gridOrigin());
     grid_.paint(painter,
                 {page.cells, page.rowNumbers, nullptr, PageView::NoCell, page.coordinateLines});
+    if (page.findings)
+        FindingMarks::paintOnSheet(painter, FindingMarks::onPage(*page.findings, page.page));
     painter.restore();
 }
 

@@ -11,8 +11,9 @@ class QPainter;
 struct PrintPage;
 
 // The print window's whole client area: the project and page headings over
-// the frame "PLC MAP" holding the grid. The print window on screen, the
-// printer and obelc's PDF all draw it from here.
+// the frame "PLC MAP" holding the grid, with the check's marks when the page
+// carries findings. The print window on screen, the printer and obelc's PDF
+// all draw it from here.
 class PrintSheet {
 public:
     static constexpr int Margin = 8;

@@ -8,8 +8,6 @@
 #include <QEvent>
 #include <QPainter>
 
-#include <map>
-
 FindingOverlay::FindingOverlay(MapEditor& editor, GridView* grid)
     : QWidget(grid), editor_(editor), grid_(grid) {
     setObjectName(QStringLiteral("FindingMarks"));
@@ -28,10 +26,7 @@ bool FindingOverlay::eventFilter(QObject* watched, QEvent* event) {
 void FindingOverlay::paintEvent(QPaintEvent*) {
     const MapFindings& findings = editor_.findings();
     const int page = editor_.map().currentPage();
-    // One mark a cell: an error outweighs a warning.
-    std::map<int, bool> errorAt;
-    for (const Finding& finding : findings.findings())
-        if (finding.page == page) errorAt[finding.cell] |= finding.isError();
+    const FindingMarks::Cells errorAt = FindingMarks::onPage(findings.findings(), page);
     if (errorAt.empty()) return;
     const Finding* chosen =
         findings.chosen() >= 0 ? &findings.findings()[findings.chosen()] : nullptr;

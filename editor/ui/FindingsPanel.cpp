@@ -5,6 +5,8 @@
 #include "FindingOverlay.h"
 #include "MapEditor.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QShortcut>
@@ -18,7 +20,15 @@ FindingsPanel::FindingsPanel(MapEditor& editor, GridView* grid, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     summary_->setObjectName(QStringLiteral("FindingsSummary"));
-    layout->addWidget(summary_);
+    auto* printMarks = new QCheckBox(QStringLiteral("Print check marks"));
+    printMarks->setObjectName(QStringLiteral("PrintCheckMarks"));
+    printMarks->setToolTip(
+        QStringLiteral("Grid button 2 prints the marks of the check's findings too"));
+    connect(printMarks, &QCheckBox::toggled, this, &FindingsPanel::setMarksPrinted);
+    auto* top = new QHBoxLayout;
+    top->addWidget(summary_, 1);
+    top->addWidget(printMarks);
+    layout->addLayout(top);
     list_->setObjectName(QStringLiteral("FindingsList"));
     // Four lines; the grid keeps the rest of the room.
     list_->setUniformItemSizes(true);
@@ -51,6 +61,14 @@ void FindingsPanel::render() {
         }
     }
     list_->setVisible(!all.isEmpty());
+}
+
+// The print shows the findings of the map as it is: checked now if it was
+// not, and again after every edit from then on.
+void FindingsPanel::setMarksPrinted(bool printed) {
+    MapFindings& findings = editor_.findings();
+    if (printed && !findings.checked()) findings.run();
+    editor_.view().setPrintedFindings(printed ? &findings.findings() : nullptr);
 }
 
 void FindingsPanel::choose(int row) {

@@ -10,7 +10,8 @@ class QListWidget;
 
 // The program check under the grid: what the last check found, one line a
 // finding; a click turns to the finding's page and marks its cell. F7 runs
-// the check. It puts the marks over the grid as well.
+// the check. It puts the marks over the grid as well, and on the print
+// when its box "Print check marks" is ticked (not by default).
 class FindingsPanel : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
 private:
     void render();
     void choose(int row);
+    void setMarksPrinted(bool printed);
 
     MapEditor& editor_;
     QLabel* summary_;

@@ -90,4 +90,18 @@ TEST_F(FindingsTest, AMapWithErrorsIsConvertedOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(converted.size(), 2);
 }
 
+// The box under the grid puts the check's findings on the print, checking
+// the map first if it was not checked; unticked, the print has no marks.
+TEST_F(FindingsTest, PrintCheckMarksPutsTheFindingsOnThePrintOnlyWhenTicked) {
+    auto* box = child<QCheckBox>("PrintCheckMarks");
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(editor->view().printPage().findings, nullptr);
+    box->setChecked(true);
+    ASSERT_NE(editor->view().printPage().findings, nullptr);
+    EXPECT_EQ(editor->view().printPage().findings->size(), 2);
+    EXPECT_EQ(child<QLabel>("FindingsSummary")->text(), "Check: 1 error, 1 warning");
+    box->setChecked(false);
+    EXPECT_EQ(editor->view().printPage().findings, nullptr);
+}
+
 } // namespace
