@@ -74,10 +74,8 @@ const char* AssembleCommand::usage() {
 
 int AssembleCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
     if (const auto status =
-            CommandStart::afterParse("assemble", usageError, help, usage(), out, err))
+            CommandStart::parse("assemble", usage(), args, options, parse, out, err))
         return *status;
     const QString root = ProgramFolderOption::resolve(options.programDir, err);
     if (root.isEmpty()) return 1;

@@ -13,6 +13,18 @@ class QTextStream;
 // with the usage text on stdout and status 0.
 class CommandStart {
 public:
+    // The arguments parsed into options by parse (which sets help for -h or
+    // --help and returns the first usage error), then afterParse.
+    template <class Options>
+    static std::optional<int> parse(const char* command, const char* usage, const QStringList& args,
+                                    Options& options,
+                                    QString (*parse)(const QStringList&, Options&, bool&),
+                                    QTextStream& out, QTextStream& err) {
+        bool help = false;
+        const QString usageError = parse(args, options, help);
+        return afterParse(command, usageError, help, usage, out, err);
+    }
+
     // The status to end with, or nothing when the command goes on.
     static std::optional<int> afterParse(const char* command, const QString& error, bool help,
                                          const char* usage, QTextStream& out, QTextStream& err);

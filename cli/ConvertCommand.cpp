@@ -67,10 +67,7 @@ const char* ConvertCommand::usage() {
 
 int ConvertCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
-    if (const auto status =
-            CommandStart::afterParse("convert", usageError, help, usage(), out, err))
+    if (const auto status = CommandStart::parse("convert", usage(), args, options, parse, out, err))
         return *status;
 
     const QString root = ProgramFolderOption::resolve(options.programDir, err);

@@ -106,9 +106,7 @@ const char* ExportCommand::usage() {
 
 int ExportCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
-    if (const auto status = CommandStart::afterParse("export", usageError, help, usage(), out, err))
+    if (const auto status = CommandStart::parse("export", usage(), args, options, parse, out, err))
         return *status;
 
     DrawnPages pages;

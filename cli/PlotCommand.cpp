@@ -132,9 +132,7 @@ const char* PlotCommand::usage() {
 
 int PlotCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
-    if (const auto status = CommandStart::afterParse("plot", usageError, help, usage(), out, err))
+    if (const auto status = CommandStart::parse("plot", usage(), args, options, parse, out, err))
         return *status;
 
     QString error;

@@ -44,9 +44,8 @@ const char* PortsCommand::usage() {
 
 int PortsCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString programDir;
-    bool help = false;
-    const QString usageError = parse(args, programDir, help);
-    if (const auto status = CommandStart::afterParse("ports", usageError, help, usage(), out, err))
+    if (const auto status =
+            CommandStart::parse("ports", usage(), args, programDir, parse, out, err))
         return *status;
     const QString root = ProgramFolderOption::resolve(programDir, err);
     if (root.isEmpty()) return 1;

@@ -62,9 +62,7 @@ const char* PrintCommand::usage() {
 
 int PrintCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
-    if (const auto status = CommandStart::afterParse("print", usageError, help, usage(), out, err))
+    if (const auto status = CommandStart::parse("print", usage(), args, options, parse, out, err))
         return *status;
 
     DrawnPages pages;

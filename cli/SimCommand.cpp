@@ -164,9 +164,7 @@ const char* SimCommand::usage() {
 
 int SimCommand::run(const QStringList& args, QTextStream& out, QTextStream& err) {
     Options options;
-    bool help = false;
-    const QString usageError = parse(args, options, help);
-    if (const auto status = CommandStart::afterParse("sim", usageError, help, usage(), out, err))
+    if (const auto status = CommandStart::parse("sim", usage(), args, options, parse, out, err))
         return *status;
 
     // Before the line and its link exist: a signal from now on ends the

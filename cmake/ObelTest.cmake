@@ -16,6 +16,7 @@ set(OBEL_TIMEOUT_integration 60)
 # offscreen platform. ctest runs cases in parallel; cases that share
 # something outside their own scratch folders name it as LOCK, and ctest runs
 # no two of them at once.
+# Without OBEL_GUI_TESTS a gui test is neither built nor registered.
 function(obel_add_test name label)
   cmake_parse_arguments(T "" "LOCK" "SOURCES;LIBS" ${ARGN})
   if(label STREQUAL "gui")
@@ -27,6 +28,10 @@ function(obel_add_test name label)
   endif()
   # A test program may link what it tests; the layering check leaves it out.
   set_target_properties(${name} PROPERTIES OBEL_TEST TRUE)
+  if(label STREQUAL "gui" AND NOT OBEL_GUI_TESTS)
+    set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL TRUE)
+    return()
+  endif()
   set(lock)
   if(T_LOCK)
     set(lock RESOURCE_LOCK ${T_LOCK})
