@@ -149,11 +149,11 @@ void LadderToText::put(int i, const Line& line) {
 void LadderToText::endRung(int& i) {
     constexpr int Row = LadderMap::Columns; // the cells of the pages are one list here
     const int blank = i;
-    if (i % Row == 0) out_ += CrLf;
+    if (i % Row == 0 && !walk_) out_ += CrLf;
     i = ((i + extraRows_) / Row + 1) * Row - 1;
     extraRows_ = 0;
     series_ = 0;
-    out_ += QStringLiteral("' ") + QString::number(i / Row + 2) + CrLf + u'[';
+    if (!walk_) out_ += QStringLiteral("' ") + QString::number(i / Row + 2) + CrLf + u'[';
     rungOpen_ = true;
     const int rowEnd = (blank / Row + 1) * Row - 1;
     passOver(blank + 1, rowEnd, Skipped::Why::AfterEmptyCell, blank);
@@ -283,6 +283,7 @@ LadderToText::Walk LadderToText::walk(const LadderMap& map, const ElementCatalog
     Walk walk;
     LadderToText converter(map, catalogue);
     converter.walk_ = &walk;
+    walk.pieces.reserve(Cells);
     converter.written_.assign(Cells, false);
     converter.copyLinear(nullptr);
     converter.scan(map.pagesInUse());
