@@ -77,9 +77,10 @@ void Checker::secondFieldKept(const LadderToText::Piece& piece) {
     const QStringView kept = Blanks::trimmed(field.left(LadderToText::SecondFieldLength));
     if (kept == Blanks::trimmed(field)) return;
     add({piece.page, piece.cell}, Severity::Warning,
-        QStringLiteral("\"#2\" takes %1 characters of \"%2\": the conversion keeps \"%3\"")
+        QStringLiteral("\"#2\" takes the first %1 characters of the second field \"%2\", "
+                       "blanks included: the conversion keeps \"%3\"")
             .arg(LadderToText::SecondFieldLength)
-            .arg(Blanks::trimmed(field).toString(), kept.toString()));
+            .arg(field.toString(), kept.toString()));
 }
 
 void Checker::count(const Place& at, const InstructionCheck::Result& line) {

@@ -130,7 +130,9 @@ TEST_F(MapCheckTest, FindsTheOneMistakeOfEachMapOnItsCell) {
          "instruction"},
         {"a second field longer than #2 takes",
          coil + QList<Cell>{{1, 0, "no.bmp", "0,1"}, {1, 1, "del_s.bmp", "5,   12345"}}, "1:2:2",
-         false, "\"#2\" takes 6 characters of \"12345\": the conversion keeps \"123\""},
+         false,
+         "\"#2\" takes the first 6 characters of the second field \"   12345\", blanks "
+         "included: the conversion keeps \"123\""},
         {"an element after an empty cell", coil + QList<Cell>{{0, 3, "out.bmp", "1,1"}}, "1:1:4",
          false, "this element is not converted: the rung ends at the empty cell 1:1:3 before it"},
         {"an element after *END",
