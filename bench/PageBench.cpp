@@ -10,6 +10,7 @@
 #include "MapEditor.h"
 #include "ProgramFolder.h"
 #include "Prompter.h"
+#include "QtBenchmarkMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -118,9 +119,5 @@ BENCHMARK(IdleWindow)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks<QApplication>(argc, argv);
 }

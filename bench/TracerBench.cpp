@@ -16,6 +16,7 @@
 #include "LineSettings.h"
 #include "Link.h"
 #include "PacedTransport.h"
+#include "QtBenchmarkMain.h"
 #include "SerialTransport.h"
 #include "Tracer.h"
 #include "VirtualTransport.h"
@@ -123,9 +124,5 @@ BENCHMARK(PollExchangeAt9600)->Unit(benchmark::kMillisecond)->Iterations(40)->Us
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks<QCoreApplication>(argc, argv);
 }

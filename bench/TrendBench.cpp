@@ -8,6 +8,7 @@
 // give. OBEL_TREND_BENCH_SECONDS=N measures for N seconds (default 10).
 
 #include "Link.h"
+#include "QtBenchmarkMain.h"
 #include "Tracer.h"
 #include "TrendWindow.h"
 #include "VirtualTransport.h"
@@ -96,9 +97,5 @@ BENCHMARK(TracingWithTrend)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSec
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks<QApplication>(argc, argv);
 }
