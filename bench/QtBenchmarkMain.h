@@ -5,8 +5,7 @@
 
 // The main of a benchmark that needs a Qt application object of the kind
 // App (QCoreApplication, or QApplication for windows) while it runs.
-template <class App>
-int runQtBenchmarks(int argc, char** argv) {
+template <class App> int runQtBenchmarks(int argc, char** argv) {
     App app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
