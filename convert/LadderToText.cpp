@@ -43,15 +43,13 @@ const QString& LadderToText::markAt(int i) const {
 }
 
 // An element gets the template of its slot in the first four palette groups;
-// a cell without one keeps the template it has.
+// a cell without one keeps the template it has. Each bitmap is looked up once.
 const QString& LadderToText::assigned(const CellRecord& record) const {
     auto found = slots_.find(record.A);
     if (found == slots_.end())
         found = slots_
                     .emplace(record.A,
-                             LadderMap::holdsElement(record.A)
-                                 ? catalogue_.lookup(record.A, ElementCatalogue::LastConvertedSlot)
-                                 : -1)
+                             catalogue_.templateSlot(record.A, ElementCatalogue::LastConvertedSlot))
                     .first;
     return found->second >= 0 ? catalogue_.templateOf(found->second) : record.D;
 }

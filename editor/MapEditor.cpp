@@ -133,6 +133,11 @@ bool MapEditor::checkBeforeConversion() {
             .arg(findings_.summary()));
 }
 
+void MapEditor::setCheckMarksPrinted(bool printed) {
+    if (printed && !findings_.checked()) findings_.run();
+    view_.setPrintedFindings(printed ? &findings_.findings() : nullptr);
+}
+
 bool MapEditor::takeAccessCode() {
     if (view_.instructionPreview() != QLatin1String(AccessCode)) return false;
     view_.setInstructionPreview({});

@@ -77,6 +77,9 @@ public:
     // converted (no errors, or the user converts anyway).
     bool checkBeforeConversion();
     MapFindings& findings() { return findings_; }
+    // "Print check marks": the print shows the findings of the map as it
+    // is, checked now if it was not, and again after every edit from then on.
+    void setCheckMarksPrinted(bool printed);
 
     // The grid buttons: redraw the page on screen; after "ALL Clear OK ?"
     // empty the map's pages in use and show page 1 (false on Cancel).

@@ -24,11 +24,14 @@ int ElementCatalogue::lookup(const QString& bitmapName, int lastSlot) const {
     return -1;
 }
 
+int ElementCatalogue::templateSlot(const QString& bitmapName, int lastSlot) const {
+    return LadderMap::holdsElement(bitmapName) ? lookup(bitmapName, lastSlot) : -1;
+}
+
 void ElementCatalogue::refreshTemplates(LadderMap& map, int page, int lastSlot) const {
     for (int cell = 0; cell < LadderMap::CellsPerPage; ++cell) {
         CellRecord& record = map.cell(page, cell);
-        if (!LadderMap::holdsElement(record.A)) continue;
-        const int slot = lookup(record.A, lastSlot);
+        const int slot = templateSlot(record.A, lastSlot);
         if (slot >= 0) record.D = template_[slot];
     }
 }

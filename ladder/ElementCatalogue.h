@@ -37,6 +37,11 @@ public:
     // given one (both trimmed), or -1.
     int lookup(const QString& bitmapName, int lastSlot = Slots - 1) const;
 
+    // The slot whose template an element drawn with this bitmap takes: the
+    // lookup's, or -1 for a cell without an element or one no slot up to
+    // lastSlot shows (such a cell keeps the template it has).
+    int templateSlot(const QString& bitmapName, int lastSlot = Slots - 1) const;
+
     // Gives every element of the page the template of its slot.
     void refreshTemplates(LadderMap& map, int page, int lastSlot = Slots - 1) const;
 

@@ -24,7 +24,7 @@ FindingsPanel::FindingsPanel(MapEditor& editor, GridView* grid, QWidget* parent)
     printMarks->setObjectName(QStringLiteral("PrintCheckMarks"));
     printMarks->setToolTip(
         QStringLiteral("Grid button 2 prints the marks of the check's findings too"));
-    connect(printMarks, &QCheckBox::toggled, this, &FindingsPanel::setMarksPrinted);
+    connect(printMarks, &QCheckBox::toggled, &editor_, &MapEditor::setCheckMarksPrinted);
     auto* top = new QHBoxLayout;
     top->addWidget(summary_, 1);
     top->addWidget(printMarks);
@@ -61,14 +61,6 @@ void FindingsPanel::render() {
         }
     }
     list_->setVisible(!all.isEmpty());
-}
-
-// The print shows the findings of the map as it is: checked now if it was
-// not, and again after every edit from then on.
-void FindingsPanel::setMarksPrinted(bool printed) {
-    MapFindings& findings = editor_.findings();
-    if (printed && !findings.checked()) findings.run();
-    editor_.view().setPrintedFindings(printed ? &findings.findings() : nullptr);
 }
 
 void FindingsPanel::choose(int row) {

@@ -20,7 +20,6 @@ public:
 private:
     void render();
     void choose(int row);
-    void setMarksPrinted(bool printed);
 
     MapEditor& editor_;
     QLabel* summary_;
